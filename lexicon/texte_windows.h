@@ -1,0 +1,31 @@
+#pragma once
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The program's text files are 8-bit Windows-1252 with CR LF line ends, so that they
+// can be exchanged with players on other systems. Inside the program every text is
+// UTF-8; these helpers convert at the file boundary.
+namespace glyphane::texte {
+
+inline constexpr std::size_t longueurLigneMax = 255;
+
+// Lines of the file as raw Windows-1252 bytes, without their CR LF (or LF alone);
+// a longer line keeps its first 255 bytes. Empty when the file cannot be read.
+std::optional<std::vector<std::string>> lireLignes(const std::filesystem::path& fichier);
+
+// Replaces the file with these raw lines, each ended by CR LF.
+bool ecrireLignes(const std::filesystem::path& fichier, const std::vector<std::string>& lignes);
+bool ajouterLigne(const std::filesystem::path& fichier, std::string_view ligne);
+bool creerVide(const std::filesystem::path& fichier);
+
+// UTF-8 to Windows-1252; a character the code page lacks becomes "?".
+std::string versWindows1252(std::string_view utf8);
+std::string depuisWindows1252(std::string_view octets);
+
+// The ASCII capitals A..Z become lowercase; every other byte is left alone.
+std::string minusculesAscii(std::string_view ligne);
+
+}  // namespace glyphane::texte

@@ -1,0 +1,68 @@
+#include "lexicon/texte_windows.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "tests/dossier_temporaire.h"
+
+namespace glyphane::texte {
+namespace {
+
+void ecrireBrut(const std::filesystem::path& fichier, const std::string& octets) {
+    std::ofstream(fichier, std::ios::binary) << octets;
+}
+
+std::string lireBrut(const std::filesystem::path& fichier) {
+    std::ifstream entree(fichier, std::ios::binary);
+    return {std::istreambuf_iterator<char>(entree), std::istreambuf_iterator<char>()};
+}
+
+TEST(TexteWindows, ReadsCrLfAndLfLinesAndCutsLongLines) {
+    test::DossierTemporaire dossier;
+    const auto fichier = dossier() / "f.txt";
+    ecrireBrut(fichier, "un\r\ndeux\n\r\n" + std::string(300, 'x') + "\r\nfin");
+    const auto lignes = lireLignes(fichier);
+    ASSERT_TRUE(lignes);
+    ASSERT_EQ(lignes->size(), 5u);
+    EXPECT_EQ((*lignes)[0], "un");
+    EXPECT_EQ((*lignes)[1], "deux");
+    EXPECT_EQ((*lignes)[2], "");
+    EXPECT_EQ((*lignes)[3], std::string(255, 'x'));
+    EXPECT_EQ((*lignes)[4], "fin");
+    EXPECT_FALSE(lireLignes(dossier() / "absent.txt"));
+}
+
+TEST(TexteWindows, WritesAndAppendsWithCrLf) {
+    test::DossierTemporaire dossier;
+    const auto fichier = dossier() / "f.txt";
+    ASSERT_TRUE(ecrireLignes(fichier, {"a", "b"}));
+    ASSERT_TRUE(ajouterLigne(fichier, "c"));
+    EXPECT_EQ(lireBrut(fichier), "a\r\nb\r\nc\r\n");
+    ASSERT_TRUE(ecrireLignes(fichier, {"z"}));
+    EXPECT_EQ(lireBrut(fichier), "z\r\n");
+    EXPECT_FALSE(ecrireLignes(dossier() / "absent" / "f.txt", {"z"}));
+}
+
+TEST(TexteWindows, ConvertsBetweenUtf8AndCodePage) {
+    EXPECT_EQ(versWindows1252("réaliser"), "r\xE9" "aliser");
+    EXPECT_EQ(versWindows1252("cœur 5 €"), "c\x9C" "ur 5 \x80");
+    EXPECT_EQ(versWindows1252("日"), "?");
+    EXPECT_EQ(depuisWindows1252("\xC9t\xE9 \x9C"), "Été œ");
+    const std::string tous = [] {
+        std::string s;
+        for (int b = 1; b < 256; ++b) s.push_back(static_cast<char>(b));
+        return s;
+    }();
+    // Bytes the code page leaves unassigned come back as they were.
+    EXPECT_EQ(versWindows1252(depuisWindows1252(tous)), tous);
+    // Text that is not UTF-8 is taken byte for byte rather than lost.
+    EXPECT_EQ(versWindows1252("caf\xE9"), "caf\xE9");
+}
+
+TEST(TexteWindows, LowercasesOnlyAsciiCapitals) {
+    EXPECT_EQ(minusculesAscii("MaIsOn \xC9-1"), "maison \xC9-1");
+}
+
+}  // namespace
+}  // namespace glyphane::texte

@@ -1,0 +1,454 @@
+#!/usr/bin/env python3
+"""Rebuilds the built-in French word list from the system hunspell dictionary.
+
+    python3 tools/generer_liste_mots.py [--garder DOSSIER]
+
+Needs the Debian packages hunspell-fr-comprehensive, hunspell-tools and
+hunspell (as root: apt-get install -y hunspell-fr-comprehensive hunspell-tools
+hunspell).  Run by hand when the dictionary changes, never at build time; the
+outputs are committed:
+
+    resources/mots/flux_mots.bin       the trie stream the program decodes
+    resources/mots/table_lettres.bin   the 26-entry letter table, 'a'..'z'
+
+and the counts in resources/mots/LISEZMOI.txt are refreshed.  --garder keeps
+the intermediate files (kept entries, raw forms, accepted forms, final list)
+in DOSSIER for inspection.  The words removed by hand are in
+tools/mots_exclus.txt.
+
+The stream is a depth-first walk of the trie of all words, one byte a code:
+0..25 a letter (index into the letter table), 26 end of word, 28+k (k in
+1..15) go back k letters so that the next letter is a sibling of the first
+letter cut.  The script decodes what it wrote and fails unless it gets back
+exactly the same list.
+"""
+
+import argparse
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+import unicodedata
+
+DIC = "/usr/share/hunspell/fr.dic"
+AFF = "/usr/share/hunspell/fr.aff"
+DICT_BASE = "/usr/share/hunspell/fr"
+
+LETTRES = "abcdefghijklmnopqrstuvwxyz"
+FIN_DE_MOT = 26
+RECUL_BASE = 28          # go back k letters is code 28 + k
+LONGUEUR_MIN = 2
+LONGUEUR_MAX = 15
+
+# Parts of speech that alone do not make a playable word: names of people,
+# places and titles, word pieces, known misspellings, signs, roman numerals
+# and the fragments of multi-word phrases ("a priori" gives "priori").
+CATEGORIES_REFUSEES = {
+    "npr", "prn", "patr", "titr",
+    "pfx", "sfx",
+    "err",
+    "sign", "ponc", "div",
+    "nbro",
+}
+# An entry marked as a misspelling is dropped even when it also carries a real
+# part of speech: those are the elided stems (jusqu, lorsqu...) that only
+# exist before an apostrophe.
+CATEGORIES_ELIMINATOIRES = {"err"}
+
+# Letters the tiles do not carry are folded to their base letter.  The
+# ligatures are spelt out because Unicode does not decompose them.
+PLIAGE_EXPLICITE = {"œ": "oe", "æ": "ae", "ß": "ss"}
+
+MOT_VALIDE = re.compile(r"[a-z]{%d,%d}" % (LONGUEUR_MIN, LONGUEUR_MAX))
+
+ICI = os.path.dirname(os.path.abspath(__file__))
+RACINE = os.path.dirname(ICI)
+FICHIER_EXCLUS = os.path.join(ICI, "mots_exclus.txt")
+FICHIER_AJOUTES = os.path.join(ICI, "mots_ajoutes.txt")
+DOSSIER_MOTS = os.path.join(RACINE, "resources", "mots")
+
+
+# ---------------------------------------------------------------- dictionary
+
+def analyser_ligne_dic(ligne):
+    """Splits a .dic line into (word, flags, parts of speech).
+
+    Lines look like `maison/S.() po:nom is:fem`: the word and its flag string
+    are separated by the first unescaped slash, the morphology fields by
+    blanks.  Returns None for a blank line."""
+    champs = ligne.split()
+    if not champs:
+        return None
+    tete = champs[0]
+    mot, drapeaux = tete, ""
+    i = 0
+    while i < len(tete):
+        if tete[i] == "\\":
+            i += 2
+            continue
+        if tete[i] == "/":
+            mot, drapeaux = tete[:i], tete[i + 1:]
+            break
+        i += 1
+    mot = mot.replace("\\/", "/")
+    categories = [c[3:] for c in champs[1:] if c.startswith("po:")]
+    return mot, drapeaux, categories
+
+
+def drapeaux_longs(drapeaux):
+    """The dictionary uses FLAG long: every flag is two characters."""
+    return [drapeaux[i:i + 2] for i in range(0, len(drapeaux), 2)]
+
+
+def categorie_jouable(categorie):
+    if categorie.startswith("loc"):
+        return False
+    return categorie not in CATEGORIES_REFUSEES
+
+
+def entree_gardee(mot, drapeaux, categories):
+    """Whether a dictionary entry can yield playable words."""
+    if not mot or not mot[0].islower():
+        return False
+    paires = drapeaux_longs(drapeaux)
+    # Abbreviations, symbols and units (cm, kg, km...) carry KEEPCASE plus
+    # NOSUGGEST, or the unit-prefix flag first.
+    if "||" in paires and "--" in paires:
+        return False
+    if paires and paires[0] == "U.":
+        return False
+    if any(c in CATEGORIES_ELIMINATOIRES for c in categories):
+        return False
+    return any(categorie_jouable(c) for c in categories)
+
+
+# ------------------------------------------------------------------- folding
+
+def plier(forme):
+    """Folds accents and ligatures away: "œuvrâmes" -> "oeuvrames".
+
+    Characters with no base letter are left as they are, so that the caller's
+    [a-z] test rejects the form."""
+    morceaux = []
+    for c in forme:
+        if c in PLIAGE_EXPLICITE:
+            morceaux.append(PLIAGE_EXPLICITE[c])
+            continue
+        decompose = unicodedata.normalize("NFD", c)
+        base = "".join(d for d in decompose if not unicodedata.combining(d))
+        morceaux.append(base if base else c)
+    return "".join(morceaux)
+
+
+def forme_candidate(forme):
+    """The folded word if the form can become a playable word, else None."""
+    if not forme or not forme[0].islower():
+        return None
+    pli = plier(forme)
+    return pli if MOT_VALIDE.fullmatch(pli) else None
+
+
+# -------------------------------------------------------------------- stream
+
+def encoder(mots):
+    """Encodes a sorted list of distinct words as the trie stream."""
+    flux = bytearray()
+    precedent = ""
+    for mot in mots:
+        if not MOT_VALIDE.fullmatch(mot):
+            raise ValueError("mot impossible a encoder: %r" % mot)
+        if mot <= precedent:
+            raise ValueError("liste non triee ou doublon: %r apres %r" % (mot, precedent))
+        p = 0
+        limite = min(len(mot), len(precedent))
+        while p < limite and mot[p] == precedent[p]:
+            p += 1
+        recul = len(precedent) - p
+        if recul > 0:
+            # The letter written next becomes the sibling of precedent[p],
+            # which the sort order guarantees is smaller than mot[p].
+            flux.append(RECUL_BASE + recul)
+        for c in mot[p:]:
+            flux.append(ord(c) - ord("a"))
+        flux.append(FIN_DE_MOT)
+        precedent = mot
+    return bytes(flux)
+
+
+def decoder(flux, table=LETTRES):
+    """Decodes the stream back to its word list, rejecting any stream the
+    program's loader should not accept."""
+    mots = []
+    chemin = []         # codes of the letters from the root
+    precedent = None    # previous code
+    coupee = None       # code of the first letter cut by the last go-back
+    for position, code in enumerate(flux):
+        if code < len(table):
+            if len(chemin) >= LONGUEUR_MAX:
+                raise ValueError("mot de plus de %d lettres a l'octet %d" % (LONGUEUR_MAX, position))
+            # After a go-back the letter is a sibling of the one cut and must
+            # come after it; otherwise it is the first child of its node.
+            if coupee is not None and code <= coupee:
+                raise ValueError("lettres soeurs hors d'ordre a l'octet %d" % position)
+            chemin.append(code)
+            coupee = None
+        elif code == FIN_DE_MOT:
+            if precedent is None or precedent >= len(table):
+                # A word ends on the letter just placed, or it would be
+                # marked twice, or mark the empty path.
+                raise ValueError("fin de mot sans lettre avant, a l'octet %d" % position)
+            mots.append("".join(table[c] for c in chemin))
+        elif RECUL_BASE + 1 <= code <= RECUL_BASE + LONGUEUR_MAX:
+            k = code - RECUL_BASE
+            if precedent != FIN_DE_MOT:
+                # Leaving a branch whose tip is not a word would leave a
+                # dead branch in the trie.
+                raise ValueError("recul sans fin de mot avant, a l'octet %d" % position)
+            if k > len(chemin):
+                raise ValueError("recul de %d lettres sur un chemin de %d a l'octet %d"
+                                 % (k, len(chemin), position))
+            coupee = chemin[len(chemin) - k]
+            del chemin[len(chemin) - k:]
+        else:
+            raise ValueError("code %d inconnu a l'octet %d" % (code, position))
+        precedent = code
+    if precedent is not None and precedent != FIN_DE_MOT:
+        raise ValueError("le flux ne finit pas par une fin de mot")
+    return mots
+
+
+# ------------------------------------------------------------------ pipeline
+
+def verifier_outils():
+    manque = [f for f in (DIC, AFF) if not os.path.exists(f)]
+    manque += [o for o in ("unmunch", "hunspell") if shutil.which(o) is None]
+    if manque:
+        sys.exit("introuvable: %s\ninstaller: apt-get install -y "
+                 "hunspell-fr-comprehensive hunspell-tools hunspell" % ", ".join(manque))
+
+
+def version_dictionnaire():
+    try:
+        sortie = subprocess.run(["dpkg-query", "-W", "-f=${Version}", "hunspell-fr-comprehensive"],
+                                capture_output=True, text=True, check=True).stdout
+        return sortie.strip() or "inconnue"
+    except (OSError, subprocess.CalledProcessError):
+        return "inconnue"
+
+
+def lire_liste(chemin):
+    mots = set()
+    with open(chemin, encoding="utf-8") as f:
+        for ligne in f:
+            ligne = ligne.split("#", 1)[0].strip()
+            if ligne:
+                if not MOT_VALIDE.fullmatch(ligne):
+                    sys.exit("%s: entree invalide %r" % (os.path.basename(chemin), ligne))
+                mots.add(ligne)
+    return mots
+
+
+def entrees_gardees():
+    with open(DIC, encoding="utf-8") as f:
+        lignes = f.read().splitlines()
+    # The first line is the entry count, not an entry.
+    if not lignes or not lignes[0].strip().isdigit():
+        sys.exit("%s: la premiere ligne devrait etre un nombre" % DIC)
+    gardees = []
+    for ligne in lignes[1:]:
+        analyse = analyser_ligne_dic(ligne)
+        if analyse is None:
+            continue
+        mot, drapeaux, categories = analyse
+        if not categories:
+            # Every entry of this dictionary has a part of speech: a line
+            # without one means the format moved under us.
+            sys.exit("%s: entree sans categorie: %r" % (DIC, ligne))
+        if entree_gardee(mot, drapeaux, categories):
+            gardees.append(mot + ("/" + drapeaux if drapeaux else ""))
+    return len(lignes) - 1, gardees
+
+
+def deplier(entrees, dossier):
+    """Expands the entries with unmunch; returns the distinct raw forms."""
+    chemin_dic = os.path.join(dossier, "gardees.dic")
+    with open(chemin_dic, "w", encoding="utf-8") as f:
+        f.write("%d\n" % len(entrees))
+        f.write("\n".join(entrees))
+        f.write("\n")
+    resultat = subprocess.run(["unmunch", chemin_dic, AFF], stdout=subprocess.PIPE,
+                              stderr=subprocess.DEVNULL, check=True)
+    formes = set()
+    for ligne in resultat.stdout.decode("utf-8", errors="strict").splitlines():
+        # unmunch leaves continuation flags after a slash: keep the form only.
+        forme = ligne.split("/", 1)[0].strip()
+        if forme:
+            formes.add(forme)
+    return formes
+
+
+def filtrer_par_hunspell(formes, dossier):
+    """Keeps the forms hunspell accepts as whole words.
+
+    unmunch reads the two-character flags one character at a time and so
+    invents forms; hunspell, which reads them properly, is the judge."""
+    chemin = os.path.join(dossier, "candidates.txt")
+    with open(chemin, "w", encoding="utf-8") as f:
+        for forme in sorted(formes):
+            f.write(forme + "\n")
+    with open(chemin, "rb") as entree:
+        resultat = subprocess.run(["hunspell", "-i", "UTF-8", "-d", DICT_BASE, "-G"],
+                                  stdin=entree, stdout=subprocess.PIPE,
+                                  stderr=subprocess.PIPE, check=True)
+    acceptees = set(resultat.stdout.decode("utf-8").splitlines())
+    # hunspell may split a line into tokens; only whole forms count.
+    return acceptees & formes
+
+
+def compter_par_longueur(mots):
+    compte = {}
+    for m in mots:
+        compte[len(m)] = compte.get(len(m), 0) + 1
+    return dict(sorted(compte.items()))
+
+
+def ecrire_lisezmoi(chemin, version, mots, compte, taille_flux, exclus_retires):
+    lignes_longueurs = "\n".join("  %2d lettres : %7d" % (l, n) for l, n in compte.items())
+    texte = f"""Liste de mots francais integree a Glyphane
+==========================================
+
+Fichiers
+--------
+flux_mots.bin      le trie de tous les mots, parcouru en profondeur, un code
+                   par octet : 0 a 25 une lettre (indice dans la table),
+                   26 fin de mot, 28+k (k de 1 a 15) retour de k lettres, la
+                   lettre suivante devenant soeur de la premiere lettre
+                   retiree. Les lettres soeurs sont en ordre croissant.
+table_lettres.bin  les 26 lettres 'a' a 'z', dans l'ordre des codes.
+
+Source
+------
+Dictionnaire orthographique francais du projet Grammalecte (anciennement
+Dicollecte), variante << toutes variantes >>, tel que l'empaquette Debian
+dans hunspell-fr-comprehensive, version {version}
+(fichiers /usr/share/hunspell/fr.dic et fr.aff).
+
+Licence : Mozilla Public License 2.0 (MPL-2.0),
+https://mozilla.org/MPL/2.0/
+La liste derivee reste sous cette licence.
+
+Derivation
+----------
+1. Entrees de fr.dic commencant par une minuscule et ayant au moins une
+   categorie grammaticale autre que : noms propres, prenoms, patronymes,
+   titres, prefixes, suffixes, signes, chiffres romains, elements de
+   locutions. Sont ecartees aussi les entrees marquees comme erreurs
+   (jusqu, lorsqu...) et les abreviations, symboles et unites (drapeaux
+   KEEPCASE + NOSUGGEST, ou prefixe d'unite en tete : cm, kg, km...).
+2. Flexion de ces entrees avec unmunch et fr.aff.
+3. Seules restent les formes que hunspell -G accepte avec fr.
+4. Formes commencant par une minuscule ; accents et ligatures replies
+   (e accent -> e, c cedille -> c, oe lie -> oe, ae lie -> ae...) ;
+   seules restent celles de 2 a 15 lettres a-z ; tri, sans doublons.
+5. Retrait des mots de tools/mots_exclus.txt, abreviations et symboles
+   que le dictionnaire classe comme noms ordinaires (pt, vs, nov, janv,
+   cos...) : {exclus_retires} mots retires.
+6. Ajout des mots de tools/mots_ajoutes.txt : des mots de deux lettres
+   que tout joueur francais attend (aa, ka, in...) et que le dictionnaire
+   source ne donne pas, ou seulement comme symboles.
+
+Contenu
+-------
+{len(mots)} mots, {taille_flux} octets de flux.
+
+{lignes_longueurs}
+
+Regenerer
+---------
+    apt-get install -y hunspell-fr-comprehensive hunspell-tools hunspell
+    python3 tools/generer_liste_mots.py
+
+Le script reecrit les deux fichiers .bin et ce fichier, affiche les
+comptes, et echoue si le flux relu ne redonne pas exactement la liste.
+Ensuite, pour verifier les fichiers produits :
+    python3 -m unittest discover -s tools -p 'test_*.py'
+"""
+    with open(chemin, "w", encoding="utf-8") as f:
+        f.write(texte)
+
+
+def main():
+    parseur = argparse.ArgumentParser(description=__doc__.split("\n", 1)[0])
+    parseur.add_argument("--garder", metavar="DOSSIER",
+                         help="garder les fichiers intermediaires dans DOSSIER")
+    args = parseur.parse_args()
+
+    debut = time.monotonic()
+    verifier_outils()
+    version = version_dictionnaire()
+    exclus = lire_liste(FICHIER_EXCLUS)
+    ajoutes = lire_liste(FICHIER_AJOUTES)
+
+    with tempfile.TemporaryDirectory(prefix="glyphane-mots-") as temporaire:
+        dossier = args.garder or temporaire
+        os.makedirs(dossier, exist_ok=True)
+
+        total_entrees, gardees = entrees_gardees()
+        print("entrees du dictionnaire : %d, gardees : %d" % (total_entrees, len(gardees)))
+
+        brutes = deplier(gardees, dossier)
+        print("formes produites par unmunch : %d" % len(brutes))
+
+        # Only forms that could end up in the list go to hunspell: it is the
+        # slow step, and most raw forms carry an elided article or a hyphen.
+        candidates = {f for f in brutes if forme_candidate(f) is not None}
+        print("formes candidates : %d" % len(candidates))
+
+        acceptees = filtrer_par_hunspell(candidates, dossier)
+        print("formes acceptees par hunspell : %d" % len(acceptees))
+
+        mots = {forme_candidate(f) for f in acceptees}
+        inconnus = sorted(exclus - mots)
+        if inconnus:
+            print("attention : mots exclus absents de la liste : %s" % " ".join(inconnus))
+        retires = len(exclus & mots)
+        deja = sorted(ajoutes & mots)
+        if deja:
+            print("attention : mots ajoutes deja dans la liste : %s" % " ".join(deja))
+        mots = sorted((mots - exclus) | ajoutes)
+
+        if args.garder:
+            with open(os.path.join(dossier, "acceptees.txt"), "w", encoding="utf-8") as f:
+                f.write("\n".join(sorted(acceptees)) + "\n")
+            with open(os.path.join(dossier, "mots.txt"), "w", encoding="utf-8") as f:
+                f.write("\n".join(mots) + "\n")
+
+    flux = encoder(mots)
+    relus = decoder(flux)
+    if relus != mots:
+        premier = next((i for i, (a, b) in enumerate(zip(relus, mots)) if a != b),
+                       min(len(relus), len(mots)))
+        sys.exit("ECHEC : le flux relu differe de la liste (rang %d)" % premier)
+
+    os.makedirs(DOSSIER_MOTS, exist_ok=True)
+    with open(os.path.join(DOSSIER_MOTS, "flux_mots.bin"), "wb") as f:
+        f.write(flux)
+    with open(os.path.join(DOSSIER_MOTS, "table_lettres.bin"), "wb") as f:
+        f.write(LETTRES.encode("ascii"))
+    compte = compter_par_longueur(mots)
+    ecrire_lisezmoi(os.path.join(DOSSIER_MOTS, "LISEZMOI.txt"), version, mots, compte,
+                    len(flux), retires)
+
+    print("mots par longueur :")
+    for longueur, n in compte.items():
+        print("  %2d : %7d" % (longueur, n))
+    print("total : %d mots" % len(mots))
+    print("flux : %d octets, relecture identique" % len(flux))
+    print("duree : %.1f s" % (time.monotonic() - debut))
+
+
+if __name__ == "__main__":
+    main()
