@@ -1,0 +1,92 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "engine/jetons.h"
+#include "engine/possibilites.h"
+
+// What the window shows besides the board: which controls are shown and enabled,
+// and the captions that carry values. The game writes it from whichever thread owns
+// the turn, and the update threads write it too, so it sits behind its own lock;
+// the window reads a copy.
+namespace glyphane {
+
+struct Controle {
+    bool visible = false;
+    bool actif = true;
+};
+
+inline constexpr const char* captionEchanger = "&Echanger des lettres";
+inline constexpr const char* captionPasser = "Passer un tour";
+inline constexpr const char* captionCacheHumain = "Cliquez ici pour voir vos lettre !";
+inline constexpr const char* captionCacheOrdinateur = " ";
+
+struct EtatControles {
+    Controle commencer{true, true};          // "&Nouvelle partie"
+    Controle partieSauvegarder{true, true};  // "&Partie Sauvegardée"
+    Controle recommencer;
+    Controle jouer;
+    Controle echange;
+    Controle okChangement;
+    Controle annulerEchange;
+    Controle eechange;         // "Déplacez les lettres pour les remplacer"
+    Controle emiseajour;       // "Mise à jour des possibilités"
+    Controle ejoueur;          // the turn label
+    Controle pointsDuTour;     // "Points du tour" and its value
+    Controle sac;              // "Nombre de lettres disponibles" and its value
+    Controle cacheLettres;     // the cover over a hidden rack
+    Controle memoCache{true, true};  // the cover over the word list
+    Controle cacheBoutonRevoir{true, true};  // covers the replay buttons outside replay
+    Controle buttonChrono{true, true};
+    std::array<Controle, nbSiegesMax + 1> nomJoueur{};
+    std::array<Controle, nbSiegesMax + 1> pointJoueur{};
+
+    // Menu entries; the matching buttons act only while their entry is enabled.
+    bool menuRecommencer = false;
+    bool menuListeDeMot = false;
+    bool menuVoir = false;
+    bool menuSauvegarde = false;
+    bool menuCapture = true;
+    bool menuImprimer = true;
+    bool menuChrono = true;
+    bool menuNiveau = true;
+
+    std::string captionEchange = captionEchanger;
+    std::string captionCacheLettres = captionCacheHumain;
+    std::string captionEjoueur = "Joueur";
+    std::string epointsdutour = "0";
+    std::string enbLettreDispo = "102";
+    std::string captionNiveau = "&niveau5";
+    std::string hintNiveau = "meilleur coup";
+    std::string captionStyleb = "st&yle ouvert";
+    std::string captionStyleDeJeu = "Style Ouvert";
+
+    bool chronoEnMarche = false;  // the per-turn chrono timer
+    bool fenetreActive = true;
+    int progression = 0;
+    int progressionMax = 100;
+
+    std::vector<LigneMot> memo1;
+};
+
+class EtatFenetre {
+public:
+    template <class Modification>
+    void modifier(Modification&& modification) {
+        std::lock_guard<std::mutex> garde(verrou);
+        modification(etat);
+    }
+    EtatControles copie() const {
+        std::lock_guard<std::mutex> garde(verrou);
+        return etat;
+    }
+
+private:
+    mutable std::mutex verrou;
+    EtatControles etat;
+};
+
+}  // namespace glyphane

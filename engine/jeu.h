@@ -1,0 +1,45 @@
+#pragma once
+#include <filesystem>
+
+#include "engine/cadence.h"
+#include "engine/hasard.h"
+#include "engine/partie.h"
+#include "engine/vue.h"
+#include "lexicon/trie.h"
+
+namespace glyphane {
+
+// Where the turn controller hands over to the computer player. The engine knows
+// only this interface; the computer player's library implements it.
+class CrochetsOrdinateur {
+public:
+    virtual ~CrochetsOrdinateur() = default;
+    // After a committed move of nbPoses tiles: invalidate, enumerate the new
+    // segments and start the background update.
+    virtual void miseAJourApresCoup(int nbPoses) = 0;
+    // Give the human the turn controls back once the update is over.
+    virtual void attendreFinMiseAJour() = 0;
+    // Play the current seat, which is a computer seat.
+    virtual void demarrerTourOrdinateur() = 0;
+    // A new game: empty the lists, optionally seed them for the first move.
+    virtual void reinitialiser(bool avecModeles) = 0;
+};
+
+// One game and everything it works with. Two games in one process do not share
+// anything but the dictionary.
+struct Jeu {
+    Jeu(LexiconTrie& trieDuJeu, Vue& vueDuJeu, Hasard& hasardDuJeu, Cadence& cadenceDuJeu,
+        std::filesystem::path dossierProgramme)
+        : trie(trieDuJeu), vue(vueDuJeu), hasard(hasardDuJeu), cadence(cadenceDuJeu),
+          dossier(std::move(dossierProgramme)) {}
+
+    Partie partie;
+    LexiconTrie& trie;
+    Vue& vue;
+    Hasard& hasard;
+    Cadence& cadence;
+    std::filesystem::path dossier;
+    CrochetsOrdinateur* ordinateur = nullptr;
+};
+
+}  // namespace glyphane

@@ -1,0 +1,51 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/jetons.h"
+
+// What the computer player keeps between turns, owned by the game so that a new
+// game, a load and the turn controller can reset and feed it.
+namespace glyphane {
+
+// One board segment a word could fill: its frame ("?" on the free squares), the
+// squares themselves, and the file of the words that fit it.
+struct Possibilite {
+    std::string motif;
+    std::uint8_t valide = 1;
+    std::int32_t numeroFichier = 0;
+    std::vector<std::uint8_t> lignes;    // row of each free square, along the segment
+    std::vector<std::uint8_t> colonnes;  // column of each free square
+};
+
+// A segment found around the last move, waiting for its word file.
+struct Segment {
+    std::string motif;
+    std::string croisements;  // "a2s," per free square with crossing tiles
+    std::vector<std::uint8_t> lignes;
+    std::vector<std::uint8_t> colonnes;
+};
+
+// Entry [o][l]: o = 1 the row l, o = 2 the column l; 15 characters each.
+using LignesMotifs = std::array<std::array<std::string, tailleGrille + 1>, 3>;
+
+// One line of the list of possible words, with the letters already on the board
+// marked so that the window can show them in red.
+struct LigneMot {
+    std::string texte;
+    std::vector<bool> dejaPose;  // one flag per character of texte
+};
+
+struct ModeleOrdinateur {
+    std::array<std::vector<Possibilite>, tailleChevalet + 1> Possibilites;  // 1..7 free squares
+    std::array<std::vector<Segment>, tailleChevalet + 1> Segments;          // 1..7
+    std::int32_t compteurFichiers = 7;
+    LignesMotifs LignesLettres;
+    LignesMotifs LignesChiffres;
+    std::vector<std::string> ListeCoups;
+    std::vector<std::string> ListePoints;
+};
+
+}  // namespace glyphane

@@ -1,0 +1,14 @@
+#pragma once
+#include "engine/jeu.h"
+
+namespace glyphane {
+
+// Draws up to n tiles from the bag into the free slots (caseOccupee = 0) of the
+// current seat's rack, hidden, and returns how many it drew. It stops early when
+// the rack has no free slot or the bag has no tile left that may be drawn.
+int Tirer(Jeu& jeu, int n);
+
+// The bag count as its label shows it: never below "0".
+void AfficherJetonsDansSac(Partie& partie);
+
+}  // namespace glyphane

@@ -1,0 +1,86 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <string_view>
+
+#include "engine/jeu.h"
+#include "lexicon/trie.h"
+#include "tests/vue_factice.h"
+
+namespace glyphane::test {
+
+// A two-seat game past its opening deal, seat 1 to play, with an empty board,
+// a fixed seed and no pauses. Tiles are handed out by letter, each one once.
+class JeuDeTest {
+public:
+    LexiconTrie trie;
+    VueFactice vue;
+    Hasard hasard{std::uint64_t{20240601}};
+    CadenceNulle cadence;
+    Jeu jeu{trie, vue, hasard, cadence, std::filesystem::path{}};
+    Partie& partie = jeu.partie;
+
+    JeuDeTest() {
+        partie.nbJoueurs = 2;
+        partie.joueurCourant = 1;
+        partie.distributionFaite = 1;
+    }
+
+    // A tile carrying that letter ('?' for a blank) that this test has not used.
+    int jeton(char lettre) {
+        for (int t = 1; t <= nbJetons; ++t) {
+            if (!pris[t] && lettreInitiale(t) == lettre) {
+                pris[t] = true;
+                return t;
+            }
+        }
+        return 0;
+    }
+
+    // A word committed to the board on an earlier turn, from column x, row y.
+    void poserFixe(std::string_view mot, int x, int y, bool horizontal = true) {
+        for (const char lettre : mot) {
+            const int t = jeton(lettre);
+            partie.plateau.grilleFixe[x][y] = static_cast<std::uint8_t>(t);
+            partie.plateau.grilleJeu[x][y] = static_cast<std::uint8_t>(t);
+            partie.jetonJoue[t] = 1;
+            partie.images[t].deplacable = false;
+            ++partie.jetonsSurPlateau;
+            avancer(x, y, horizontal);
+        }
+    }
+
+    // This turn's tiles, put down but not played. A blank is written '?' followed
+    // by its letter: "?e" stands for an e, "??" has no letter yet.
+    void poserNouveau(std::string_view mot, int x, int y, bool horizontal = true) {
+        for (std::size_t i = 0; i < mot.size(); ++i) {
+            const bool joker = mot[i] == '?';
+            const int t = jeton(mot[i]);
+            if (joker) partie.LettreJeton[t] = mot[++i];
+            partie.plateau.grilleJeu[x][y] = static_cast<std::uint8_t>(t);
+            avancer(x, y, horizontal);
+        }
+    }
+
+    // Fills the seat's slots from 1 with one tile per letter; returns the tiles.
+    std::array<int, tailleChevalet + 1> auChevalet(int siege, std::string_view lettres) {
+        std::array<int, tailleChevalet + 1> tuiles{};
+        int casier = 1;
+        for (const char lettre : lettres) {
+            const int t = jeton(lettre);
+            partie.chevalet.caseChevalet[siege][casier] = static_cast<std::uint8_t>(t);
+            partie.chevalet.caseOccupee[siege][casier] = 1;
+            partie.chevalet.caseDuJeton[siege][t] = static_cast<std::uint8_t>(casier);
+            tuiles[casier++] = t;
+        }
+        return tuiles;
+    }
+
+private:
+    static void avancer(int& x, int& y, bool horizontal) { horizontal ? ++x : ++y; }
+
+    std::array<bool, nbJetons + 1> pris{};
+};
+
+}  // namespace glyphane::test

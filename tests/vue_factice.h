@@ -1,0 +1,128 @@
+#pragma once
+#include <deque>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "engine/vue.h"
+
+namespace glyphane::test {
+
+// A window that nobody sees: it writes down everything the game shows or asks,
+// and answers from the queues a test fills, or with the default answers below
+// once a queue is empty. Workers may call it, so every call takes the lock; a
+// test reads the records once the workers are done.
+class VueFactice final : public Vue {
+public:
+    struct Message {
+        std::string texte;
+        std::string titre;
+        bool question = false;
+        bool operator==(const Message&) const = default;
+    };
+    struct Tirage {
+        int siege = 0;
+        int lettre = 0;
+    };
+
+    // The script.
+    std::deque<Reponse> reponses;
+    std::deque<char> lettres;
+    std::deque<CasesCochees> cases;
+    std::deque<int> nombresDeJoueurs;
+    std::deque<ChoixNoms> noms;
+    std::deque<bool> tiragesOrdre;
+    std::deque<std::optional<std::string>> fichiersSauvegarde;
+    std::deque<std::optional<std::string>> fichiersACharger;
+    Reponse reponseParDefaut = Reponse::oui;
+    char lettreParDefaut = 'e';
+
+    // The record.
+    std::vector<Message> messages;
+    std::vector<int> lettresDemandees;  // the blanks whose letter was asked
+    std::vector<MotsRefuses> rapports;
+    std::vector<int> siegesAuTirage;
+    std::vector<Tirage> lettresDuTirage;
+    int tiragesTermines = 0;
+    int rafraichissements = 0;
+    int evenementsTraites = 0;
+
+    void AfficherMessage(const std::string& texte, const std::string& titre) override {
+        std::lock_guard garde(verrou);
+        messages.push_back({texte, titre, false});
+    }
+    Reponse PoserQuestion(const std::string& texte, const std::string& titre) override {
+        std::lock_guard garde(verrou);
+        messages.push_back({texte, titre, true});
+        return prendre(reponses, reponseParDefaut);
+    }
+    char ChoisirLettre(int jeton) override {
+        std::lock_guard garde(verrou);
+        lettresDemandees.push_back(jeton);
+        return prendre(lettres, lettreParDefaut);
+    }
+    CasesCochees RapportMotsRefuses(const MotsRefuses& mots) override {
+        std::lock_guard garde(verrou);
+        rapports.push_back(mots);
+        return prendre(cases, CasesCochees{});
+    }
+    int DemanderNombreJoueurs() override {
+        std::lock_guard garde(verrou);
+        return prendre(nombresDeJoueurs, 1);
+    }
+    ChoixNoms DemanderNoms(int, bool styleOuvert) override {
+        std::lock_guard garde(verrou);
+        ChoixNoms ok;
+        ok.ok = true;
+        ok.styleOuvert = styleOuvert;
+        return prendre(noms, ok);
+    }
+    bool TirageOrdreDemande() override {
+        std::lock_guard garde(verrou);
+        return prendre(tiragesOrdre, false);
+    }
+    void TirageSiegeAttendre(int siege, const std::string&, bool) override {
+        std::lock_guard garde(verrou);
+        siegesAuTirage.push_back(siege);
+    }
+    void TirageLettreMontree(int siege, int lettre) override {
+        std::lock_guard garde(verrou);
+        lettresDuTirage.push_back({siege, lettre});
+    }
+    void TirageTermine(const std::array<int, nbSiegesMax + 1>&, const std::array<int, nbSiegesMax + 1>&,
+                       bool) override {
+        std::lock_guard garde(verrou);
+        ++tiragesTermines;
+    }
+    std::optional<std::string> DemanderFichierSauvegarde() override {
+        std::lock_guard garde(verrou);
+        return prendre(fichiersSauvegarde, std::optional<std::string>{});
+    }
+    std::optional<std::string> DemanderFichierACharger() override {
+        std::lock_guard garde(verrou);
+        return prendre(fichiersACharger, std::optional<std::string>{});
+    }
+    void Rafraichir() override {
+        std::lock_guard garde(verrou);
+        ++rafraichissements;
+    }
+    void TraiterEvenements() override {
+        std::lock_guard garde(verrou);
+        ++evenementsTraites;
+    }
+
+private:
+    template <class T>
+    static T prendre(std::deque<T>& file, T parDefaut) {
+        if (file.empty()) return parDefaut;
+        T suivant = std::move(file.front());
+        file.pop_front();
+        return suivant;
+    }
+
+    std::mutex verrou;
+};
+
+}  // namespace glyphane::test
