@@ -9,6 +9,14 @@
 
 namespace glyphane::console {
 
+bool demarrerDictionnaire(const std::filesystem::path& dossier, LexiconTrie& trie, std::string_view commande,
+                          std::ostream& erreurs) {
+    if (DemarrageDictionnaire(dossier, trie).toutDemarrer(fluxIntegre())) return true;
+    erreurs << "glyphane-cli " << commande << " : le dictionnaire n'a pas pu démarrer dans " << dossier.string()
+            << " (dossier absent, protégé en écriture ou disque plein ?)\n";
+    return false;
+}
+
 int commandeDico(const std::vector<std::string>& arguments, std::ostream& sortie, std::ostream& erreurs) {
     std::filesystem::path dossier = dossierUtilisateur();
     std::vector<std::string> mots;
@@ -24,12 +32,7 @@ int commandeDico(const std::vector<std::string>& arguments, std::ostream& sortie
         }
     }
     LexiconTrie trie;
-    DemarrageDictionnaire demarrage(dossier, trie);
-    if (!demarrage.toutDemarrer(fluxIntegre())) {
-        erreurs << "glyphane-cli dico : le dictionnaire n'a pas pu démarrer dans " << dossier.string()
-                << " (dossier absent, protégé en écriture ou disque plein ?)\n";
-        return 2;
-    }
+    if (!demarrerDictionnaire(dossier, trie, "dico", erreurs)) return 2;
     for (const std::string& mot : mots) {
         sortie << mot << ' ' << (trie.contains(texte::minusculesAscii(mot)) ? "oui" : "non") << '\n';
     }

@@ -7,7 +7,8 @@
 namespace {
 
 void usage(std::ostream& sortie) {
-    sortie << "usage : glyphane-cli dico [--dir DOSSIER] MOT...\n";
+    sortie << "usage : glyphane-cli dico [--dir DOSSIER] MOT...\n"
+              "        glyphane-cli partie [--dir DOSSIER] [--graine N] < COMMANDES\n";
 }
 
 }  // namespace
@@ -20,6 +21,7 @@ int main(int argc, char** argv) {
     const std::string commande = argv[1];
     const std::vector<std::string> arguments(argv + 2, argv + argc);
     if (commande == "dico") return glyphane::console::commandeDico(arguments, std::cout, std::cerr);
+    if (commande == "partie") return glyphane::console::commandePartie(arguments, std::cin, std::cout, std::cerr);
     usage(std::cerr);
     return 2;
 }

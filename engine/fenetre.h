@@ -20,6 +20,8 @@ struct Controle {
 };
 
 inline constexpr const char* captionEchanger = "&Echanger des lettres";
+// A new game gives the button this caption, not the one it starts with.
+inline constexpr const char* captionEchangerNouvellePartie = "Échanger des lettres";
 inline constexpr const char* captionPasser = "Passer un tour";
 inline constexpr const char* captionCacheHumain = "Cliquez ici pour voir vos lettre !";
 inline constexpr const char* captionCacheOrdinateur = " ";
@@ -41,6 +43,8 @@ struct EtatControles {
     Controle memoCache{true, true};  // the cover over the word list
     Controle cacheBoutonRevoir{true, true};  // covers the replay buttons outside replay
     Controle buttonChrono{true, true};
+    Controle panelAideClavier;
+    Controle lcj;              // the per-turn countdown
     std::array<Controle, nbSiegesMax + 1> nomJoueur{};
     std::array<Controle, nbSiegesMax + 1> pointJoueur{};
 
@@ -64,7 +68,13 @@ struct EtatControles {
     std::string captionStyleb = "st&yle ouvert";
     std::string captionStyleDeJeu = "Style Ouvert";
 
-    bool chronoEnMarche = false;  // the per-turn chrono timer
+    bool chronoEnMarche = false;  // the chrono timer
+    // The chrono settings: a game's end switches them off; each turn restarts the
+    // per-turn countdown from its limit.
+    bool chronoParTour = false;
+    bool chronoTotal = false;
+    std::string limiteChronoTour = "00:03:00";
+    std::string decompteTour = "00:03:00";
     bool fenetreActive = true;
     int progression = 0;
     int progressionMax = 100;

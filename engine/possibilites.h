@@ -31,6 +31,18 @@ struct Segment {
 // Entry [o][l]: o = 1 the row l, o = 2 the column l; 15 characters each.
 using LignesMotifs = std::array<std::array<std::string, tailleGrille + 1>, 3>;
 
+// An empty board in the pattern rows: no letter, no value.
+inline constexpr char lettreMotifVide = '?';
+inline constexpr char chiffreMotifVide = 'x';
+
+inline LignesMotifs lignesMotifsVides(char vide) {
+    LignesMotifs lignes;
+    for (int o = 1; o <= 2; ++o) {
+        for (int l = 1; l <= tailleGrille; ++l) lignes[o][l].assign(tailleGrille, vide);
+    }
+    return lignes;
+}
+
 // One line of the list of possible words, with the letters already on the board
 // marked so that the window can show them in red.
 struct LigneMot {
@@ -42,8 +54,8 @@ struct ModeleOrdinateur {
     std::array<std::vector<Possibilite>, tailleChevalet + 1> Possibilites;  // 1..7 free squares
     std::array<std::vector<Segment>, tailleChevalet + 1> Segments;          // 1..7
     std::int32_t compteurFichiers = 7;
-    LignesMotifs LignesLettres;
-    LignesMotifs LignesChiffres;
+    LignesMotifs LignesLettres = lignesMotifsVides(lettreMotifVide);
+    LignesMotifs LignesChiffres = lignesMotifsVides(chiffreMotifVide);
     std::vector<std::string> ListeCoups;
     std::vector<std::string> ListePoints;
 };

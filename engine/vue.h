@@ -26,6 +26,8 @@ struct ChoixNoms {
     bool ok = false;  // false: "&retour"
     std::array<std::string, nbSiegesMax + 1> noms{};
     std::array<bool, nbSiegesMax + 1> ordinateur{};
+    // The style box as the dialog closed: it acts as soon as it is clicked, so
+    // it counts whichever button closes the dialog.
     bool styleOuvert = true;
 };
 
@@ -43,7 +45,8 @@ public:
     // The refused-word report; returns which boxes were ticked.
     virtual CasesCochees RapportMotsRefuses(const MotsRefuses& mots) = 0;
 
-    // Setting up a game.
+    // Setting up a game: the number of players, 1..4 (any other answer is asked
+    // again), then the names dialog.
     virtual int DemanderNombreJoueurs() = 0;
     virtual ChoixNoms DemanderNoms(int nbJoueurs, bool styleOuvert) = 0;
     // The draw for the playing order: whether to draw at all; then each seat's
@@ -59,8 +62,13 @@ public:
     virtual std::optional<std::string> DemanderFichierSauvegarde() = 0;
     virtual std::optional<std::string> DemanderFichierACharger() = 0;
 
-    // The model changed: repaint from it.
+    // The model changed: repaint from it. Only the thread that owns the turn calls
+    // it (the window thread for a human, the computer's thread for its move).
     virtual void Rafraichir() = 0;
+    // Only the controls' state (partie.fenetre, which has its own lock) changed.
+    // The possibility update calls this one from its threads while a human may
+    // be moving tiles, so it must not read the rest of the model.
+    virtual void ActualiserControles() {}
     // Let the window handle its pending events (a no-op off the window thread).
     virtual void TraiterEvenements() = 0;
 };

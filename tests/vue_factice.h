@@ -46,6 +46,10 @@ public:
     std::vector<int> siegesAuTirage;
     std::vector<Tirage> lettresDuTirage;
     int tiragesTermines = 0;
+    std::array<int, nbSiegesMax + 1> lettresFinales{};  // by seat before the draw renumbered them
+    std::array<int, nbSiegesMax + 1> rangs{};
+    int nombresDemandes = 0;
+    std::vector<int> nomsDemandes;  // the number of seats each names dialog was opened for
     int rafraichissements = 0;
     int evenementsTraites = 0;
 
@@ -70,10 +74,12 @@ public:
     }
     int DemanderNombreJoueurs() override {
         std::lock_guard garde(verrou);
+        ++nombresDemandes;
         return prendre(nombresDeJoueurs, 1);
     }
-    ChoixNoms DemanderNoms(int, bool styleOuvert) override {
+    ChoixNoms DemanderNoms(int nbJoueurs, bool styleOuvert) override {
         std::lock_guard garde(verrou);
+        nomsDemandes.push_back(nbJoueurs);
         ChoixNoms ok;
         ok.ok = true;
         ok.styleOuvert = styleOuvert;
@@ -91,10 +97,12 @@ public:
         std::lock_guard garde(verrou);
         lettresDuTirage.push_back({siege, lettre});
     }
-    void TirageTermine(const std::array<int, nbSiegesMax + 1>&, const std::array<int, nbSiegesMax + 1>&,
-                       bool) override {
+    void TirageTermine(const std::array<int, nbSiegesMax + 1>& lettreDuSiege,
+                       const std::array<int, nbSiegesMax + 1>& rang, bool) override {
         std::lock_guard garde(verrou);
         ++tiragesTermines;
+        lettresFinales = lettreDuSiege;
+        rangs = rang;
     }
     std::optional<std::string> DemanderFichierSauvegarde() override {
         std::lock_guard garde(verrou);

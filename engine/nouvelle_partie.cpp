@@ -1,0 +1,181 @@
+#include "engine/nouvelle_partie.h"
+
+#include <charconv>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "engine/affichage.h"
+#include "engine/tirage_ordre.h"
+#include "engine/tour.h"
+#include "lexicon/fichiers_recherche.h"
+
+namespace glyphane {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+void reinitialiserPlateau(Partie& partie) {
+    partie.plateau = Plateau{};
+    partie.grilleDernierCoup = {};
+    partie.surlignageDernierCoup = false;
+    EffacerSuggestion(partie);
+}
+
+void reinitialiserJetons(Partie& partie) {
+    partie.images.fill(ImageJeton{});
+    partie.LettreJeton[jokerA] = lettreInconnue;
+    partie.LettreJeton[jokerB] = lettreInconnue;
+    partie.jetonJoue.fill(0);
+    partie.jetonJoue[0] = 1;
+    partie.chevalet = Chevalet{};
+    partie.chevaletDuTour = {};
+    partie.estOrdinateur = {};
+    partie.jetonsDansSac = nbJetons;
+    partie.jetonsSurPlateau = 0;
+    partie.jetonSelectionne = 0;
+}
+
+void reinitialiserDrapeaux(Partie& partie) {
+    partie.finDeTourSansPoints = 0;
+    partie.placementInvalide = 0;
+    partie.distributionFaite = 0;
+    partie.partieFinie = 0;
+    partie.passe = {};
+    partie.joueurCourant = 0;
+    partie.numeroTour = 0;
+    partie.pointsDuCoup = 0;
+    partie.nbJetonsEchanges = 0;
+    partie.limiteRevoir = 0;
+    partie.positionRevoir = 0;
+    partie.drapeaux.miseAJourEnCours = 0;
+    partie.drapeaux.ordiOccupe = 0;
+    partie.drapeaux.arretDemande = 0;
+    partie.drapeaux.arretMiseAJour = 0;
+}
+
+void reinitialiserHistorique(Partie& partie) {
+    partie.historique.clear();
+    partie.tirageDistribution = {};
+    partie.evaluation = Evaluation{};
+    partie.score = {};
+}
+
+// A linked computer player empties its own lists (it knows how to seed them);
+// without one there is nothing to seed.
+void reinitialiserOrdinateur(Jeu& jeu, bool avecModeles) {
+    ModeleOrdinateur& modele = jeu.partie.ordinateur;
+    if (jeu.ordinateur == nullptr) {
+        modele = ModeleOrdinateur{};
+        return;
+    }
+    modele.LignesLettres = lignesMotifsVides(lettreMotifVide);
+    modele.LignesChiffres = lignesMotifsVides(chiffreMotifVide);
+    jeu.ordinateur->reinitialiser(avecModeles);
+}
+
+bool estFichierTemporaire(const fs::path& dossierProgramme, const fs::path& fichier) {
+    const std::string nom = fichier.stem().string();
+    int numero = 0;
+    const auto [fin, erreur] = std::from_chars(nom.data(), nom.data() + nom.size(), numero);
+    if (erreur != std::errc{} || fin != nom.data() + nom.size()) return false;
+    const auto attendu = searchFileName(dossierProgramme, numero);
+    return numero >= premierFichierTemporaire && attendu && attendu->filename() == fichier.filename();
+}
+
+// Counts the characters of UTF-8 text, not its bytes.
+std::string tronquerNom(const std::string& nom) {
+    std::size_t caracteres = 0;
+    for (std::size_t i = 0; i < nom.size(); ++i) {
+        const bool debutDeCaractere = (static_cast<unsigned char>(nom[i]) & 0xC0) != 0x80;
+        if (debutDeCaractere && ++caracteres > longueurNomMax) return nom.substr(0, i);
+    }
+    return nom;
+}
+
+std::string nomDuSiege(const ChoixNoms& choix, int siege) {
+    if (choix.ordinateur[siege]) return "Ordi " + std::to_string(siege);
+    if (choix.noms[siege].empty()) return "Joueur " + std::to_string(siege);
+    return tronquerNom(choix.noms[siege]);
+}
+
+}  // namespace
+
+void ViderDossierTemporaire(const fs::path& dossierProgramme) {
+    const fs::path dossier = *searchFileName(dossierProgramme, 0);
+    std::error_code erreur;
+    if (!fs::is_directory(dossier, erreur)) {
+        fs::create_directories(dossier, erreur);
+        return;
+    }
+    // Listing the folder costs one pass, where trying every number would cost
+    // thousands of failed deletions.
+    std::vector<fs::path> aSupprimer;
+    for (fs::directory_iterator it(dossier, erreur), fin; !erreur && it != fin; it.increment(erreur)) {
+        if (estFichierTemporaire(dossierProgramme, it->path())) aSupprimer.push_back(it->path());
+    }
+    for (const fs::path& fichier : aSupprimer) fs::remove(fichier, erreur);
+}
+
+void ReinitialiserPartie(Jeu& jeu, bool avecModeles) {
+    Partie& partie = jeu.partie;
+    reinitialiserPlateau(partie);
+    reinitialiserJetons(partie);
+    reinitialiserDrapeaux(partie);
+    reinitialiserHistorique(partie);
+    reinitialiserOrdinateur(jeu, avecModeles);
+    AfficherEtat(partie, etatSansPartie);
+    partie.fenetre.modifier([](EtatControles& e) {
+        e.enbLettreDispo = std::to_string(nbJetons);
+        e.captionEchange = captionEchangerNouvellePartie;
+        e.menuChrono = true;
+        e.memo1.clear();
+    });
+    ViderDossierTemporaire(jeu.dossier);
+    jeu.vue.Rafraichir();
+}
+
+void DemanderNombreJoueurs(Jeu& jeu) {
+    Partie& partie = jeu.partie;
+    partie.nbJoueurs = 0;
+    while (partie.nbJoueurs == 0) {
+        const int reponse = jeu.vue.DemanderNombreJoueurs();
+        if (reponse >= 1 && reponse <= nbSiegesMax) partie.nbJoueurs = static_cast<std::uint8_t>(reponse);
+    }
+}
+
+int DemanderNoms(Jeu& jeu) {
+    Partie& partie = jeu.partie;
+    const ChoixNoms choix = jeu.vue.DemanderNoms(partie.nbJoueurs, partie.styleOuvert == 1);
+    DonnerStyle(partie, choix.styleOuvert);
+    if (!choix.ok) return nomsRetour;
+    for (int siege = 1; siege <= partie.nbJoueurs; ++siege) {
+        partie.nom[siege] = nomDuSiege(choix, siege);
+        partie.estOrdinateur[siege] = choix.ordinateur[siege] ? 1 : 0;
+    }
+    return nomsOk;
+}
+
+void PremierTour(Jeu& jeu) {
+    jeu.partie.joueurCourant = 1;
+    AfficherEtat(jeu.partie, etatDebutPartie);
+    TourSuivant(jeu);
+}
+
+void NouvellePartie(Jeu& jeu) {
+    Partie& partie = jeu.partie;
+    partie.fenetre.modifier([](EtatControles& e) { e.menuChrono = false; });
+    ReinitialiserPartie(jeu, true);
+    partie.fenetre.modifier([](EtatControles& e) {
+        e.commencer.visible = false;
+        e.partieSauvegarder.visible = false;
+    });
+    do {
+        DemanderNombreJoueurs(jeu);
+    } while (DemanderNoms(jeu) != nomsOk);
+    if (partie.nbJoueurs > 1) TirageOrdre(jeu);
+    PremierTour(jeu);
+}
+
+}  // namespace glyphane

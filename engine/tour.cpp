@@ -1,0 +1,295 @@
+#include "engine/tour.h"
+
+#include <algorithm>
+#include <chrono>
+#include <string>
+
+#include "engine/affichage.h"
+#include "engine/chevalet.h"
+#include "engine/messages.h"
+#include "engine/regles.h"
+#include "engine/score.h"
+#include "engine/tirage.h"
+
+namespace glyphane {
+
+namespace {
+
+constexpr auto pauseApresCoup = std::chrono::milliseconds(500);
+constexpr int centre = 8;  // row H, column 8
+
+bool siegeOrdinateur(const Partie& partie) { return partie.estOrdinateur[partie.joueurCourant] != 0; }
+
+bool estNouvelle(const Plateau& plateau, int x, int y) {
+    return plateau.grilleJeu[x][y] != 0 && plateau.grilleFixe[x][y] == 0;
+}
+
+// A tile is in the rack while its slot names it; a tile given back to the bag
+// by an exchange is still listed in its slot until the slot is refilled.
+bool dansLeChevalet(const Partie& partie, int casier) {
+    const int siege = partie.joueurCourant;
+    const int jeton = partie.chevalet.caseChevalet[siege][casier];
+    return jeton != 0 && partie.chevalet.caseDuJeton[siege][static_cast<std::size_t>(jeton)] == casier;
+}
+
+bool chevaletVide(const Partie& partie) {
+    const auto& casiers = partie.chevalet.caseChevalet[partie.joueurCourant];
+    return std::all_of(casiers.begin() + 1, casiers.end(), [](std::uint8_t jeton) { return jeton == 0; });
+}
+
+// The first move and the must-score rules. The first move by a human throws
+// away the seed possibilities: the update after it builds them from the board.
+bool coupAccepte(Jeu& jeu) {
+    if (!CoupRecevable(jeu)) return false;
+    Partie& partie = jeu.partie;
+    const bool coupHumainJoue = !siegeOrdinateur(partie) && partie.distributionFaite == 1 &&
+                                partie.finDeTourSansPoints == 0;
+    if (coupHumainJoue && partie.jetonsSurPlateau == 0 && partie.numeroTour == 1) {
+        for (auto& liste : partie.ordinateur.Possibilites) liste.clear();
+    }
+    return true;
+}
+
+// A computer move that misses the centre of an empty board or scores nothing
+// does not stand.
+void retirerCoupOrdinateurSansPoints(Partie& partie) {
+    if (!siegeOrdinateur(partie) || partie.distributionFaite == 0) return;
+    if (partie.plateau.grilleJeu[centre][centre] != 0 && partie.pointsDuCoup != 0) return;
+    RetirerCoup(partie);
+    partie.finDeTourSansPoints = 1;
+}
+
+void ouvrirNouveauTour(Partie& partie) {
+    if (partie.numeroTour > 0) partie.grilleDernierCoup = {};
+    ++partie.numeroTour;
+    partie.surlignageDernierCoup = false;
+}
+
+// The computer player reads the board through these rows: per square a letter
+// and its value as one digit, along each row and each column.
+void noterDansLesMotifs(ModeleOrdinateur& modele, int x, int y, char lettre, int valeur) {
+    const char chiffre = static_cast<char>('0' + valeur);
+    modele.LignesLettres[1][y][static_cast<std::size_t>(x - 1)] = lettre;
+    modele.LignesLettres[2][x][static_cast<std::size_t>(y - 1)] = lettre;
+    modele.LignesChiffres[1][y][static_cast<std::size_t>(x - 1)] = chiffre;
+    modele.LignesChiffres[2][x][static_cast<std::size_t>(y - 1)] = chiffre;
+}
+
+void fixerJeton(Partie& partie, int x, int y, int jeton) {
+    const auto t = static_cast<std::size_t>(jeton);
+    partie.plateau.grilleFixe[x][y] = static_cast<std::uint8_t>(jeton);
+    noterDansLesMotifs(partie.ordinateur, x, y, partie.LettreJeton[t], ChiffreJeton[t]);
+    partie.passe.fill(0);
+    partie.grilleDernierCoup[x][y] = true;
+    ++partie.jetonsSurPlateau;
+    auto& caseDuJeton = partie.chevalet.caseDuJeton[partie.joueurCourant];
+    const int casier = caseDuJeton[t];
+    if (casier >= 1 && casier <= tailleChevalet) partie.chevalet.caseChevalet[partie.joueurCourant][casier] = 0;
+    caseDuJeton[t] = 0;
+    partie.jetonJoue[t] = 1;
+    partie.images[t].deplacable = false;
+}
+
+// Commits this turn's tiles in board order and records the move; returns how
+// many tiles it committed.
+int validerCoup(Jeu& jeu) {
+    Partie& partie = jeu.partie;
+    Coup& coup = partie.coup(partie.numeroTour - 1);
+    int poses = 0;
+    for (int x = 1; x <= tailleGrille; ++x) {
+        for (int y = 1; y <= tailleGrille; ++y) {
+            if (!estNouvelle(partie.plateau, x, y)) continue;
+            fixerJeton(partie, x, y, partie.plateau.grilleJeu[x][y]);
+            if (++poses > tailleChevalet) continue;
+            coup.colonnes[static_cast<std::size_t>(poses)] = static_cast<std::uint8_t>(x);
+            coup.lignes[static_cast<std::size_t>(poses)] = static_cast<std::uint8_t>(y);
+        }
+    }
+    EnregistrerCoup(partie, coup);
+    AjouterPointsDuCoup(partie);
+    partie.surlignageDernierCoup = true;
+    partie.fenetre.modifier([](EtatControles& e) { e.progression = 0; });
+    jeu.vue.Rafraichir();
+    return poses;
+}
+
+// The record of this seat's next move starts with what its rack keeps; the
+// draw appends the rest.
+void commencerTirageSuivant(Partie& partie) {
+    std::string lettres;
+    for (int j = 1; j <= tailleChevalet; ++j) {
+        if (!dansLeChevalet(partie, j)) continue;
+        const int jeton = partie.chevalet.caseChevalet[partie.joueurCourant][j];
+        lettres += estJoker(jeton) ? lettreInconnue : partie.LettreJeton[static_cast<std::size_t>(jeton)];
+    }
+    if (lettres.size() < tailleChevalet) lettres += '+';
+    partie.coup(partie.numeroTour - 1 + partie.nbJoueurs).tirage = lettres;
+}
+
+void libererCasiersVides(Partie& partie) {
+    auto& chevalet = partie.chevalet;
+    for (int j = 1; j <= tailleChevalet; ++j) {
+        if (chevalet.caseChevalet[partie.joueurCourant][j] == 0) chevalet.caseOccupee[partie.joueurCourant][j] = 0;
+    }
+}
+
+// After an exchange: the slots whose tile went back to the bag. Returns their count.
+int libererCasiersRendus(Partie& partie) {
+    int rendus = 0;
+    for (int j = 1; j <= tailleChevalet; ++j) {
+        if (partie.chevalet.caseChevalet[partie.joueurCourant][j] == 0 || dansLeChevalet(partie, j)) continue;
+        partie.chevalet.caseOccupee[partie.joueurCourant][j] = 0;
+        ++rendus;
+    }
+    return rendus;
+}
+
+// Seven tiles for each seat in turn; seat 1 then plays first. Each seat's first
+// move is recorded with the letters it was dealt.
+void distribuer(Jeu& jeu) {
+    Partie& partie = jeu.partie;
+    while (partie.joueurCourant <= partie.nbJoueurs) {
+        libererCasiersVides(partie);
+        Tirer(jeu, std::min<std::int32_t>(tailleChevalet, partie.jetonsDansSac));
+        ++partie.joueurCourant;
+    }
+    partie.distributionFaite = 1;
+    partie.joueurCourant = 1;
+    for (int siege = 1; siege <= partie.nbJoueurs; ++siege) {
+        partie.coup(siege).tirage = partie.tirageDistribution[siege];
+    }
+}
+
+// Refills the rack after a turn and hands over to the next seat. False when the
+// player used the last tile of an empty bag: the game is over.
+bool remplirEtPasserLaMain(Jeu& jeu, int poses) {
+    Partie& partie = jeu.partie;
+    int aTirer = std::min(partie.finDeTourSansPoints == 1 ? 0 : poses, partie.jetonsDansSac);
+    if (aTirer == 0 && chevaletVide(partie)) {
+        AjustementFinal(partie);
+        FinDePartie(jeu, finChevaletVide);
+        return false;
+    }
+    if (partie.finDeTourSansPoints == 1) {
+        aTirer = std::min(libererCasiersRendus(partie), partie.jetonsDansSac);
+    } else {
+        libererCasiersVides(partie);
+    }
+    Tirer(jeu, aTirer);
+    partie.joueurCourant = partie.joueurCourant >= partie.nbJoueurs ? 1 : partie.joueurCourant + 1;
+    return true;
+}
+
+// Once the bag is empty the exchange button passes; when every seat has passed
+// since the last scored move, nobody can play any more.
+bool FinParPasses(Jeu& jeu) {
+    Partie& partie = jeu.partie;
+    if (partie.jetonsDansSac > 0) return false;
+    partie.fenetre.modifier([](EtatControles& e) { e.captionEchange = captionPasser; });
+    for (int siege = 1; siege <= partie.nbJoueurs; ++siege) {
+        if (partie.passe[siege] == 0) return false;
+    }
+    FinDePartie(jeu, finAucunMouvement);
+    FinDePartie(jeu, finSansMessage);
+    partie.fenetre.modifier([](EtatControles& e) {
+        e.cacheLettres.visible = false;
+        e.fenetreActive = true;
+    });
+    partie.drapeaux.ordiOccupe = 0;
+    jeu.vue.Rafraichir();
+    return true;
+}
+
+// The computer player rebuilds what it knows of the board around the move; the
+// human gets the controls back when that is over.
+void lancerMiseAJour(Jeu& jeu, int poses) {
+    Partie& partie = jeu.partie;
+    AfficherEtat(partie, etatDebutMiseAJour);
+    jeu.vue.Rafraichir();
+    partie.drapeaux.miseAJourEnCours = 1;
+    if (partie.styleOuvert == 0 || siegeOrdinateur(partie)) jeu.ordinateur->attendreFinMiseAJour();
+    jeu.ordinateur->miseAJourApresCoup(poses);
+}
+
+void montrerChronoDuTour(Partie& partie) {
+    partie.fenetre.modifier([](EtatControles& e) {
+        if (!e.chronoParTour) return;
+        e.decompteTour = e.limiteChronoTour;
+        e.lcj.visible = true;
+    });
+}
+
+// A human seat gets the controls; a computer seat is played by the computer
+// player, when one is linked in.
+void donnerLaMain(Jeu& jeu) {
+    Partie& partie = jeu.partie;
+    const bool arret = partie.drapeaux.arretMiseAJour.load() == 1 || partie.drapeaux.arretDemande.load() == 1;
+    if (arret || !siegeOrdinateur(partie)) {
+        partie.drapeaux.ordiOccupe = 0;
+        AfficherEtat(partie, etatHumainJoue);
+    } else if (jeu.ordinateur != nullptr) {
+        jeu.ordinateur->demarrerTourOrdinateur();
+        partie.fenetre.modifier([](EtatControles& e) {
+            if (e.chronoParTour || e.chronoTotal) e.chronoEnMarche = true;
+        });
+    }
+    jeu.vue.Rafraichir();
+}
+
+}  // namespace
+
+void TourSuivant(Jeu& jeu) {
+    Partie& partie = jeu.partie;
+    if (partie.partieFinie == partieTerminee) return;
+    if (!coupAccepte(jeu)) return;
+    AfficherEtat(partie, etatTourEnCours);
+    retirerCoupOrdinateurSansPoints(partie);
+    ouvrirNouveauTour(partie);
+    const bool coupJoue = partie.distributionFaite == 1 && partie.finDeTourSansPoints == 0;
+    const int poses = coupJoue ? validerCoup(jeu) : 0;
+    jeu.cadence.pause(pauseApresCoup);
+    if (partie.distributionFaite == 0) {
+        distribuer(jeu);
+    } else {
+        commencerTirageSuivant(partie);
+        if (!remplirEtPasserLaMain(jeu, poses)) return;
+    }
+    partie.finDeTourSansPoints = 0;
+    if (FinParPasses(jeu)) return;
+    EffacerSuggestion(partie);
+    AfficherChevalet(partie);
+    if (poses > 0 && jeu.ordinateur != nullptr) lancerMiseAJour(jeu, poses);
+    montrerChronoDuTour(partie);
+    donnerLaMain(jeu);
+}
+
+void FinDePartie(Jeu& jeu, int mode) {
+    Partie& partie = jeu.partie;
+    AfficherEtat(partie, etatPartieFinie);
+    partie.fenetre.modifier([&](EtatControles& e) {
+        e.chronoParTour = false;
+        e.chronoTotal = false;
+        e.chronoEnMarche = false;
+        e.pointsDuTour.visible = true;
+        e.ejoueur.visible = mode != finAucunMouvement;
+    });
+    partie.partieFinie = partieTerminee;
+    partie.limiteRevoir = partie.numeroTour;
+    partie.positionRevoir = partie.numeroTour;
+    jeu.vue.Rafraichir();
+    if (mode == finAucunMouvement) {
+        jeu.vue.AfficherMessage(std::string(messages::aucunMouvement), std::string(messages::titreGlyphane));
+    } else if (mode == finChevaletVide) {
+        jeu.vue.AfficherMessage(std::string(messages::vousTerminez), std::string(messages::titreGlyphane));
+    }
+}
+
+void RejeterCoup(Jeu& jeu) {
+    Partie& partie = jeu.partie;
+    RemettreChevaletDuTour(partie);
+    partie.plateau.grilleJeu = partie.plateau.grilleFixe;
+    partie.finDeTourSansPoints = 1;
+    TourSuivant(jeu);
+}
+
+}  // namespace glyphane
