@@ -1,0 +1,193 @@
+#include "ai/fichier_mots.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <system_error>
+
+#include "lexicon/fichiers_recherche.h"
+
+namespace glyphane {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::size_t tailleBloc = 64 * 1024;
+
+struct FermerFichier {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using Fichier = std::unique_ptr<std::FILE, FermerFichier>;
+
+Fichier ouvrir(const fs::path& nom, const char* mode) { return Fichier(std::fopen(nom.c_str(), mode)); }
+
+// One crossing word still missing the letter of one free square.
+struct Croisement {
+    std::string cadre;
+    std::size_t placeDansCadre = 0;
+    std::size_t placeDansMot = 0;
+};
+
+// What a word must satisfy to fit the segment, taken apart once per segment so
+// that each line costs a few comparisons and, for the lines that pass them, one
+// trie lookup per crossing word.
+class FiltreSegment {
+public:
+    FiltreSegment(const LexiconTrie& trieLu, const Segment& segment) : trie(trieLu), longueur(segment.motif.size()) {
+        std::vector<std::size_t> placesLibres;
+        for (std::size_t j = 0; j < segment.motif.size(); ++j) {
+            if (segment.motif[j] == lettreInconnue) {
+                placesLibres.push_back(j);
+            } else {
+                lettresFixes.push_back({j, segment.motif[j]});
+            }
+        }
+        lireCroisements(segment.croisements, placesLibres);
+    }
+
+    bool accepte(std::string_view mot) {
+        if (mot.size() < longueur) return false;
+        for (const auto& [place, lettre] : lettresFixes) {
+            if (mot[place] != lettre) return false;
+        }
+        for (Croisement& c : croisements) {
+            c.cadre[c.placeDansCadre] = mot[c.placeDansMot];
+            if (!trie.contains(c.cadre)) return false;
+        }
+        return true;
+    }
+
+private:
+    // "a2s,bo1," : each frame holds the digit k of the free square it crosses.
+    void lireCroisements(std::string_view texte, const std::vector<std::size_t>& placesLibres) {
+        while (!texte.empty()) {
+            const std::size_t virgule = std::min(texte.find(','), texte.size());
+            const std::string_view cadre = texte.substr(0, virgule);
+            texte.remove_prefix(std::min(virgule + 1, texte.size()));
+            const auto chiffre = std::find_if(cadre.begin(), cadre.end(), [](char c) { return c >= '1' && c <= '7'; });
+            if (chiffre == cadre.end()) continue;
+            const auto k = static_cast<std::size_t>(*chiffre - '1');
+            if (k >= placesLibres.size()) continue;
+            croisements.push_back({std::string(cadre), static_cast<std::size_t>(chiffre - cadre.begin()), placesLibres[k]});
+        }
+    }
+
+    const LexiconTrie& trie;
+    std::size_t longueur;
+    std::vector<std::pair<std::size_t, char>> lettresFixes;
+    std::vector<Croisement> croisements;
+};
+
+bool ecrireFichierEntier(const fs::path& nom, std::string_view contenu) {
+    Fichier fichier = ouvrir(nom, "wb");
+    if (!fichier) {
+        // The folder goes with a new game; a game that never had one still gets it.
+        std::error_code ignoree;
+        fs::create_directories(nom.parent_path(), ignoree);
+        fichier = ouvrir(nom, "wb");
+    }
+    if (!fichier) return false;
+    bool ecrit = std::fwrite(contenu.data(), 1, contenu.size(), fichier.get()) == contenu.size();
+    ecrit = std::fclose(fichier.release()) == 0 && ecrit;
+    if (!ecrit) {
+        // A file cut short by a full disk would silently miss words.
+        std::error_code ignoree;
+        fs::remove(nom, ignoree);
+    }
+    return ecrit;
+}
+
+}  // namespace
+
+void NumerotationFichiers::releverNumerosPris() {
+    pris.assign(dernierFichierTemporaire + 1, false);
+    for (const auto& liste : modele.Possibilites) {
+        for (const Possibilite& possibilite : liste) {
+            if (possibilite.numeroFichier >= premierFichierTemporaire &&
+                possibilite.numeroFichier <= dernierFichierTemporaire) {
+                pris[static_cast<std::size_t>(possibilite.numeroFichier)] = true;
+            }
+        }
+    }
+    curseur = premierFichierTemporaire;
+}
+
+std::optional<std::int32_t> NumerotationFichiers::prochainNumero() {
+    if (modele.compteurFichiers < dernierFichierTemporaire) {
+        // Below the first temporary number the naming gives the search files
+        // themselves, which must never be written over.
+        modele.compteurFichiers = std::max(modele.compteurFichiers, premierFichierTemporaire - 1);
+        return ++modele.compteurFichiers;
+    }
+    if (pris.empty()) releverNumerosPris();
+    while (curseur <= dernierFichierTemporaire && pris[static_cast<std::size_t>(curseur)]) ++curseur;
+    if (curseur > dernierFichierTemporaire) return std::nullopt;
+    pris[static_cast<std::size_t>(curseur)] = true;
+    return curseur++;
+}
+
+std::optional<fs::path> fichierSource(const fs::path& dossierProgramme, const Segment& segment) {
+    const std::size_t libres = segment.lignes.size();
+    if (segment.motif.size() == libres) {
+        return searchFileName(dossierProgramme, libres == 1 ? 2 : static_cast<int>(libres));
+    }
+    fs::path nom = patternSearchFileName(dossierProgramme, segment.motif);
+    if (nom.empty()) return std::nullopt;
+    return nom;
+}
+
+std::string MotsDuSegment(const LexiconTrie& trie, const Segment& segment, std::string_view source) {
+    FiltreSegment filtre(trie, segment);
+    std::string retenus;
+    while (!source.empty()) {
+        const char* fin = static_cast<const char*>(std::memchr(source.data(), '\n', source.size()));
+        const std::size_t longueurLigne = fin == nullptr ? source.size() : static_cast<std::size_t>(fin - source.data());
+        std::string_view mot = source.substr(0, longueurLigne);
+        source.remove_prefix(std::min(longueurLigne + 1, source.size()));
+        if (!mot.empty() && mot.back() == '\r') mot.remove_suffix(1);
+        if (filtre.accepte(mot)) retenus.append(mot).append("\r\n");
+    }
+    return retenus;
+}
+
+bool lireFichierEntier(const fs::path& fichier, std::string& contenu) {
+    Fichier f = ouvrir(fichier, "rb");
+    if (!f) f = ouvrir(fichier, "rb");
+    if (!f) return false;
+    contenu.clear();
+    std::size_t lus = tailleBloc;
+    while (lus == tailleBloc) {
+        const std::size_t avant = contenu.size();
+        contenu.resize(avant + tailleBloc);
+        lus = std::fread(contenu.data() + avant, 1, tailleBloc, f.get());
+        contenu.resize(avant + lus);
+    }
+    return std::ferror(f.get()) == 0;
+}
+
+const std::string* SourcesDeMots::contenu(const fs::path& fichier) {
+    auto [entree, nouvelle] = lues.try_emplace(fichier);
+    if (nouvelle) {
+        std::string lu;
+        if (lireFichierEntier(fichier, lu)) entree->second = std::move(lu);
+    }
+    return entree->second ? &*entree->second : nullptr;
+}
+
+std::optional<std::int32_t> ConstruireFichierMots(Jeu& jeu, const Segment& segment, NumerotationFichiers& numeros,
+                                                  SourcesDeMots& sources) {
+    const auto source = fichierSource(jeu.dossier, segment);
+    const std::string* texte = source ? sources.contenu(*source) : nullptr;
+    if (texte == nullptr) return std::nullopt;
+    const std::string mots = MotsDuSegment(jeu.trie, segment, *texte);
+    if (mots.empty()) return std::nullopt;
+    const auto numero = numeros.prochainNumero();
+    if (!numero) return std::nullopt;
+    const auto nom = searchFileName(jeu.dossier, *numero);
+    if (!nom || !ecrireFichierEntier(*nom, mots)) return std::nullopt;
+    return numero;
+}
+
+}  // namespace glyphane

@@ -1,0 +1,92 @@
+#pragma once
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <functional>
+#include <list>
+#include <mutex>
+#include <thread>
+
+#include "ai/fil_ordinateur.h"
+#include "engine/jeu.h"
+
+// The computer player as the turn controller sees it: it keeps the possibility
+// lists up to date after every move and plays the computer seats, and it owns
+// every thread doing so. Threads are joined, never left behind: by the next
+// update, by a new game, by arreter() and at the latest by the destructor.
+namespace glyphane {
+
+class JoueurOrdinateur final : public CrochetsOrdinateur {
+public:
+    // Plays one computer turn to its end, handing over to the turn controller.
+    using TourDeJeu = std::function<void(Jeu&)>;
+
+    // Attaches itself to the game (jeu.ordinateur) until destroyed; plays the
+    // computer's turns with TourOrdinateur unless told otherwise.
+    explicit JoueurOrdinateur(Jeu& jeuSuivi);
+    JoueurOrdinateur(Jeu& jeuSuivi, TourDeJeu tourOrdinateur);
+    JoueurOrdinateur(const JoueurOrdinateur&) = delete;
+    JoueurOrdinateur& operator=(const JoueurOrdinateur&) = delete;
+    ~JoueurOrdinateur() override;
+
+    // On the caller's thread: invalidation and segments; then the update thread.
+    void miseAJourApresCoup(int nbPoses) override;
+    // A thread that gives a human the controls back once the update is over.
+    void attendreFinMiseAJour() override;
+    // Queues the current seat's turn on the computer's thread.
+    void demarrerTourOrdinateur() override;
+    // Waits for the computer's thread and the update to be done, then empties
+    // the lists (seeded for the first move when asked). A stop by arreter() ends
+    // here: threads may start again.
+    void reinitialiser(bool avecModeles) override;
+
+    // A loaded game: the segments of every occupied square, then the update
+    // thread, the turn controller having raised miseAJourEnCours as after a move.
+    void miseAJourApresChargement();
+
+    // Quit or restart: raises arretDemande and arretMiseAJour, lets every thread
+    // end and joins it, and leaves miseAJourEnCours and ordiOccupe at 0. No thread
+    // starts again until reinitialiser().
+    void arreter();
+
+    // Until no computer turn is queued or running and no update runs (the
+    // console waits so for the computer seats to have played).
+    void attendreInactivite();
+
+private:
+    struct Attente {
+        std::thread fil;
+        std::atomic<bool> finie{false};
+    };
+
+    // These expect `verrou` held.
+    bool preparerMiseAJour();
+    void lancerMiseAJour(const std::function<void()>& preparerSegments);
+    void lancerCreatiPoss();
+    void joindreCreatiPoss();
+    void recolterAttentes(bool toutes);
+
+    void jouerUnTour();
+    // True once the update is over; false when the game it waited in is gone.
+    bool attendreMiseAJour(std::uint64_t generationAttendue);
+    // Makes the waiting threads of an earlier game give up.
+    void oublierAttentes();
+    void signalerFinMiseAJour();
+    void traiterEvenements();
+
+    Jeu& jeu;
+    TourDeJeu tour;
+
+    std::mutex verrou;  // the thread handles below and `arrete`
+    bool arrete = false;
+    std::thread filCreatiPoss;
+    std::list<Attente> attentes;
+
+    std::mutex verrouSignal;
+    std::condition_variable signalFin;
+    std::uint64_t generation = 0;  // under verrouSignal
+
+    FilOrdinateur ordinateur;
+};
+
+}  // namespace glyphane

@@ -1,0 +1,149 @@
+#include "ai/tour_ordinateur.h"
+
+#include <algorithm>
+#include <chrono>
+
+#include "ai/choix_coup.h"
+#include "ai/controles_ordinateur.h"
+#include "ai/echange_ordinateur.h"
+#include "ai/niveaux.h"
+#include "ai/recherche_coups.h"
+#include "engine/chevalet.h"
+#include "engine/evaluation.h"
+#include "engine/tour.h"
+#include "engine/verification_mots.h"
+
+namespace glyphane {
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// ordiOccupe tells the quit and restart sequences that a computer turn is under
+// way; it must fall on every way out, exceptions included.
+class TourEnCours {
+public:
+    explicit TourEnCours(Drapeaux& d) : drapeaux(d) { drapeaux.ordiOccupe.store(1); }
+    ~TourEnCours() { drapeaux.ordiOccupe.store(0); }
+    TourEnCours(const TourEnCours&) = delete;
+    TourEnCours& operator=(const TourEnCours&) = delete;
+
+private:
+    Drapeaux& drapeaux;
+};
+
+void rechercher(Jeu& jeu) {
+    if (arretDemande(jeu.partie)) return;
+    try {
+        if (!ChercherCoups(jeu)) jeu.partie.drapeaux.ordiOccupe.store(0);
+    } catch (...) {
+        jeu.cadence.pause(2ms);
+    }
+}
+
+// A candidate the evaluation finds badly placed would score nothing: it fails
+// like one forming an unknown word, so that the next one gets its chance.
+bool coupAccepte(Jeu& jeu) {
+    Partie& partie = jeu.partie;
+    partie.motsConnus = 1;
+    const bool evalue = EvaluerCoup(partie);
+    VerifierMots(jeu);
+    return evalue && partie.motsConnus == 1;
+}
+
+std::optional<int> choisir(const Partie& partie, const std::vector<std::int32_t>& points, std::int32_t& cible,
+                           const Essayes& essayes) {
+    if (chevaletContient(partie, jetonQ)) {
+        if (const auto choix = choisirAvecLeQ(partie.ordinateur.ListeCoups, points, essayes)) return choix;
+    }
+    return choisirParNiveau(points, cible, essayes);
+}
+
+bool poser(Partie& partie, const std::string& texte) {
+    return PoserTexteDeCoup(partie, texte) || PoserTexteDeCoup(partie, texte);
+}
+
+void abandonner(Jeu& jeu) {
+    RetirerCoup(jeu.partie);
+    jeu.partie.finDeTourSansPoints = 1;
+    jeu.partie.drapeaux.ordiOccupe.store(0);
+    jeu.vue.Rafraichir();
+}
+
+void echangerOuPasser(Jeu& jeu) {
+    Partie& partie = jeu.partie;
+    if (partie.jetonsDansSac >= jetonsPourEchanger) {
+        EchangerOrdi(jeu);
+    } else {
+        partie.passe[partie.joueurCourant] = 1;
+    }
+    partie.finDeTourSansPoints = 1;
+}
+
+// Everything after the search; true when the turn is to be handed over.
+bool jouerLeTour(Jeu& jeu) {
+    Partie& partie = jeu.partie;
+    const Niveau& niveau = niveauDeCaption(captionNiveauCourante(partie));
+    const std::int32_t cible =
+        cibleDuTour(lirePoints(partie.ordinateur.ListePoints), partie.jetonsDansSac, niveau.diviseur);
+    if (arretDemande(partie)) return false;
+    if (partie.ordinateur.ListeCoups.empty()) {
+        echangerOuPasser(jeu);
+        return true;
+    }
+    return JouerLesCandidats(jeu, cible) != IssueCandidats::arret;
+}
+
+}  // namespace
+
+IssueCandidats JouerLesCandidats(Jeu& jeu, std::int32_t cible) {
+    Partie& partie = jeu.partie;
+    std::vector<std::int32_t> points = lirePoints(partie.ordinateur.ListePoints);
+    points.resize(std::min(points.size(), partie.ordinateur.ListeCoups.size()));
+    Essayes essayes;
+    while (essayes.size() < essaisMax) {
+        RetirerCoup(partie);
+        if (arretDemande(partie)) return IssueCandidats::arret;
+        const std::optional<int> choix = choisir(partie, points, cible, essayes);
+        if (!choix) break;
+        if (poser(partie, partie.ordinateur.ListeCoups[static_cast<std::size_t>(*choix)])) {
+            if (arretDemande(partie)) return IssueCandidats::arret;
+            if (coupAccepte(jeu)) {
+                jeu.vue.Rafraichir();
+                jeu.cadence.pause(500ms);
+                return IssueCandidats::coupPose;
+            }
+        }
+        essayes.push_back(*choix);
+    }
+    abandonner(jeu);
+    return IssueCandidats::abandon;
+}
+
+void TourOrdinateurRelaye(Jeu& jeu, const RelaisTourSuivant& tourSuivant) {
+    Partie& partie = jeu.partie;
+    if (!attendreFinMiseAJour(jeu) || partie.partieFinie == partieTerminee) return;
+    const TourEnCours tourEnCours(partie.drapeaux);
+    rechercher(jeu);
+    bool passerLaMain = false;
+    try {
+        passerLaMain = jouerLeTour(jeu);
+    } catch (...) {
+        partie.drapeaux.ordiOccupe.store(0);
+        if (arretDemande(partie)) return;
+        RetirerCoup(partie);
+        partie.finDeTourSansPoints = 1;
+        passerLaMain = true;
+    }
+    if (!passerLaMain || arretDemande(partie)) return;
+    // The turn controller has taken the turn over by the time it fails: running
+    // it a second time could commit the move twice, so its failure ends here.
+    try {
+        tourSuivant(jeu);
+    } catch (...) {
+    }
+}
+
+void TourOrdinateur(Jeu& jeu) { TourOrdinateurRelaye(jeu, TourSuivant); }
+
+}  // namespace glyphane

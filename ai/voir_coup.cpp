@@ -1,0 +1,136 @@
+#include "ai/voir_coup.h"
+
+#include <limits>
+#include <string>
+
+#include "ai/choix_coup.h"
+#include "ai/controles_ordinateur.h"
+#include "ai/echange_ordinateur.h"
+#include "ai/recherche_coups.h"
+#include "engine/chevalet.h"
+#include "engine/evaluation.h"
+#include "engine/messages.h"
+
+namespace glyphane {
+
+namespace {
+
+constexpr std::int32_t sansLimite = std::numeric_limits<std::int32_t>::max();
+
+void effacerSurlignages(Jeu& jeu) {
+    Partie& partie = jeu.partie;
+    if (!partie.surlignageSuggestion && !partie.surlignageDernierCoup) return;
+    partie.surlignageSuggestion = false;
+    partie.surlignageDernierCoup = false;
+    jeu.vue.Rafraichir();
+}
+
+void preparer(Partie& partie) {
+    partie.fenetre.modifier([](EtatControles& e) {
+        e.fenetreActive = false;
+        e.memo1.clear();
+        e.memoCache.visible = false;
+    });
+    partie.drapeaux.ordiOccupe.store(1);
+}
+
+// A second search when the first found nothing; false when a stop was asked.
+bool rechercher(Jeu& jeu) {
+    for (int essai = 0; essai < 2 && !arretDemande(jeu.partie); ++essai) {
+        fixerProgression(jeu.partie, 0);
+        ChercherCoups(jeu);
+        if (!jeu.partie.ordinateur.ListeCoups.empty()) break;
+    }
+    return !arretDemande(jeu.partie);
+}
+
+void annoncerRienAJouer(Jeu& jeu) {
+    const std::string_view texte =
+        jeu.partie.jetonsDansSac >= jetonsPourEchanger ? messages::echangeDeLettres : messages::passeUnTour;
+    jeu.vue.AfficherMessage(std::string(texte), std::string(messages::titreResultat));
+}
+
+// Lays the best candidates in turn until one stands on the board; false after
+// ten failures, the board then as the turn began.
+bool poserLeMeilleur(Jeu& jeu) {
+    Partie& partie = jeu.partie;
+    const std::vector<std::int32_t> points = lirePoints(partie.ordinateur.ListePoints);
+    Essayes essayes;
+    while (essayes.size() < essaisMax) {
+        const std::optional<int> choix = meilleurSousLaCible(points, sansLimite, essayes);
+        if (!choix || static_cast<std::size_t>(*choix) >= partie.ordinateur.ListeCoups.size()) break;
+        partie.grilleSuggestion = {};
+        RetirerCoup(partie);
+        if (PoserTexteDeCoup(partie, partie.ordinateur.ListeCoups[static_cast<std::size_t>(*choix)]) &&
+            EvaluerCoup(partie)) {
+            return true;
+        }
+        essayes.push_back(*choix);
+    }
+    return false;
+}
+
+void abandonner(Jeu& jeu) {
+    jeu.partie.drapeaux.ordiOccupe.store(0);
+    RetirerCoup(jeu.partie);
+    jeu.vue.Rafraichir();
+    activerFenetre(jeu.partie, true);
+}
+
+void montrer(Jeu& jeu) {
+    Partie& partie = jeu.partie;
+    fixerProgression(partie, 0);
+    partie.drapeaux.ordiOccupe.store(0);
+    EvaluerCoup(partie);
+    partie.surlignageSuggestion = true;
+    jeu.vue.Rafraichir();
+    activerFenetre(partie, true);
+}
+
+}  // namespace
+
+void voirLeCoupdeLOrdiCherche(Jeu& jeu) {
+    Partie& partie = jeu.partie;
+    fixerProgression(partie, 0);
+    effacerSurlignages(jeu);
+    preparer(partie);
+    try {
+        if (rechercher(jeu)) {
+            if (partie.ordinateur.ListeCoups.empty()) {
+                annoncerRienAJouer(jeu);
+            } else if (!poserLeMeilleur(jeu)) {
+                abandonner(jeu);
+                return;
+            }
+        }
+    } catch (...) {
+        // The window thread must not lose the window to a failed search: the
+        // board goes back to the turn's start and the window comes back.
+        abandonner(jeu);
+        return;
+    }
+    montrer(jeu);
+}
+
+bool voirPermis(Jeu& jeu) {
+    bool jouerDisponible = false;
+    jeu.partie.fenetre.modifier([&](EtatControles& e) { jouerDisponible = e.jouer.visible && e.jouer.actif; });
+    return jouerDisponible && jeu.partie.drapeaux.miseAJourEnCours.load(std::memory_order_acquire) != 1;
+}
+
+bool VoirClick(Jeu& jeu) {
+    activerMenu(jeu.partie, &EtatControles::menuVoir, false);
+    const bool permis = voirPermis(jeu);
+    if (permis) voirLeCoupdeLOrdiCherche(jeu);
+    activerMenu(jeu.partie, &EtatControles::menuVoir, true);
+    jeu.vue.ActualiserControles();
+    return permis;
+}
+
+bool ButtonVoirClick(Jeu& jeu) {
+    if (!menuActif(jeu.partie, &EtatControles::menuVoir)) return false;
+    VoirClick(jeu);
+    return true;
+}
+
+}  // namespace glyphane

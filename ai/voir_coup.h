@@ -1,0 +1,22 @@
+#pragma once
+#include "engine/jeu.h"
+
+// Showing a human what the computer would play in its place: the best candidate,
+// whatever the level, laid on the board as tentative tiles with its squares
+// outlined. These run on the window thread.
+namespace glyphane {
+
+void voirLeCoupdeLOrdiCherche(Jeu& jeu);
+
+// Whether the show may run now: Jouer shown and enabled, and no possibility
+// update under way. The window plays its click when it may.
+bool voirPermis(Jeu& jeu);
+
+// The menu entry: disabled while it runs, enabled again whatever happens.
+// True when the show ran.
+bool VoirClick(Jeu& jeu);
+
+// The button acts only while the menu entry is enabled; false: the window beeps.
+bool ButtonVoirClick(Jeu& jeu);
+
+}  // namespace glyphane

@@ -1,0 +1,91 @@
+#include "ai/voir_coup.h"
+
+#include <gtest/gtest.h>
+
+#include "ai/liste_mots.h"
+#include "tests/recherche_de_test.h"
+
+namespace glyphane {
+namespace {
+
+class Voir : public ::testing::Test {
+protected:
+    test::RechercheDeTest t;
+    Partie& partie = t.partie;
+
+    Voir() {
+        partie.fenetre.modifier([](EtatControles& e) {
+            e.jouer = {true, true};
+            e.menuVoir = true;
+            e.menuListeDeMot = true;
+            e.captionNiveau = "&niveau1";
+        });
+    }
+    EtatControles controles() const { return partie.fenetre.copie(); }
+};
+
+TEST_F(Voir, ShowsTheBestMoveWhateverTheLevel) {
+    t.semerPremierCoup();
+    t.auChevalet(1, "tea");
+    partie.surlignageDernierCoup = true;
+    EXPECT_TRUE(ButtonVoirClick(t.jeu));
+    EXPECT_EQ(t.lettresPosees(), "eta");
+    EXPECT_EQ(controles().epointsdutour, "6");
+    EXPECT_EQ(controles().memo1.size(), 5u);
+    EXPECT_TRUE(partie.surlignageSuggestion);
+    EXPECT_FALSE(partie.surlignageDernierCoup);
+    EXPECT_TRUE(partie.grilleSuggestion[6][8] && !partie.grilleSuggestion[7][9]);
+    EXPECT_TRUE(controles().fenetreActive && controles().menuVoir);
+    EXPECT_EQ(partie.drapeaux.ordiOccupe.load(), 0);
+}
+
+TEST_F(Voir, WithNothingToPlayItSaysWhatTheComputerWouldDo) {
+    t.auChevalet(1, "tea");
+    partie.jetonsDansSac = 8;
+    voirLeCoupdeLOrdiCherche(t.jeu);
+    partie.jetonsDansSac = 7;
+    voirLeCoupdeLOrdiCherche(t.jeu);
+    using M = test::VueFactice::Message;
+    EXPECT_EQ(t.vue.messages, (std::vector<M>{{",Échange de lettres.,,Aucun mouvement possible !,;", "résultat", false},
+                                              {",Passe un tour.,,Aucun mouvement possible !,;", "résultat", false}}));
+    EXPECT_EQ(t.lettresPosees(), "");
+}
+
+TEST_F(Voir, RefusedWhileJouerIsOffOrTheUpdateRuns) {
+    t.semerPremierCoup();
+    t.auChevalet(1, "tea");
+    partie.drapeaux.miseAJourEnCours = 1;
+    EXPECT_FALSE(VoirClick(t.jeu));
+    partie.drapeaux.miseAJourEnCours = 0;
+    partie.fenetre.modifier([](EtatControles& e) { e.jouer.actif = false; });
+    EXPECT_FALSE(VoirClick(t.jeu));
+    EXPECT_TRUE(controles().menuVoir);
+    EXPECT_TRUE(t.coups().empty());
+    partie.fenetre.modifier([](EtatControles& e) { e.menuVoir = false; });
+    EXPECT_FALSE(ButtonVoirClick(t.jeu));  // the window beeps
+}
+
+TEST_F(Voir, TheListIsMadeOnceAndAClickLaysItsMove) {
+    t.semerPremierCoup();
+    t.auChevalet(1, "tea");
+    EXPECT_TRUE(ButtonListeMotClick(t.jeu));
+    EXPECT_EQ(controles().memo1.size(), 5u);
+    EXPECT_TRUE(controles().menuListeDeMot);
+    partie.ordinateur.ListeCoups = {"eta;FHGHHH", "te;GHHH"};
+    EXPECT_FALSE(ListeDeMotClick(t.jeu));  // already shown: no new search
+    EXPECT_EQ(t.coups().size(), 2u);
+
+    memo1MouseDown(t.jeu, 1);
+    EXPECT_EQ(t.lettresPosees(), "te");
+    EXPECT_EQ(controles().epointsdutour, "4");
+    EXPECT_TRUE(partie.surlignageSuggestion);
+    memo1MouseDown(t.jeu, 2);
+    EXPECT_EQ(t.lettresPosees(), "");
+
+    partie.estOrdinateur[1] = 1;  // the cover clicked while the computer plays
+    memo1MouseDown(t.jeu, 0);
+    EXPECT_EQ(t.lettresPosees(), "");
+}
+
+}  // namespace
+}  // namespace glyphane
