@@ -42,12 +42,12 @@ public:
 
     // A loaded game: the segments of every occupied square, then the update
     // thread, the turn controller having raised miseAJourEnCours as after a move.
-    void miseAJourApresChargement();
+    void miseAJourApresChargement() override;
 
     // Quit or restart: raises arretDemande and arretMiseAJour, lets every thread
     // end and joins it, and leaves miseAJourEnCours and ordiOccupe at 0. No thread
     // starts again until reinitialiser().
-    void arreter();
+    void arreter() override;
 
     // Until no computer turn is queued or running and no update runs (the
     // console waits so for the computer seats to have played).

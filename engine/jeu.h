@@ -23,6 +23,12 @@ public:
     virtual void demarrerTourOrdinateur() = 0;
     // A new game: empty the lists, optionally seed them for the first move.
     virtual void reinitialiser(bool avecModeles) = 0;
+    // A loaded game in progress: the segments of every occupied square, then the
+    // update, as after a move (the caller has raised miseAJourEnCours).
+    virtual void miseAJourApresChargement() = 0;
+    // Quit or restart: every thread stops and is joined; nothing starts again
+    // until reinitialiser().
+    virtual void arreter() = 0;
 };
 
 // One game and everything it works with. Two games in one process do not share

@@ -120,11 +120,13 @@ void ViderDossierTemporaire(const fs::path& dossierProgramme) {
 
 void ReinitialiserPartie(Jeu& jeu, bool avecModeles) {
     Partie& partie = jeu.partie;
+    // First, while the stop flags are still up: the computer player waits there
+    // for its threads, which must not see the model being reset under them.
+    reinitialiserOrdinateur(jeu, avecModeles);
     reinitialiserPlateau(partie);
     reinitialiserJetons(partie);
     reinitialiserDrapeaux(partie);
     reinitialiserHistorique(partie);
-    reinitialiserOrdinateur(jeu, avecModeles);
     AfficherEtat(partie, etatSansPartie);
     partie.fenetre.modifier([](EtatControles& e) {
         e.enbLettreDispo = std::to_string(nbJetons);

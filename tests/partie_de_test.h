@@ -145,6 +145,8 @@ public:
     void reinitialiser(bool avecModeles) override {
         appels.push_back(avecModeles ? "reinitialiser modeles" : "reinitialiser");
     }
+    void miseAJourApresChargement() override { appels.push_back("chargement"); }
+    void arreter() override { appels.push_back("arreter"); }
 };
 
 }  // namespace glyphane::test
