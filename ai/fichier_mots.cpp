@@ -1,6 +1,7 @@
 #include "ai/fichier_mots.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -23,19 +24,22 @@ using Fichier = std::unique_ptr<std::FILE, FermerFichier>;
 
 Fichier ouvrir(const fs::path& nom, const char* mode) { return Fichier(std::fopen(nom.c_str(), mode)); }
 
-// One crossing word still missing the letter of one free square.
+constexpr std::size_t nombreDeLettres = 26;
+
+// One crossing word still missing the letter of one free square, and the
+// letters that complete it.
 struct Croisement {
-    std::string cadre;
-    std::size_t placeDansCadre = 0;
     std::size_t placeDansMot = 0;
+    std::array<bool, nombreDeLettres> completent{};
 };
 
 // What a word must satisfy to fit the segment, taken apart once per segment so
-// that each line costs a few comparisons and, for the lines that pass them, one
-// trie lookup per crossing word.
+// that each line costs a few comparisons. A crossing word is looked up once per
+// letter of the alphabet, not once per line of the source file, which holds
+// thousands of words.
 class FiltreSegment {
 public:
-    FiltreSegment(const LexiconTrie& trieLu, const Segment& segment) : trie(trieLu), longueur(segment.motif.size()) {
+    FiltreSegment(const LexiconTrie& trie, const Segment& segment) : longueur(segment.motif.size()) {
         std::vector<std::size_t> placesLibres;
         for (std::size_t j = 0; j < segment.motif.size(); ++j) {
             if (segment.motif[j] == lettreInconnue) {
@@ -44,37 +48,42 @@ public:
                 lettresFixes.push_back({j, segment.motif[j]});
             }
         }
-        lireCroisements(segment.croisements, placesLibres);
+        lireCroisements(trie, segment.croisements, placesLibres);
     }
 
-    bool accepte(std::string_view mot) {
+    bool accepte(std::string_view mot) const {
         if (mot.size() < longueur) return false;
         for (const auto& [place, lettre] : lettresFixes) {
             if (mot[place] != lettre) return false;
         }
-        for (Croisement& c : croisements) {
-            c.cadre[c.placeDansCadre] = mot[c.placeDansMot];
-            if (!trie.contains(c.cadre)) return false;
+        for (const Croisement& c : croisements) {
+            const auto rang = static_cast<std::size_t>(static_cast<unsigned char>(mot[c.placeDansMot] - 'a'));
+            if (rang >= nombreDeLettres || !c.completent[rang]) return false;
         }
         return true;
     }
 
 private:
     // "a2s,bo1," : each frame holds the digit k of the free square it crosses.
-    void lireCroisements(std::string_view texte, const std::vector<std::size_t>& placesLibres) {
+    void lireCroisements(const LexiconTrie& trie, std::string_view texte,
+                         const std::vector<std::size_t>& placesLibres) {
         while (!texte.empty()) {
             const std::size_t virgule = std::min(texte.find(','), texte.size());
-            const std::string_view cadre = texte.substr(0, virgule);
+            std::string cadre(texte.substr(0, virgule));
             texte.remove_prefix(std::min(virgule + 1, texte.size()));
             const auto chiffre = std::find_if(cadre.begin(), cadre.end(), [](char c) { return c >= '1' && c <= '7'; });
             if (chiffre == cadre.end()) continue;
             const auto k = static_cast<std::size_t>(*chiffre - '1');
             if (k >= placesLibres.size()) continue;
-            croisements.push_back({std::string(cadre), static_cast<std::size_t>(chiffre - cadre.begin()), placesLibres[k]});
+            Croisement& croisement = croisements.emplace_back();
+            croisement.placeDansMot = placesLibres[k];
+            for (std::size_t rang = 0; rang < nombreDeLettres; ++rang) {
+                *chiffre = static_cast<char>('a' + rang);
+                croisement.completent[rang] = trie.contains(cadre);
+            }
         }
     }
 
-    const LexiconTrie& trie;
     std::size_t longueur;
     std::vector<std::pair<std::size_t, char>> lettresFixes;
     std::vector<Croisement> croisements;

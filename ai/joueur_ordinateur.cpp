@@ -25,8 +25,8 @@ void viderSegments(ModeleOrdinateur& modele) {
 
 JoueurOrdinateur::JoueurOrdinateur(Jeu& jeuSuivi) : JoueurOrdinateur(jeuSuivi, TourOrdinateur) {}
 
-JoueurOrdinateur::JoueurOrdinateur(Jeu& jeuSuivi, TourDeJeu tourOrdinateur)
-    : jeu(jeuSuivi), tour(std::move(tourOrdinateur)) {
+JoueurOrdinateur::JoueurOrdinateur(Jeu& jeuSuivi, TourDeJeu tourOrdinateur, MesureMiseAJour mesureMiseAJour)
+    : jeu(jeuSuivi), tour(std::move(tourOrdinateur)), mesure(std::move(mesureMiseAJour)) {
     jeu.ordinateur = this;
 }
 
@@ -56,9 +56,10 @@ void JoueurOrdinateur::miseAJourApresChargement() {
 }
 
 void JoueurOrdinateur::lancerMiseAJour(const std::function<void()>& preparerSegments) {
+    const auto debut = std::chrono::steady_clock::now();
     try {
         preparerSegments();
-        lancerCreatiPoss();
+        lancerCreatiPoss(debut);
     } catch (...) {
         // No thread (or no memory) for this update: it is skipped, and the flag
         // must fall or the search would wait for it forever. What was
@@ -84,9 +85,10 @@ bool JoueurOrdinateur::preparerMiseAJour() {
     return true;
 }
 
-void JoueurOrdinateur::lancerCreatiPoss() {
-    filCreatiPoss = std::thread([this] {
+void JoueurOrdinateur::lancerCreatiPoss(std::chrono::steady_clock::time_point debut) {
+    filCreatiPoss = std::thread([this, debut] {
         creatiPoss(jeu);
+        if (mesure) mesure(std::chrono::steady_clock::now() - debut);
         signalerFinMiseAJour();
     });
 }

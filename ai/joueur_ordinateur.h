@@ -1,5 +1,6 @@
 #pragma once
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <functional>
@@ -20,11 +21,14 @@ class JoueurOrdinateur final : public CrochetsOrdinateur {
 public:
     // Plays one computer turn to its end, handing over to the turn controller.
     using TourDeJeu = std::function<void(Jeu&)>;
+    // Told, on the update thread, how long each possibility update took from
+    // the invalidation to the end of its thread.
+    using MesureMiseAJour = std::function<void(std::chrono::steady_clock::duration)>;
 
     // Attaches itself to the game (jeu.ordinateur) until destroyed; plays the
     // computer's turns with TourOrdinateur unless told otherwise.
     explicit JoueurOrdinateur(Jeu& jeuSuivi);
-    JoueurOrdinateur(Jeu& jeuSuivi, TourDeJeu tourOrdinateur);
+    JoueurOrdinateur(Jeu& jeuSuivi, TourDeJeu tourOrdinateur, MesureMiseAJour mesureMiseAJour = {});
     JoueurOrdinateur(const JoueurOrdinateur&) = delete;
     JoueurOrdinateur& operator=(const JoueurOrdinateur&) = delete;
     ~JoueurOrdinateur() override;
@@ -62,7 +66,7 @@ private:
     // These expect `verrou` held.
     bool preparerMiseAJour();
     void lancerMiseAJour(const std::function<void()>& preparerSegments);
-    void lancerCreatiPoss();
+    void lancerCreatiPoss(std::chrono::steady_clock::time_point debut);
     void joindreCreatiPoss();
     void recolterAttentes(bool toutes);
 
@@ -76,6 +80,7 @@ private:
 
     Jeu& jeu;
     TourDeJeu tour;
+    MesureMiseAJour mesure;
 
     std::mutex verrou;  // the thread handles below and `arrete`
     bool arrete = false;

@@ -1,5 +1,7 @@
 #include "ai/liste_mots.h"
 
+#include <algorithm>
+
 #include "ai/controles_ordinateur.h"
 #include "ai/recherche_coups.h"
 #include "engine/chevalet.h"
@@ -14,6 +16,16 @@ constexpr std::size_t texteDUneListeMontree = 2;
 void activerListeDeMot(Jeu& jeu, bool actif) {
     activerMenu(jeu.partie, &EtatControles::menuListeDeMot, actif);
     jeu.vue.ActualiserControles();
+}
+
+// Only a line the list shows can be clicked. Once the list is cleared (a play
+// clears it) the candidates behind it come from an earlier search, maybe for
+// another rack: a click on the empty list only takes the tiles back.
+bool ligneAffichee(Partie& partie, int ligne) {
+    std::size_t lignes = 0;
+    partie.fenetre.modifier([&lignes](EtatControles& e) { lignes = e.memo1.size(); });
+    lignes = std::min(lignes, partie.ordinateur.ListeCoups.size());
+    return ligne >= 0 && static_cast<std::size_t>(ligne) < lignes;
 }
 
 }  // namespace
@@ -48,10 +60,9 @@ void memo1MouseDown(Jeu& jeu, int ligne) {
     partie.surlignageDernierCoup = false;
     partie.grilleSuggestion = {};
     RetirerCoup(partie);
-    const auto& coups = partie.ordinateur.ListeCoups;
-    if (ligne >= 0 && static_cast<std::size_t>(ligne) < coups.size()) {
+    if (ligneAffichee(partie, ligne)) {
         try {
-            PoserTexteDeCoup(partie, coups[static_cast<std::size_t>(ligne)]);
+            PoserTexteDeCoup(partie, partie.ordinateur.ListeCoups[static_cast<std::size_t>(ligne)]);
         } catch (...) {
         }
     }

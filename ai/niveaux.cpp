@@ -35,4 +35,14 @@ void niveauxClick(Partie& partie) {
     });
 }
 
+bool fixerNiveau(Partie& partie, int numero) {
+    if (numero < 1 || numero > static_cast<int>(niveaux.size())) return false;
+    const Niveau& niveau = niveaux[niveaux.size() - static_cast<std::size_t>(numero)];
+    partie.fenetre.modifier([&niveau](EtatControles& e) {
+        e.captionNiveau = niveau.caption;
+        e.hintNiveau = niveau.hint;
+    });
+    return true;
+}
+
 }  // namespace glyphane

@@ -21,4 +21,8 @@ const Niveau& niveauDeCaption(std::string_view caption);
 // The level button: one step down, from the weakest back to the best.
 void niveauxClick(Partie& partie);
 
+// Level 1 (the weakest) to 5 (the best), caption and hint; false for any other
+// number, the level then unchanged.
+bool fixerNiveau(Partie& partie, int numero);
+
 }  // namespace glyphane

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <chrono>
-#include <thread>
 #include <unordered_set>
 
 #include "ai/candidats.h"
 #include "ai/controles_ordinateur.h"
 #include "ai/fichier_mots.h"
+#include "engine/attente_mise_a_jour.h"
 #include "engine/chevalet.h"
 #include "engine/messages.h"
 #include "lexicon/fichiers_recherche.h"
@@ -167,15 +167,6 @@ void preparerProgression(Partie& partie, int maximum) {
 }
 
 }  // namespace
-
-bool attendreFinMiseAJour(Jeu& jeu) {
-    while (jeu.partie.drapeaux.miseAJourEnCours.load(std::memory_order_acquire) == 1) {
-        if (arretDemande(jeu.partie)) return false;
-        jeu.vue.TraiterEvenements();
-        std::this_thread::sleep_for(1ms);
-    }
-    return true;
-}
 
 bool ChercherCoups(Jeu& jeu) {
     if (!attendreFinMiseAJour(jeu)) return false;

@@ -6,10 +6,6 @@
 // move texts (ListeCoups), their scores (ListePoints) and the word list (memo1).
 namespace glyphane {
 
-// Waits until the possibility update is over, keeping the window alive; false
-// when a stop is asked meanwhile. Off the window thread it sleeps between looks.
-bool attendreFinMiseAJour(Jeu& jeu);
-
 // True when the search ran to its end, or stopped after the seven-tile moves of
 // a computer seat at the best level. False when a stop was asked, no seat is
 // current, or the human chose not to search past the seven-tile moves.

@@ -8,6 +8,7 @@
 #include "ai/echange_ordinateur.h"
 #include "ai/niveaux.h"
 #include "ai/recherche_coups.h"
+#include "engine/attente_mise_a_jour.h"
 #include "engine/chevalet.h"
 #include "engine/evaluation.h"
 #include "engine/tour.h"
@@ -66,6 +67,9 @@ bool poser(Partie& partie, const std::string& texte) {
 void abandonner(Jeu& jeu) {
     RetirerCoup(jeu.partie);
     jeu.partie.finDeTourSansPoints = 1;
+    // With the bag empty, a turn given up is a pass: otherwise a seat that keeps
+    // failing would keep the game from ever ending by passes.
+    if (jeu.partie.jetonsDansSac <= 0) jeu.partie.passe[jeu.partie.joueurCourant] = 1;
     jeu.partie.drapeaux.ordiOccupe.store(0);
     jeu.vue.Rafraichir();
 }

@@ -1,12 +1,14 @@
-#include <charconv>
 #include <cstdint>
 #include <filesystem>
 #include <istream>
 #include <optional>
 #include <ostream>
 
+#include "ai/joueur_ordinateur.h"
+#include "ai/journal_des_tours.h"
 #include "console/commandes.h"
 #include "console/dossier_utilisateur.h"
+#include "console/lecture.h"
 #include "console/session_partie.h"
 #include "console/vue_console.h"
 #include "engine/nouvelle_partie.h"
@@ -19,13 +21,6 @@ struct OptionsPartie {
     std::filesystem::path dossier = dossierUtilisateur();
     std::optional<std::uint64_t> graine;
 };
-
-std::optional<std::uint64_t> lireGraine(const std::string& texte) {
-    std::uint64_t graine = 0;
-    const auto [fin, erreur] = std::from_chars(texte.data(), texte.data() + texte.size(), graine);
-    if (texte.empty() || erreur != std::errc{} || fin != texte.data() + texte.size()) return std::nullopt;
-    return graine;
-}
 
 std::optional<OptionsPartie> lireOptions(const std::vector<std::string>& arguments, std::ostream& erreurs) {
     OptionsPartie options;
@@ -56,8 +51,11 @@ int commandePartie(const std::vector<std::string>& arguments, std::istream& entr
     Hasard hasard(options->graine);
     CadenceNulle cadence;
     Jeu jeu(trie, vue, hasard, cadence, options->dossier);
+    JournalDesTours journal;
+    // Gone before the game and the journal: its threads use both.
+    JoueurOrdinateur ordinateur(jeu, [&journal](Jeu& jeuEnCours) { journal.jouerTour(jeuEnCours); });
     ReinitialiserPartie(jeu, false);
-    SessionPartie session(jeu, vue, sortie);
+    SessionPartie session(jeu, vue, sortie, ordinateur, journal);
     for (std::string ligne; vue.lireLigne(ligne);) session.executer(ligne);
     return 0;
 }

@@ -13,6 +13,7 @@ namespace glyphane::console {
 int commandeDico(const std::vector<std::string>& arguments, std::ostream& sortie, std::ostream& erreurs);
 int commandePartie(const std::vector<std::string>& arguments, std::istream& entree, std::ostream& sortie,
                    std::ostream& erreurs);
+int commandeAutoplay(const std::vector<std::string>& arguments, std::ostream& sortie, std::ostream& erreurs);
 
 // The dictionary's start-up in the program folder; false, with the reason on
 // the error stream, when it cannot run there.

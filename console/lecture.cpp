@@ -19,6 +19,13 @@ std::optional<int> lireEntier(std::string_view texte) {
     return valeur;
 }
 
+std::optional<std::uint64_t> lireGraine(std::string_view texte) {
+    std::uint64_t graine = 0;
+    const auto [fin, erreur] = std::from_chars(texte.data(), texte.data() + texte.size(), graine);
+    if (texte.empty() || erreur != std::errc{} || fin != texte.data() + texte.size()) return std::nullopt;
+    return graine;
+}
+
 std::optional<char> lireLettre(std::string_view texte) {
     if (texte.size() != 1) return std::nullopt;
     char c = texte[0];

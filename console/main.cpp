@@ -8,7 +8,9 @@ namespace {
 
 void usage(std::ostream& sortie) {
     sortie << "usage : glyphane-cli dico [--dir DOSSIER] MOT...\n"
-              "        glyphane-cli partie [--dir DOSSIER] [--graine N] < COMMANDES\n";
+              "        glyphane-cli partie [--dir DOSSIER] [--graine N] < COMMANDES\n"
+              "        glyphane-cli autoplay [--dir DOSSIER] [--sieges N] [--niveau L] [--graine S] [--parties K]\n"
+              "                              [--sauver FICHIER]\n";
 }
 
 }  // namespace
@@ -22,6 +24,7 @@ int main(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + 2, argv + argc);
     if (commande == "dico") return glyphane::console::commandeDico(arguments, std::cout, std::cerr);
     if (commande == "partie") return glyphane::console::commandePartie(arguments, std::cin, std::cout, std::cerr);
+    if (commande == "autoplay") return glyphane::console::commandeAutoplay(arguments, std::cout, std::cerr);
     usage(std::cerr);
     return 2;
 }

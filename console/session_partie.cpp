@@ -6,12 +6,18 @@
 #include <stdexcept>
 #include <utility>
 
+#include "ai/liste_mots.h"
+#include "ai/niveaux.h"
+#include "ai/voir_coup.h"
 #include "console/lecture.h"
 #include "engine/boutons.h"
 #include "engine/chevalet.h"
 #include "engine/evaluation.h"
 #include "engine/nouvelle_partie.h"
 #include "engine/regles.h"
+#include "persist/chargement.h"
+#include "persist/revoir.h"
+#include "persist/sauvegarde.h"
 
 namespace glyphane::console {
 
@@ -51,11 +57,13 @@ std::string lettresDuChevalet(const Partie& partie) {
     return lettres;
 }
 
+// The board as the window shows it: in replay, the tiles of the moves reached.
 std::string ligneDuPlateau(const Partie& partie, int y) {
     std::string ligne;
     for (int x = 1; x <= tailleGrille; ++x) {
         const int jeton = partie.plateau.grilleJeu[x][y];
-        ligne += jeton == 0 ? '.' : caractereDuJeton(partie, jeton);
+        const bool montre = jeton != 0 && partie.images[static_cast<std::size_t>(jeton)].visible;
+        ligne += montre ? caractereDuJeton(partie, jeton) : '.';
     }
     return ligne;
 }
@@ -87,12 +95,13 @@ int jetonDuChevalet(const Partie& partie, char lettre, std::array<bool, tailleCh
 
 }  // namespace
 
-SessionPartie::SessionPartie(Jeu& jeuConsole, VueConsole& vueConsole, std::ostream& sortieConsole)
-    : jeu(jeuConsole), vue(vueConsole), sortie(sortieConsole) {}
+SessionPartie::SessionPartie(Jeu& jeuConsole, VueConsole& vueConsole, std::ostream& sortieConsole,
+                             JoueurOrdinateur& joueurOrdinateur, JournalDesTours& journalDesTours)
+    : jeu(jeuConsole), vue(vueConsole), sortie(sortieConsole), ordinateur(joueurOrdinateur), journal(journalDesTours) {}
 
 void SessionPartie::executer(const std::string& ligne) {
     using Commande = void (SessionPartie::*)(const Arguments&);
-    static constexpr std::array<std::pair<std::string_view, Commande>, 9> commandes{{
+    static constexpr std::array<std::pair<std::string_view, Commande>, 19> commandes{{
         {"nouvelle", &SessionPartie::nouvelle},
         {"chevalet", &SessionPartie::chevalet},
         {"etat", &SessionPartie::etat},
@@ -102,6 +111,16 @@ void SessionPartie::executer(const std::string& ligne) {
         {"reprendre", &SessionPartie::reprendre},
         {"echanger", &SessionPartie::echanger},
         {"passer", &SessionPartie::passer},
+        {"ordi", &SessionPartie::ordi},
+        {"niveau", &SessionPartie::niveau},
+        {"liste", &SessionPartie::liste},
+        {"voir", &SessionPartie::voir},
+        {"choisir", &SessionPartie::choisir},
+        {"sauver", &SessionPartie::sauver},
+        {"charger", &SessionPartie::charger},
+        {"debut", &SessionPartie::debut},
+        {"precedent", &SessionPartie::precedent},
+        {"suivant", &SessionPartie::suivant},
     }};
     const std::vector<std::string> mots = motsDeLaLigne(ligne);
     if (mots.empty()) return;
@@ -116,6 +135,9 @@ void SessionPartie::executer(const std::string& ligne) {
     } catch (const ErreurCommande& e) {
         vue.erreur(e.what());
     }
+    // The command may have handed the turn to the computer seats or started the
+    // possibility update; their threads own the model until they are done.
+    ordinateur.attendreInactivite();
 }
 
 void SessionPartie::exigerPartieEnCours() const {
@@ -128,14 +150,24 @@ void SessionPartie::exigerTourHumain() const {
     if (jeu.partie.estOrdinateur[siege(jeu.partie)] != 0) throw ErreurCommande("c'est à l'ordinateur de jouer");
 }
 
-void SessionPartie::exigerBouton(const Controle& bouton, const char* nom) const {
+void SessionPartie::exigerChevaletVisible() const {
     if (jeu.partie.fenetre.copie().cacheLettres.visible) {
         throw ErreurCommande("le chevalet est caché (tapez chevalet pour le voir)");
     }
+}
+
+void SessionPartie::exigerBouton(const Controle& bouton, const char* nom) const {
+    exigerChevaletVisible();
     if (!bouton.visible || !bouton.actif) throw ErreurCommande(std::string("le bouton ") + nom + " est indisponible");
 }
 
 void SessionPartie::afficherPoints() { sortie << "points " << jeu.partie.fenetre.copie().epointsdutour << '\n'; }
+
+void SessionPartie::afficherListe() {
+    const std::vector<LigneMot> lignes = jeu.partie.fenetre.copie().memo1;
+    sortie << "liste " << lignes.size() << '\n';
+    for (std::size_t k = 0; k < lignes.size(); ++k) sortie << k + 1 << ' ' << lignes[k].texte << '\n';
+}
 
 void SessionPartie::nouvelle(const Arguments& arguments) {
     const std::string usage = "nouvelle [--ferme] SIEGE... (SIEGE : humain:NOM ou ordi, quatre au plus)";
@@ -158,6 +190,8 @@ void SessionPartie::nouvelle(const Arguments& arguments) {
     }
     if (sieges == 0) throw ErreurCommande("usage : " + usage);
     vue.preparerPartie(sieges, choix);
+    // "ordi" prints the turns of the game being played only.
+    journal.prendreTours();
     NouvellePartie(jeu);
 }
 
@@ -268,5 +302,90 @@ void SessionPartie::passer(const Arguments& arguments) {
     }
     EchangeClick(jeu);
 }
+
+// Every command returns once the computer seats have played, so their turns
+// are all written down by now.
+void SessionPartie::ordi(const Arguments& arguments) {
+    exigerArguments(arguments, 0, "ordi");
+    for (const TourJoue& tour : journal.prendreTours()) sortie << ligneDuTour(tour) << '\n';
+}
+
+void SessionPartie::niveau(const Arguments& arguments) {
+    exigerArguments(arguments, 1, "niveau 1..5 (5 : meilleur coup)");
+    if (!jeu.partie.fenetre.copie().menuNiveau) throw ErreurCommande("le bouton niveaux est indisponible");
+    const std::optional<int> numero = lireEntier(arguments[0]);
+    if (!numero || !fixerNiveau(jeu.partie, *numero)) {
+        throw ErreurCommande("usage : niveau 1..5 (5 : meilleur coup)");
+    }
+    sortie << "niveau " << *numero << ' ' << jeu.partie.fenetre.copie().hintNiveau << '\n';
+}
+
+// The window leaves a list that is already shown as it is; the console prints
+// it again, as the player would read it again.
+void SessionPartie::liste(const Arguments& arguments) {
+    exigerArguments(arguments, 0, "liste");
+    exigerTourHumain();
+    exigerChevaletVisible();
+    if (!ButtonListeMotClick(jeu)) throw ErreurCommande("le bouton liste de mot possible est indisponible");
+    afficherListe();
+}
+
+void SessionPartie::voir(const Arguments& arguments) {
+    exigerArguments(arguments, 0, "voir");
+    exigerTourHumain();
+    exigerBouton(jeu.partie.fenetre.copie().jouer, "Jouer");
+    if (!ButtonVoirClick(jeu)) throw ErreurCommande("le bouton voir le coup de l'ordi est indisponible");
+    const std::string texte = texteDesJetonsPoses(jeu.partie);
+    if (!texte.empty()) sortie << "voir " << texte << ' ' << jeu.partie.fenetre.copie().epointsdutour << '\n';
+}
+
+// Only the lines shown can be clicked: after a play or a show the list is empty
+// although the candidates behind it remain.
+void SessionPartie::choisir(const Arguments& arguments) {
+    const std::string usage = "choisir K (K : numéro d'une ligne de la liste, à partir de 1)";
+    exigerArguments(arguments, 1, usage);
+    exigerTourHumain();
+    const std::optional<int> ligne = lireEntier(arguments[0]);
+    const std::size_t lignes = jeu.partie.fenetre.copie().memo1.size();
+    if (!ligne || *ligne < 1 || static_cast<std::size_t>(*ligne) > lignes) {
+        throw ErreurCommande(lignes == 0 ? "aucune liste affichée (tapez liste)" : "usage : " + usage);
+    }
+    memo1MouseDown(jeu, *ligne - 1);
+    afficherPoints();
+}
+
+// The save dialog is answered with the file named; a question to replace a file
+// is read from the next line, as every question.
+void SessionPartie::sauver(const Arguments& arguments) {
+    exigerArguments(arguments, 1, "sauver FICHIER");
+    vue.preparerFichier(arguments[0]);
+    if (!ButtonSaveClick(jeu)) throw ErreurCommande("le bouton sauvegarde est indisponible");
+}
+
+// A game that goes on may hand the turn to a computer seat at once: the board is
+// shown once it has played.
+void SessionPartie::charger(const Arguments& arguments) {
+    exigerArguments(arguments, 1, "charger FICHIER");
+    const Controle bouton = jeu.partie.fenetre.copie().partieSauvegarder;
+    if (!bouton.visible || !bouton.actif) throw ErreurCommande("le bouton Partie Sauvegardée est indisponible");
+    journal.prendreTours();
+    vue.preparerFichier(arguments[0]);
+    PartieSauvegarderClick(jeu);
+    ordinateur.attendreInactivite();
+    if (partieCommencee(jeu.partie)) etat({});
+}
+
+void SessionPartie::revoir(const Arguments& arguments, const char* commande, void (*pas)(Jeu&)) {
+    exigerArguments(arguments, 0, commande);
+    if (jeu.partie.fenetre.copie().cacheBoutonRevoir.visible) throw ErreurCommande("aucune partie à revoir");
+    pas(jeu);
+    etat({});
+}
+
+void SessionPartie::debut(const Arguments& arguments) { revoir(arguments, "debut", DebutPartieClick); }
+
+void SessionPartie::precedent(const Arguments& arguments) { revoir(arguments, "precedent", ReculeClick); }
+
+void SessionPartie::suivant(const Arguments& arguments) { revoir(arguments, "suivant", AvanceClick); }
 
 }  // namespace glyphane::console

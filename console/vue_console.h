@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "engine/vue.h"
 
@@ -44,9 +45,11 @@ public:
     void TirageTermine(const std::array<int, nbSiegesMax + 1>&, const std::array<int, nbSiegesMax + 1>&,
                        bool) override {}
 
-    // Saving and loading come with their own commands.
-    std::optional<std::string> DemanderFichierSauvegarde() override { return std::nullopt; }
-    std::optional<std::string> DemanderFichierACharger() override { return std::nullopt; }
+    // The name the next file dialog answers with, once: the "sauver" and
+    // "charger" commands name their file.
+    void preparerFichier(const std::string& nom) { fichierPrevu = nom; }
+    std::optional<std::string> DemanderFichierSauvegarde() override { return std::exchange(fichierPrevu, {}); }
+    std::optional<std::string> DemanderFichierACharger() override { return std::exchange(fichierPrevu, {}); }
 
     // The console shows the model only when asked (chevalet, etat).
     void Rafraichir() override {}
@@ -57,6 +60,7 @@ private:
     std::ostream& sortie;
     int nbJoueursPrevus = 1;
     ChoixNoms nomsPrevus;
+    std::optional<std::string> fichierPrevu;
 };
 
 }  // namespace glyphane::console

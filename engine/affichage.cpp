@@ -51,6 +51,8 @@ void sansPartie(EtatControles& e) {
         cacher(e.pointJoueur[s]);
     }
     e.chronoEnMarche = false;
+    // Without a game there is nothing to replay.
+    montrer(e.cacheBoutonRevoir);
 }
 
 void tourEnCours(EtatControles& e) {

@@ -1,6 +1,9 @@
 #include "engine/boutons.h"
 
+#include <utility>
+
 #include "engine/affichage.h"
+#include "engine/attente_mise_a_jour.h"
 #include "engine/chevalet.h"
 #include "engine/evaluation.h"
 #include "engine/regles.h"
@@ -21,11 +24,36 @@ void panneauEchange(EtatControles& e, bool ouvert) {
     e.jouer.visible = !ouvert;
 }
 
+// In open style the turn buttons come on while the possibility update still
+// runs, and until it ends the evaluation judges nothing (the move would be told
+// it must score) and a refused-word report would add to the dictionary the
+// update is reading. The click waits for it, with the turn buttons off so that
+// the events handled meanwhile cannot start another play or an exchange. False
+// when a stop came first: the restart then owns the controls.
+bool attendreLaMiseAJour(Jeu& jeu) {
+    Partie& partie = jeu.partie;
+    if (partie.drapeaux.miseAJourEnCours.load() != 1) return true;
+    bool jouerActif = false;
+    bool echangeActif = false;
+    partie.fenetre.modifier([&](EtatControles& e) {
+        jouerActif = std::exchange(e.jouer.actif, false);
+        echangeActif = std::exchange(e.echange.actif, false);
+    });
+    jeu.vue.ActualiserControles();
+    if (!attendreFinMiseAJour(jeu)) return false;
+    partie.fenetre.modifier([&](EtatControles& e) {
+        e.jouer.actif = jouerActif;
+        e.echange.actif = echangeActif;
+    });
+    jeu.vue.ActualiserControles();
+    return true;
+}
+
 }  // namespace
 
 void JouerClick(Jeu& jeu) {
     Partie& partie = jeu.partie;
-    if (partieFinie(partie)) return;
+    if (partieFinie(partie) || !attendreLaMiseAJour(jeu)) return;
     partie.fenetre.modifier([](EtatControles& e) { e.memo1.clear(); });
     partie.motsConnus = 1;
     EvaluerCoup(partie);

@@ -36,6 +36,9 @@ inline constexpr std::string_view passeUnTour = ",Passe un tour.,,Aucun mouvemen
 inline constexpr std::string_view fichierInvalide = ",,Ce fichier ne correspond pas,à une sauvegarde valide !,;";
 inline constexpr std::string_view sauvegardeEndommagee =
     ",Sauvegarde endommagée !,,Le chargement ne peut,se poursuivre !,;";
+// A save that could not be written: the file it would have replaced is intact.
+inline constexpr std::string_view sauvegardeEchouee =
+    ",La sauvegarde a échoué !,,Aucun fichier n'a,été modifié.,;";
 inline constexpr std::string_view continuerRecherche = ",,Voulez-vous continuer la ,recherche ?,;";
 inline constexpr std::string_view remplacerSauvegarde = ",Sauvegarde valide !,,Voulez-vous la remplacer ?,;";
 inline constexpr std::string_view remplacerAutreFichier =

@@ -9,6 +9,7 @@
 #include "engine/tirage_ordre.h"
 #include "engine/tour.h"
 #include "lexicon/fichiers_recherche.h"
+#include "lexicon/texte_windows.h"
 
 namespace glyphane {
 
@@ -84,20 +85,10 @@ bool estFichierTemporaire(const fs::path& dossierProgramme, const fs::path& fich
     return numero >= premierFichierTemporaire && attendu && attendu->filename() == fichier.filename();
 }
 
-// Counts the characters of UTF-8 text, not its bytes.
-std::string tronquerNom(const std::string& nom) {
-    std::size_t caracteres = 0;
-    for (std::size_t i = 0; i < nom.size(); ++i) {
-        const bool debutDeCaractere = (static_cast<unsigned char>(nom[i]) & 0xC0) != 0x80;
-        if (debutDeCaractere && ++caracteres > longueurNomMax) return nom.substr(0, i);
-    }
-    return nom;
-}
-
 std::string nomDuSiege(const ChoixNoms& choix, int siege) {
     if (choix.ordinateur[siege]) return "Ordi " + std::to_string(siege);
     if (choix.noms[siege].empty()) return "Joueur " + std::to_string(siege);
-    return tronquerNom(choix.noms[siege]);
+    return texte::premiersCaracteres(choix.noms[siege], longueurNomMax);
 }
 
 }  // namespace

@@ -60,4 +60,14 @@ struct ModeleOrdinateur {
     std::vector<std::string> ListePoints;
 };
 
+// The computer player reads the board through these rows: per committed square
+// its letter and its value as one digit, along the row and down the column.
+inline void NoterDansLesMotifs(ModeleOrdinateur& modele, int x, int y, char lettre, int valeur) {
+    const char chiffre = static_cast<char>('0' + valeur);
+    modele.LignesLettres[1][static_cast<std::size_t>(y)][static_cast<std::size_t>(x - 1)] = lettre;
+    modele.LignesLettres[2][static_cast<std::size_t>(x)][static_cast<std::size_t>(y - 1)] = lettre;
+    modele.LignesChiffres[1][static_cast<std::size_t>(y)][static_cast<std::size_t>(x - 1)] = chiffre;
+    modele.LignesChiffres[2][static_cast<std::size_t>(x)][static_cast<std::size_t>(y - 1)] = chiffre;
+}
+
 }  // namespace glyphane

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "lexicon/texte_windows.h"
+
 namespace glyphane {
 
 namespace {
@@ -17,7 +19,7 @@ void EnregistrerCoup(const Partie& partie, Coup& coup) {
     coup.points = std::to_string(partie.pointsDuCoup).substr(0, longueurPoints);
     coup.mot = colonne ? e.motV[1] : e.motH[1];
     coup.sens.assign(1, colonne ? '1' : '2');
-    coup.joueur = partie.nom[partie.joueurCourant].substr(0, longueurNom);
+    coup.joueur = texte::premiersCaracteres(partie.nom[partie.joueurCourant], longueurNom);
 }
 
 void AjouterPointsDuCoup(Partie& partie) { partie.score[partie.joueurCourant] += partie.pointsDuCoup; }

@@ -57,6 +57,9 @@ void retirerCoupOrdinateurSansPoints(Partie& partie) {
     if (partie.plateau.grilleJeu[centre][centre] != 0 && partie.pointsDuCoup != 0) return;
     RetirerCoup(partie);
     partie.finDeTourSansPoints = 1;
+    // A move taken back with the bag empty counts as a pass, or the game could
+    // never end by passes.
+    if (partie.jetonsDansSac <= 0) partie.passe[partie.joueurCourant] = 1;
 }
 
 void ouvrirNouveauTour(Partie& partie) {
@@ -65,20 +68,10 @@ void ouvrirNouveauTour(Partie& partie) {
     partie.surlignageDernierCoup = false;
 }
 
-// The computer player reads the board through these rows: per square a letter
-// and its value as one digit, along each row and each column.
-void noterDansLesMotifs(ModeleOrdinateur& modele, int x, int y, char lettre, int valeur) {
-    const char chiffre = static_cast<char>('0' + valeur);
-    modele.LignesLettres[1][y][static_cast<std::size_t>(x - 1)] = lettre;
-    modele.LignesLettres[2][x][static_cast<std::size_t>(y - 1)] = lettre;
-    modele.LignesChiffres[1][y][static_cast<std::size_t>(x - 1)] = chiffre;
-    modele.LignesChiffres[2][x][static_cast<std::size_t>(y - 1)] = chiffre;
-}
-
 void fixerJeton(Partie& partie, int x, int y, int jeton) {
     const auto t = static_cast<std::size_t>(jeton);
     partie.plateau.grilleFixe[x][y] = static_cast<std::uint8_t>(jeton);
-    noterDansLesMotifs(partie.ordinateur, x, y, partie.LettreJeton[t], ChiffreJeton[t]);
+    NoterDansLesMotifs(partie.ordinateur, x, y, partie.LettreJeton[t], ChiffreJeton[t]);
     partie.passe.fill(0);
     partie.grilleDernierCoup[x][y] = true;
     ++partie.jetonsSurPlateau;
@@ -227,13 +220,16 @@ void donnerLaMain(Jeu& jeu) {
     if (arret || !siegeOrdinateur(partie)) {
         partie.drapeaux.ordiOccupe = 0;
         AfficherEtat(partie, etatHumainJoue);
-    } else if (jeu.ordinateur != nullptr) {
-        jeu.ordinateur->demarrerTourOrdinateur();
-        partie.fenetre.modifier([](EtatControles& e) {
-            if (e.chronoParTour || e.chronoTotal) e.chronoEnMarche = true;
-        });
+        jeu.vue.Rafraichir();
+        return;
     }
+    partie.fenetre.modifier([](EtatControles& e) {
+        if (e.chronoParTour || e.chronoTotal) e.chronoEnMarche = true;
+    });
+    // The last look at the model from this thread: once the computer's turn has
+    // started, its thread owns the board and the racks.
     jeu.vue.Rafraichir();
+    if (jeu.ordinateur != nullptr) jeu.ordinateur->demarrerTourOrdinateur();
 }
 
 }  // namespace
@@ -272,6 +268,10 @@ void FinDePartie(Jeu& jeu, int mode) {
         e.chronoEnMarche = false;
         e.pointsDuTour.visible = true;
         e.ejoueur.visible = mode != finAucunMouvement;
+        // A game played to its end is open to replay, as a finished game loaded,
+        // and may still be saved: the turn that ended it had switched saving off.
+        e.cacheBoutonRevoir.visible = false;
+        e.menuSauvegarde = true;
     });
     partie.partieFinie = partieTerminee;
     partie.limiteRevoir = partie.numeroTour;

@@ -122,6 +122,15 @@ std::string depuisWindows1252(std::string_view octets) {
     return sortie;
 }
 
+std::string premiersCaracteres(std::string_view utf8, std::size_t n) {
+    std::size_t caracteres = 0;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const bool debutDeCaractere = (static_cast<unsigned char>(utf8[i]) & 0xC0) != 0x80;
+        if (debutDeCaractere && ++caracteres > n) return std::string(utf8.substr(0, i));
+    }
+    return std::string(utf8);
+}
+
 std::string minusculesAscii(std::string_view ligne) {
     std::string sortie(ligne);
     for (char& c : sortie) {

@@ -25,6 +25,9 @@ bool creerVide(const std::filesystem::path& fichier);
 std::string versWindows1252(std::string_view utf8);
 std::string depuisWindows1252(std::string_view octets);
 
+// The first n characters of UTF-8 text, never cutting one in two.
+std::string premiersCaracteres(std::string_view utf8, std::size_t n);
+
 // The ASCII capitals A..Z become lowercase; every other byte is left alone.
 std::string minusculesAscii(std::string_view ligne);
 

@@ -11,8 +11,6 @@
 #include <vector>
 
 #include "engine/affichage.h"
-#include "engine/nouvelle_partie.h"
-#include "lexicon/flux_integre.h"
 #include "tests/mise_a_jour_de_test.h"
 
 // Squares are (column, row); the centre is (8, 8).
@@ -207,26 +205,6 @@ TEST(JoueurOrdinateur, AWaitFromAnEarlierGameGivesNothingBack) {
     t.partie.drapeaux.miseAJourEnCours = 0;
     joueur.attendreInactivite();
     EXPECT_FALSE(t.partie.fenetre.copie().jouer.actif);
-}
-
-TEST(JoueurOrdinateur, AGameBetweenTwoComputerSeatsPlaysToItsEnd) {
-    test::DossierTemporaire dossier;
-    LexiconTrie trie;
-    ASSERT_TRUE(DemarrageDictionnaire(dossier(), trie).toutDemarrer(fluxIntegre()));
-    test::VueMuette vue;
-    Hasard hasard{std::uint64_t{5}};
-    CadenceNulle cadence;
-    Jeu jeu{trie, vue, hasard, cadence, dossier()};
-    JoueurOrdinateur joueur(jeu);
-
-    NouvellePartie(jeu);
-    joueur.attendreInactivite();
-
-    EXPECT_EQ(jeu.partie.partieFinie, partieTerminee);
-    EXPECT_GT(jeu.partie.score[1] + jeu.partie.score[2], 0);
-    EXPECT_GT(jeu.partie.ordinateur.compteurFichiers, 7);
-    EXPECT_EQ(jeu.partie.drapeaux.miseAJourEnCours.load(), 0);
-    EXPECT_EQ(jeu.partie.drapeaux.ordiOccupe.load(), 0);
 }
 
 TEST(FilOrdinateur, AStopFromWithinEndsTheThreadAndLaterWorkStartsANewOne) {

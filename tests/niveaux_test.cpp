@@ -20,6 +20,18 @@ TEST(Niveaux, TheButtonCyclesDownAndBackToTheBest) {
                                              "&niveau5|meilleur coup", "&niveau4|98% du meilleur coup"}));
 }
 
+TEST(Niveaux, ALevelIsSetByItsNumberAndOnlyOneToFive) {
+    Partie partie;
+    ASSERT_TRUE(fixerNiveau(partie, 2));
+    EXPECT_EQ(partie.fenetre.copie().captionNiveau, "&niveau2");
+    EXPECT_EQ(partie.fenetre.copie().hintNiveau, "75% du meilleur coup");
+    EXPECT_FALSE(fixerNiveau(partie, 0));
+    EXPECT_FALSE(fixerNiveau(partie, 6));
+    EXPECT_EQ(partie.fenetre.copie().captionNiveau, "&niveau2");
+    ASSERT_TRUE(fixerNiveau(partie, 5));
+    EXPECT_EQ(partie.fenetre.copie().hintNiveau, "meilleur coup");
+}
+
 TEST(Niveaux, AnUnknownCaptionPlaysAsTheWeakestLevel) {
     EXPECT_DOUBLE_EQ(niveauDeCaption("&niveau5").diviseur, 1.0);
     EXPECT_DOUBLE_EQ(niveauDeCaption("&niveau2").diviseur, 1.33);

@@ -105,10 +105,14 @@ TEST_F(Ordinateur, TenFailuresOrNothingLeftToTryGiveTheTurnUp) {
     EXPECT_EQ(t.lettresPosees(), "");
     EXPECT_EQ(partie.finDeTourSansPoints, 1);
 
+    EXPECT_EQ(partie.passe[1], 0);  // tiles are left in the bag: no pass
+
     lister({"ae;GHHH", "ta;AABB", ""}, {"9", "8", "7"});  // unknown word, badly placed, no text
     partie.finDeTourSansPoints = 0;
+    partie.jetonsDansSac = 0;
     EXPECT_EQ(JouerLesCandidats(t.jeu, 9), IssueCandidats::abandon);
     EXPECT_EQ(partie.finDeTourSansPoints, 1);
+    EXPECT_EQ(partie.passe[1], 1);  // with the bag empty, giving up counts as a pass
 }
 
 TEST_F(Ordinateur, TheQIsPlayedWhateverTheLevel) {

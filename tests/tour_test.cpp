@@ -255,6 +255,55 @@ TEST(TourSuivant, HandsTheUpdateAndTheComputersTurnToTheComputerPlayer) {
     EXPECT_FALSE(partie.fenetre.copie().jouer.actif);
 }
 
+// In open style the turn buttons come on while the update still runs, when the
+// evaluation judges nothing: a play pressed then waits for the update's end,
+// the turn buttons off meanwhile, and is judged afterwards.
+TEST(JouerClick, APlayPressedDuringTheUpdateWaitsForItsEnd) {
+    test::PartieDeTest t;
+    test::CrochetsEnregistres crochets;
+    t.jeu.ordinateur = &crochets;
+    Partie& partie = t.partie;
+    t.commencer({"Alice", "Bob"});
+    t.imposerChevalet("motsaie");
+    t.jouer("mots;EHFHGHHH");
+    ASSERT_EQ(partie.drapeaux.miseAJourEnCours.load(), 1);
+    ASSERT_TRUE(partie.fenetre.copie().jouer.actif);
+
+    std::vector<bool> boutonsPendantLAttente;
+    t.vue.pendantLesEvenements = [&] {
+        const EtatControles e = partie.fenetre.copie();
+        boutonsPendantLAttente.push_back(e.jouer.actif || e.echange.actif);
+        if (boutonsPendantLAttente.size() == 3) partie.drapeaux.miseAJourEnCours = 0;
+    };
+    t.imposerChevalet("elaaiie");
+    t.jouer("el;HIHJ");  // "sel" down from the s
+
+    EXPECT_EQ(boutonsPendantLAttente, std::vector<bool>(3, false));
+    EXPECT_EQ(partie.score[2], 3);
+    EXPECT_EQ(partie.joueurCourant, 1);
+    EXPECT_TRUE(t.vue.messages.empty());
+}
+
+TEST(JouerClick, AStopDuringTheWaitLeavesTheMoveUnplayed) {
+    test::PartieDeTest t;
+    test::CrochetsEnregistres crochets;
+    t.jeu.ordinateur = &crochets;
+    Partie& partie = t.partie;
+    t.commencer({"Alice", "Bob"});
+    t.imposerChevalet("motsaie");
+    t.jouer("mots;EHFHGHHH");
+
+    t.vue.pendantLesEvenements = [&] { partie.drapeaux.arretDemande = 1; };
+    t.imposerChevalet("elaaiie");
+    t.jouer("el;HIHJ");
+    EXPECT_EQ(partie.joueurCourant, 2);
+    EXPECT_EQ(partie.score[2], 0);
+    EXPECT_NE(partie.plateau.grilleJeu[8][9], 0);
+    EXPECT_EQ(partie.plateau.grilleFixe[8][9], 0);
+    EXPECT_TRUE(t.vue.messages.empty());
+    EXPECT_FALSE(partie.fenetre.copie().jouer.actif);  // the restart sets the controls
+}
+
 TEST(TourSuivant, WithoutAComputerPlayerAComputerSeatWaitsAndNoUpdateStarts) {
     test::PartieDeTest t;
     Partie& partie = t.partie;

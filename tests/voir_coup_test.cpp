@@ -82,6 +82,12 @@ TEST_F(Voir, TheListIsMadeOnceAndAClickLaysItsMove) {
     memo1MouseDown(t.jeu, 2);
     EXPECT_EQ(t.lettresPosees(), "");
 
+    // A play clears the list; the candidates of that search stay behind it.
+    partie.fenetre.modifier([](EtatControles& e) { e.memo1.clear(); });
+    memo1MouseDown(t.jeu, 0);
+    EXPECT_EQ(t.lettresPosees(), "");
+
+    partie.fenetre.modifier([](EtatControles& e) { e.memo1.resize(2); });
     partie.estOrdinateur[1] = 1;  // the cover clicked while the computer plays
     memo1MouseDown(t.jeu, 0);
     EXPECT_EQ(t.lettresPosees(), "");

@@ -1,5 +1,6 @@
 #pragma once
 #include <deque>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -38,6 +39,8 @@ public:
     std::deque<std::optional<std::string>> fichiersACharger;
     Reponse reponseParDefaut = Reponse::oui;
     char lettreParDefaut = 'e';
+    // Runs each time the game lets the window handle its events.
+    std::function<void()> pendantLesEvenements;
 
     // The record.
     std::vector<Message> messages;
@@ -117,8 +120,11 @@ public:
         ++rafraichissements;
     }
     void TraiterEvenements() override {
-        std::lock_guard garde(verrou);
-        ++evenementsTraites;
+        {
+            std::lock_guard garde(verrou);
+            ++evenementsTraites;
+        }
+        if (pendantLesEvenements) pendantLesEvenements();
     }
 
 private:

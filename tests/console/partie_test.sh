@@ -9,7 +9,8 @@ cli=$1 session=$2 attendu=$3 graine=$4
 dossier=$(mktemp -d)
 trap 'rm -rf "$dossier"' EXIT
 
-"$cli" partie --dir "$dossier/jeu" --graine "$graine" < "$session" > "$dossier/sortie"
+# The files a session saves and loads go to the scratch folder too.
+(cd "$dossier" && "$cli" partie --dir "$dossier/jeu" --graine "$graine" < "$session" > "$dossier/sortie")
 {
   echo "--- dico glyphane.txt"
   sed 's/\r$/<CR>/' "$dossier/jeu/dico glyphane.txt"

@@ -1,0 +1,72 @@
+// Any bytes given to the loader: it must refuse or load them without a crash, a
+// hang or a wrong access, and a game it loaded must write a file that loads
+// back to the very same file.
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "engine/jeu.h"
+#include "persist/chargement.h"
+#include "persist/ecriture_sauvegarde.h"
+#include "persist/revoir.h"
+
+namespace glyphane {
+namespace {
+
+// Nobody watches: every question is answered "&non".
+class VueSilencieuse final : public Vue {
+public:
+    void AfficherMessage(const std::string&, const std::string&) override {}
+    Reponse PoserQuestion(const std::string&, const std::string&) override { return Reponse::non; }
+    char ChoisirLettre(int) override { return 'e'; }
+    CasesCochees RapportMotsRefuses(const MotsRefuses&) override { return {}; }
+    int DemanderNombreJoueurs() override { return 1; }
+    ChoixNoms DemanderNoms(int, bool) override { return {}; }
+    bool TirageOrdreDemande() override { return false; }
+    void TirageSiegeAttendre(int, const std::string&, bool) override {}
+    void TirageLettreMontree(int, int) override {}
+    void TirageTermine(const std::array<int, nbSiegesMax + 1>&, const std::array<int, nbSiegesMax + 1>&,
+                       bool) override {}
+    std::optional<std::string> DemanderFichierSauvegarde() override { return std::nullopt; }
+    std::optional<std::string> DemanderFichierACharger() override { return std::nullopt; }
+    void Rafraichir() override {}
+    void TraiterEvenements() override {}
+};
+
+// A fresh game, as the reset leaves it, without a computer player: no thread
+// and no file.
+struct JeuVierge {
+    LexiconTrie trie;
+    VueSilencieuse vue;
+    Hasard hasard{std::uint64_t{1}};
+    CadenceNulle cadence;
+    Jeu jeu{trie, vue, hasard, cadence, std::filesystem::path{}};
+};
+
+void parcourirLaRevue(Jeu& jeu) {
+    const std::int32_t limite = jeu.partie.limiteRevoir;
+    ReculeClick(jeu);
+    DebutPartieClick(jeu);
+    for (std::int32_t pas = 0; pas <= limite; ++pas) AvanceClick(jeu);
+    for (std::int32_t pas = 0; pas <= limite; ++pas) ReculeClick(jeu);
+}
+
+}  // namespace
+}  // namespace glyphane
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
+    glyphane::JeuVierge premier;
+    glyphane::ChargerPartie(premier.jeu, std::string_view(reinterpret_cast<const char*>(donnees), taille));
+    if (premier.jeu.partie.distributionFaite == 0) return 0;  // refused
+
+    const std::string ecrit = glyphane::ContenuSauvegarde(premier.jeu.partie);
+    glyphane::JeuVierge second;
+    glyphane::ChargerPartie(second.jeu, ecrit);
+    if (glyphane::ContenuSauvegarde(second.jeu.partie) != ecrit) __builtin_trap();
+    if (premier.jeu.partie.partieFinie == glyphane::partieTerminee) glyphane::parcourirLaRevue(premier.jeu);
+    return 0;
+}

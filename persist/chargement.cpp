@@ -1,0 +1,217 @@
+#include "persist/chargement.h"
+
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <string>
+#include <variant>
+
+#include "engine/affichage.h"
+#include "engine/attente_mise_a_jour.h"
+#include "engine/chevalet.h"
+#include "engine/messages.h"
+#include "engine/nouvelle_partie.h"
+#include "engine/tirage.h"
+#include "persist/lecture_sauvegarde.h"
+#include "persist/revoir.h"
+
+namespace glyphane {
+
+namespace {
+
+std::size_t indice(int n) { return static_cast<std::size_t>(n); }
+
+// At most one byte past the largest saved game, which is enough to tell that a
+// file is too large to be one.
+std::optional<std::string> lireFichier(const std::filesystem::path& chemin) {
+    std::ifstream entree(chemin, std::ios::binary);
+    if (!entree) return std::nullopt;
+    std::string contenu(tailleMaxSauvegarde + 1, '\0');
+    entree.read(contenu.data(), static_cast<std::streamsize>(contenu.size()));
+    if (entree.bad()) return std::nullopt;
+    contenu.resize(static_cast<std::size_t>(entree.gcount()));
+    return contenu;
+}
+
+void montrerBoutonsDeDepart(Partie& partie) {
+    partie.fenetre.modifier([](EtatControles& e) {
+        e.commencer = {true, true};
+        e.partieSauvegarder = {true, true};
+        e.fenetreActive = true;
+    });
+}
+
+void signalerDefaut(Jeu& jeu, DefautSauvegarde defaut) {
+    const std::string titre(messages::titreErreur);
+    if (defaut == DefautSauvegarde::pasUneSauvegarde) {
+        jeu.vue.AfficherMessage(std::string(messages::fichierInvalide), titre);
+        montrerBoutonsDeDepart(jeu.partie);
+    } else {
+        jeu.vue.AfficherMessage(std::string(messages::sauvegardeEndommagee), titre);
+        AfficherEtat(jeu.partie, etatSansPartie);
+    }
+    jeu.vue.Rafraichir();
+}
+
+void appliquerCompteurs(Partie& partie, const PartieSauvegardee& lue) {
+    partie.distributionFaite = 1;
+    partie.joueurCourant = static_cast<std::uint8_t>(lue.joueurCourant);
+    partie.nbJoueurs = static_cast<std::uint8_t>(lue.nbJoueurs);
+    partie.jetonsSurPlateau = lue.jetonsSurPlateau;
+    partie.partieFinie = static_cast<std::uint8_t>(lue.partieFinie);
+    partie.jetonsDansSac = lue.jetonsDansSac;
+    partie.numeroTour = lue.numeroTour;
+    DonnerLettreJoker(partie, jokerA, lue.lettreJokerA);
+    DonnerLettreJoker(partie, jokerB, lue.lettreJokerB);
+    partie.historique = lue.historique;
+}
+
+void appliquerSieges(Partie& partie, const PartieSauvegardee& lue) {
+    for (int s = 1; s <= lue.nbJoueurs; ++s) {
+        const SiegeSauvegarde& siege = lue.sieges[indice(s)];
+        partie.chevalet.caseDuJeton[indice(s)] = siege.caseDuJeton;
+        partie.chevalet.caseOccupee[indice(s)] = siege.caseOccupee;
+        partie.nom[indice(s)] = siege.nom;
+        partie.score[indice(s)] = siege.score;
+        partie.tirageDistribution[indice(s)] = siege.tirageDistribution;
+        partie.estOrdinateur[indice(s)] = siege.ordinateur ? 1 : 0;
+    }
+}
+
+// Every tile starts off the board; the committed ones then stand on their
+// squares, fixed, and the computer player's pattern rows learn them.
+void poserPlateau(Partie& partie, const Grille& grilleFixe) {
+    partie.plateau.grilleFixe = grilleFixe;
+    partie.plateau.grilleJeu = grilleFixe;
+    for (int t = 1; t <= nbJetons; ++t) {
+        partie.jetonJoue[indice(t)] = 0;
+        partie.images[indice(t)] = ImageJeton{-50, 0, true, true};
+    }
+    for (int x = 1; x <= tailleGrille; ++x) {
+        for (int y = 1; y <= tailleGrille; ++y) {
+            const std::size_t t = grilleFixe[indice(x)][indice(y)];
+            if (t == 0) continue;
+            NoterDansLesMotifs(partie.ordinateur, x, y, partie.LettreJeton[t], ChiffreJeton[t]);
+            partie.images[t] = ImageJeton{partie.geometrie.gaucheCase(x), partie.geometrie.hautCase(y), true, false};
+            partie.jetonJoue[t] = 1;
+        }
+    }
+}
+
+void montrerSac(Partie& partie) {
+    AfficherJetonsDansSac(partie);
+    partie.fenetre.modifier([](EtatControles& e) {
+        if (e.enbLettreDispo == "0") e.captionEchange = captionPasser;
+    });
+}
+
+// Each tile goes to its slot, hidden: a rack stays covered until its owner's
+// turn shows it.
+void rangerChevalets(Partie& partie) {
+    const std::uint8_t courant = partie.joueurCourant;
+    for (int s = 1; s <= partie.nbJoueurs; ++s) {
+        partie.joueurCourant = static_cast<std::uint8_t>(s);
+        for (int t = 1; t <= nbJetons; ++t) {
+            const std::uint8_t casier = partie.chevalet.caseDuJeton[indice(s)][indice(t)];
+            if (casier == 0) continue;
+            partie.chevalet.caseChevalet[indice(s)][casier] = static_cast<std::uint8_t>(t);
+            partie.jetonSelectionne = static_cast<std::uint8_t>(t);
+            RemettreAuChevalet(partie, false);
+            partie.images[indice(t)].visible = false;
+        }
+    }
+    partie.joueurCourant = courant;
+}
+
+void appliquer(Jeu& jeu, const PartieSauvegardee& lue) {
+    Partie& partie = jeu.partie;
+    appliquerCompteurs(partie, lue);
+    appliquerSieges(partie, lue);
+    poserPlateau(partie, lue.grilleFixe);
+    montrerSac(partie);
+    rangerChevalets(partie);
+    SurlignerCoup(partie, partie.numeroTour - 1);
+    AfficherChevalet(partie);
+    partie.surlignageDernierCoup = true;
+    AfficherEtat(partie, etatDebutPartie);
+    jeu.vue.Rafraichir();
+}
+
+void ouvrirRevoir(Jeu& jeu) {
+    Partie& partie = jeu.partie;
+    partie.limiteRevoir = partie.numeroTour;
+    partie.positionRevoir = partie.numeroTour;
+    partie.fenetre.modifier([](EtatControles& e) {
+        e.cacheBoutonRevoir.visible = false;
+        e.commencer = {true, true};
+        e.partieSauvegarder = {true, true};
+        e.recommencer.visible = false;
+        e.menuRecommencer = false;
+        e.fenetreActive = true;
+    });
+    jeu.vue.Rafraichir();
+}
+
+// The segments of every occupied square, then their word files, as after a
+// move; the window stays alive meanwhile. An empty board has no segment to grow
+// from: the first move's records stand in, as in a new game. False when a stop
+// came first: whoever asked for it owns the game now.
+bool reconstruirePossibilites(Jeu& jeu) {
+    Partie& partie = jeu.partie;
+    AfficherEtat(partie, etatDebutMiseAJour);
+    jeu.vue.Rafraichir();
+    if (partie.jetonsSurPlateau == 0) jeu.ordinateur->reinitialiser(true);
+    partie.drapeaux.miseAJourEnCours = 1;
+    jeu.ordinateur->miseAJourApresChargement();
+    if (!attendreFinMiseAJour(jeu)) return false;
+    AfficherEtat(partie, etatFinMiseAJour);
+    return true;
+}
+
+void reprendrePartie(Jeu& jeu) {
+    Partie& partie = jeu.partie;
+    if (jeu.ordinateur != nullptr && !reconstruirePossibilites(jeu)) return;
+    partie.fenetre.modifier([](EtatControles& e) { e.fenetreActive = true; });
+    if (partie.estOrdinateur[partie.joueurCourant] == 0) {
+        AfficherEtat(partie, etatHumainJoue);
+    } else if (jeu.ordinateur != nullptr) {
+        jeu.ordinateur->demarrerTourOrdinateur();
+    }
+    jeu.vue.Rafraichir();
+}
+
+}  // namespace
+
+void ChargerPartie(Jeu& jeu, std::string_view contenu) {
+    const std::variant<PartieSauvegardee, DefautSauvegarde> lecture = LireSauvegarde(contenu);
+    if (const auto* defaut = std::get_if<DefautSauvegarde>(&lecture)) {
+        signalerDefaut(jeu, *defaut);
+        return;
+    }
+    appliquer(jeu, std::get<PartieSauvegardee>(lecture));
+    if (jeu.partie.partieFinie == partieTerminee) {
+        ouvrirRevoir(jeu);
+    } else {
+        reprendrePartie(jeu);
+    }
+}
+
+void PartieSauvegarderClick(Jeu& jeu) {
+    Partie& partie = jeu.partie;
+    ReinitialiserPartie(jeu, false);
+    partie.fenetre.modifier([](EtatControles& e) {
+        e.commencer.visible = false;
+        e.partieSauvegarder.visible = false;
+        e.fenetreActive = false;
+    });
+    const std::optional<std::string> nom = jeu.vue.DemanderFichierACharger();
+    if (!nom || nom->empty()) {
+        montrerBoutonsDeDepart(partie);
+        jeu.vue.Rafraichir();
+        return;
+    }
+    // A file that cannot be read holds no saved game.
+    ChargerPartie(jeu, lireFichier(*nom).value_or(std::string()));
+}
+
+}  // namespace glyphane

@@ -1,0 +1,79 @@
+#include "persist/revoir.h"
+
+#include "engine/affichage.h"
+
+namespace glyphane {
+
+namespace {
+
+bool enRevue(const Partie& partie) { return partie.partieFinie == partieTerminee; }
+
+std::size_t indice(int n) { return static_cast<std::size_t>(n); }
+
+// Each square the record names; unused places hold column 0.
+template <class Action>
+void pourChaqueCase(const Coup& coup, Action action) {
+    for (std::size_t k = 1; k <= tailleChevalet; ++k) {
+        const int x = coup.colonnes[k];
+        const int y = coup.lignes[k];
+        if (x >= 1 && x <= tailleGrille && y >= 1 && y <= tailleGrille) action(x, y);
+    }
+}
+
+void montrerJetonDeLaCase(Partie& partie, int x, int y, bool visible) {
+    const int jeton = partie.plateau.grilleFixe[indice(x)][indice(y)];
+    if (jeton != 0) partie.images[indice(jeton)].visible = visible;
+}
+
+void etiquettesDuCoup(Partie& partie, std::int32_t n) {
+    const Coup& coup = partie.coup(n);
+    partie.fenetre.modifier([&](EtatControles& e) {
+        e.epointsdutour = coup.points;
+        e.captionEjoueur = coup.joueur;
+    });
+}
+
+}  // namespace
+
+void SurlignerCoup(Partie& partie, std::int32_t n) {
+    partie.grilleDernierCoup = {};
+    pourChaqueCase(partie.coup(n), [&](int x, int y) { partie.grilleDernierCoup[indice(x)][indice(y)] = true; });
+}
+
+void DebutPartieClick(Jeu& jeu) {
+    Partie& partie = jeu.partie;
+    if (!enRevue(partie)) return;
+    for (int t = 1; t <= nbJetons; ++t) partie.images[indice(t)].visible = false;
+    partie.grilleDernierCoup = {};
+    EffacerSuggestion(partie);
+    partie.positionRevoir = 1;
+    etiquettesDuCoup(partie, 0);
+    partie.surlignageDernierCoup = false;
+    jeu.vue.Rafraichir();
+}
+
+void ReculeClick(Jeu& jeu) {
+    Partie& partie = jeu.partie;
+    if (!enRevue(partie) || partie.positionRevoir < 2) return;
+    EffacerSuggestion(partie);
+    const std::int32_t reprise = --partie.positionRevoir;
+    etiquettesDuCoup(partie, reprise - 1);
+    SurlignerCoup(partie, reprise - 1);
+    pourChaqueCase(partie.coup(reprise), [&](int x, int y) { montrerJetonDeLaCase(partie, x, y, false); });
+    partie.surlignageDernierCoup = true;
+    jeu.vue.Rafraichir();
+}
+
+void AvanceClick(Jeu& jeu) {
+    Partie& partie = jeu.partie;
+    if (!enRevue(partie) || partie.positionRevoir >= partie.limiteRevoir) return;
+    const std::int32_t pose = partie.positionRevoir++;
+    EffacerSuggestion(partie);
+    etiquettesDuCoup(partie, pose);
+    SurlignerCoup(partie, pose);
+    pourChaqueCase(partie.coup(pose), [&](int x, int y) { montrerJetonDeLaCase(partie, x, y, true); });
+    partie.surlignageDernierCoup = true;
+    jeu.vue.Rafraichir();
+}
+
+}  // namespace glyphane

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Self-play keeps each finished game: every file loads back into replay with the
+# final scores autoplay printed, and a file that cannot be written fails the run.
+# usage: autoplay_sauver_test.sh CLI
+set -euo pipefail
+cli=$1
+dossier=$(mktemp -d)
+trap 'rm -rf "$dossier"' EXIT
+cd "$dossier"
+
+"$cli" autoplay --dir "$dossier/jeu" --graine 2 --parties 2 --sauver partie > sortie
+for k in 1 2; do
+  attendu=$(awk -v k="$k" '/^fin / && ++n == k { $1 = "scores"; print }' sortie)
+  [ -n "$attendu" ] || { echo "game $k: no final scores"; exit 1; }
+  printf 'charger partie-%s.Glb\n' "$k" | "$cli" partie --dir "$dossier/jeu" > relue
+  grep -qx "$attendu" relue || { echo "game $k: '$attendu' expected"; cat relue; exit 1; }
+  grep -qx 'fini oui' relue || { echo "game $k: not loaded as finished"; exit 1; }
+done
+
+if "$cli" autoplay --dir "$dossier/jeu" --graine 2 --sauver "$dossier/absent/partie" > /dev/null 2> erreurs; then
+  echo "a save that failed was not told"; exit 1
+fi
+grep -q '^erreur: ' erreurs
+echo ok
