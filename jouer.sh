@@ -3,4 +3,4 @@
 set -euo pipefail
 racine=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 "$racine/scripts/preparer.sh"
-exec "$racine/build/bin/glyphane-cli" "$@"
+exec "$racine/build/bin/glyphane" "$@"

@@ -1,0 +1,454 @@
+// The program as a player meets it: started in a folder of its own, games played
+// through its window and dialogs, quit and restart.
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <atomic>
+#include <fstream>
+#include <thread>
+
+#include "engine/jetons.h"
+#include "lexicon/fichiers_recherche.h"
+#include "lexicon/texte_windows.h"
+#include "tests/ui/programme_de_test.h"
+#include "ui/couleur_fond.h"
+#include "ui/vignette_jeton.h"
+
+using namespace glyphane;
+using glyphane::test::cliquer;
+using glyphane::test::dialogueAvec;
+using glyphane::test::ProgrammeDeTest;
+using glyphane::test::Repondeur;
+
+namespace {
+
+constexpr int attenteMax = 30000;  // ms, for a whole game between computer seats
+
+QPushButton* bouton(ProgrammeDeTest& p, const char* nom) { return p.programme.fenetre().bouton(nom); }
+
+EtatControles controles(ProgrammeDeTest& p) { return p.programme.jeu().partie.fenetre.copie(); }
+
+// "Combien de joueurs ?", the names with the computer's seats ticked, then no
+// draw for the order.
+void preparerReponses(Repondeur& repondeur, const std::vector<bool>& ordinateurs) {
+    const int nombre = static_cast<int>(ordinateurs.size());
+    repondeur.puis([nombre] {
+        if (!cliquer("RadioButton1", QStringLiteral("RadioButton%1").arg(nombre))) return false;
+        return cliquer("RadioButton1", "Ok");
+    });
+    repondeur.puis([ordinateurs] {
+        QWidget* noms = dialogueAvec("Edit1");
+        if (noms == nullptr) return false;
+        for (std::size_t s = 0; s < ordinateurs.size(); ++s) {
+            if (ordinateurs[s]) noms->findChild<QCheckBox*>(QStringLiteral("CheckBox%1").arg(s + 1))->click();
+        }
+        return cliquer("Edit1", "Ok");
+    });
+    if (nombre > 1) repondeur.puis([] { return cliquer("Tirage", "Non"); });
+}
+
+void commencer(ProgrammeDeTest& p, Repondeur& repondeur, const std::vector<bool>& ordinateurs) {
+    preparerReponses(repondeur, ordinateurs);
+    bouton(p, "Commencer")->click();
+    QVERIFY(repondeur.fini());
+}
+
+// Two tiles of the current rack, no blank among them, whose letters make a word
+// the dictionary knows (or does not).
+std::pair<int, int> deuxJetons(ProgrammeDeTest& p, bool connu) {
+    const Partie& partie = p.programme.jeu().partie;
+    const auto& casiers = partie.chevalet.caseChevalet[partie.joueurCourant];
+    for (int i = 1; i <= tailleChevalet; ++i) {
+        for (int j = 1; j <= tailleChevalet; ++j) {
+            const int a = casiers[i];
+            const int b = casiers[j];
+            if (i == j || a == 0 || b == 0 || estJoker(a) || estJoker(b)) continue;
+            const std::string mot{partie.LettreJeton[a], partie.LettreJeton[b]};
+            if (p.programme.jeu().trie.contains(mot) == connu) return {a, b};
+        }
+    }
+    return {0, 0};
+}
+
+// Pressed near its corner, moved so that its corner reaches `coin`, let go.
+void glisser(ui::VignetteJeton* vignette, QPoint coin) {
+    const QPoint prise(6, 6);
+    const QPoint decalage = coin - vignette->pos();
+    QTest::mousePress(vignette, Qt::LeftButton, {}, prise);
+    QTest::mouseMove(vignette, prise + decalage);
+    QTest::mouseRelease(vignette, Qt::LeftButton, {}, prise);
+}
+
+QPoint caseEn(const Partie& partie, int colonne, int ligne) {
+    return {partie.geometrie.gaucheCase(colonne), partie.geometrie.hautCase(ligne)};
+}
+
+// The two tiles laid on row H from the centre on.
+void poserAuCentre(ProgrammeDeTest& p, std::pair<int, int> jetons) {
+    const Partie& partie = p.programme.jeu().partie;
+    ui::FenetrePrincipale& f = p.programme.fenetre();
+    glisser(f.vignette(jetons.first), caseEn(partie, 8, 8));
+    glisser(f.vignette(jetons.second), caseEn(partie, 9, 8));
+}
+
+std::string contenu(const std::filesystem::path& fichier) {
+    std::ifstream entree(fichier, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(entree), {});
+}
+
+}  // namespace
+
+class TestFenetre : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { Q_INIT_RESOURCE(ui); }
+
+    void demarrageDansUnDossierNeuf() {
+        ProgrammeDeTest p;
+        QVERIFY(p.demarre);
+        for (const char* nom : {"ImageDeFond.bmp", "a.bmp", "zz.bmp", "vide.bmp", "dico glyphane.txt"}) {
+            QVERIFY2(std::filesystem::exists(p.chemin() / nom), nom);
+        }
+        QVERIFY(std::filesystem::file_size(p.chemin() / "ImageDeFond.bmp") >= 200);
+        ui::FenetrePrincipale& f = p.programme.fenetre();
+        for (int t = 1; t <= nbJetons; ++t) {
+            auto* v = f.findChild<ui::VignetteJeton*>(QStringLiteral("Image%1").arg(t));
+            QVERIFY(v != nullptr && v->size() == QSize(29, 29) && !v->isVisible());
+        }
+        // No game: only the new-game buttons and the quit are there to press.
+        QVERIFY(bouton(p, "Commencer")->isVisible() && !bouton(p, "Jouer")->isVisible());
+        QVERIFY(!bouton(p, "Recommencer")->isVisible());
+        QVERIFY(!f.entree("Recommancer1")->isEnabled() && !f.entree("Voir")->isEnabled());
+        QVERIFY(f.entree("aproposde1")->isEnabled() && f.entree("Quittermaintenent1")->isEnabled());
+        QCOMPARE(f.entree("Quittermaintenent1")->shortcut(), QKeySequence(Qt::Key_F12));
+    }
+
+    // A folder that cannot be made ends the start-up with its reason.
+    void demarrageImpossible() {
+        QTemporaryDir dossier;
+        const QString fichier = dossier.filePath("fichier");
+        QVERIFY(texte::ecrireLignes(fichier.toStdString(), {"pas un dossier"}));
+        ProgrammeDeTest p(ui::ModeEcran::m800, fichier + "/glyphane");
+        QVERIFY(!p.demarre);
+        QVERIFY(!p.programme.raisonEchec().empty());
+    }
+
+    void dispositionDesDeuxModes_data() {
+        QTest::addColumn<bool>("en640");
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QRect>("place");
+        QTest::newRow("Jouer 800") << false << "Jouer" << QRect(530, 482, 87, 25);
+        QTest::newRow("Jouer 640") << true << "Jouer" << QRect(420, 389, 69, 20);
+        QTest::newRow("memo1 800") << false << "memo1" << QRect(588, 226, 205, 191);
+        QTest::newRow("memo1 640") << true << "memo1" << QRect(455, 195, 185, 134);
+        QTest::newRow("CacheLettres 800") << false << "CacheLettres" << QRect(-2, 499, 497, 119);
+        QTest::newRow("CacheLettres 640") << true << "CacheLettres" << QRect(0, 402, 401, 73);
+        QTest::newRow("Button1 640") << true << "Button1" << QRect(560, 451, 75, 20);
+        QTest::newRow("ProgressBar1 800") << false << "ProgressBar1" << QRect(612, 440, 113, 17);
+        QTest::newRow("plateau 800") << false << "ImagebackG" << QRect(24, 24, 475, 475);
+        QTest::newRow("plateau 640") << true << "ImagebackG" << QRect(16, 16, 386, 386);
+        QTest::newRow("LabelO 640") << true << "LabelO" << QRect(3, 378, 12, 14);
+    }
+
+    void dispositionDesDeuxModes() {
+        QFETCH(bool, en640);
+        QFETCH(QString, nom);
+        QFETCH(QRect, place);
+        ProgrammeDeTest p(en640 ? ui::ModeEcran::m640 : ui::ModeEcran::m800);
+        QVERIFY(p.demarre);
+        QWidget* controle = p.programme.fenetre().findChild<QWidget*>(nom);
+        QVERIFY(controle != nullptr);
+        QCOMPARE(controle->geometry(), place);
+        if (en640) QVERIFY(std::filesystem::exists(p.chemin() / "ImageDeFond640.bmp"));
+        if (en640) QVERIFY(std::filesystem::exists(p.chemin() / "640xx.bmp"));
+    }
+
+    // A picture too small to be one, or a missing face, is made again.
+    void fichiersAbimesRefaits() {
+        QTemporaryDir dossier;
+        { ProgrammeDeTest premier(ui::ModeEcran::m800, dossier.path()); }
+        const std::filesystem::path chemin = dossier.path().toStdString();
+        std::filesystem::resize_file(chemin / "ImageDeFond.bmp", 150);
+        std::filesystem::remove(chemin / "b.bmp");
+        ProgrammeDeTest second(ui::ModeEcran::m800, dossier.path());
+        QVERIFY(second.demarre);
+        QVERIFY(std::filesystem::file_size(chemin / "ImageDeFond.bmp") > 200);
+        QVERIFY(std::filesystem::exists(chemin / "b.bmp"));
+    }
+
+    void f1OuvreLeMenu() {
+        ProgrammeDeTest p;
+        ui::FenetrePrincipale& f = p.programme.fenetre();
+        f.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        QTest::keyClick(&f, Qt::Key_F1);
+        QTRY_VERIFY(f.menu().isVisible());
+        f.menu().hide();
+    }
+
+    // The window thread keeps turning while the computer plays both seats to
+    // the end; the tiles painted are those committed.
+    void partieEntreDeuxOrdinateurs() {
+        ProgrammeDeTest p;
+        Repondeur repondeur;
+        commencer(p, repondeur, {true, true});
+        repondeur.puis([] { return cliquer("ligne1", "Ok"); });
+        int tours = 0;
+        QTimer horloge;
+        connect(&horloge, &QTimer::timeout, [&tours] { ++tours; });
+        horloge.start(10);
+        QTRY_VERIFY_WITH_TIMEOUT(repondeur.fini() && controles(p).commencer.visible, attenteMax);
+        QVERIFY(tours > 5);
+        const Partie& partie = p.programme.jeu().partie;
+        QCOMPARE(partie.partieFinie, partieTerminee);
+        const auto copieAJour = [&] {
+            const ui::Instantane copie = p.programme.vue().instantane();
+            for (int t = 1; t <= nbJetons; ++t) {
+                if (copie.images[t].left != partie.images[t].left || copie.images[t].top != partie.images[t].top) {
+                    return false;
+                }
+            }
+            return true;
+        };
+        QTRY_VERIFY(copieAJour());
+        int poses = 0;
+        for (int x = 1; x <= tailleGrille; ++x) {
+            for (int y = 1; y <= tailleGrille; ++y) {
+                const int t = partie.plateau.grilleFixe[x][y];
+                if (t == 0) continue;
+                ++poses;
+                ui::VignetteJeton* v = p.programme.fenetre().vignette(t);
+                QCOMPARE(v->pos(), caseEn(partie, x, y));
+                QVERIFY(v->isVisible() && !v->isEnabled());
+            }
+        }
+        QVERIFY(poses > 20);
+        QCOMPARE(poses, partie.jetonsSurPlateau);
+    }
+
+    void coupHumainGlisseEtJoue() {
+        ProgrammeDeTest p;
+        Repondeur repondeur;
+        commencer(p, repondeur, {false});
+        const std::pair<int, int> jetons = deuxJetons(p, true);
+        QVERIFY(jetons.first != 0);
+        poserAuCentre(p, jetons);
+        const Partie& partie = p.programme.jeu().partie;
+        QCOMPARE(int(partie.plateau.grilleJeu[8][8]), jetons.first);
+        QCOMPARE(int(partie.plateau.grilleJeu[9][8]), jetons.second);
+        QVERIFY(p.programme.fenetre().findChild<QLabel*>("Epointsdutour")->text().toInt() > 0);
+        bouton(p, "Jouer")->click();
+        QTRY_VERIFY(partie.score[1] > 0);
+        QCOMPARE(int(partie.plateau.grilleFixe[8][8]), jetons.first);
+        ui::VignetteJeton* posee = p.programme.fenetre().vignette(jetons.first);
+        QTRY_VERIFY(!posee->isEnabled());
+        // A committed tile stays where it is.
+        glisser(posee, QPoint(10, 10));
+        QCOMPARE(posee->pos(), caseEn(partie, 8, 8));
+    }
+
+    // A double click on a blank asks for its letter, and its face shows it.
+    void doubleClicSurUnJoker() {
+        ProgrammeDeTest p;
+        Repondeur repondeur;
+        commencer(p, repondeur, {false});
+        repondeur.puis([] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                if (w->objectName() != "TFiche_Valeur27" || !w->isVisible()) continue;
+                auto* liste = w->findChild<QListWidget*>("ListeLettres");
+                liste->setCurrentRow('s' - 'a');
+                return cliquer("ListeLettres", "Ok");
+            }
+            return false;
+        });
+        ui::VignetteJeton* joker = p.programme.fenetre().vignette(jokerA);
+        QMouseEvent doubleClic(QEvent::MouseButtonDblClick, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
+                               Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(joker, &doubleClic);
+        QVERIFY(repondeur.fini());
+        QCOMPARE(p.programme.jeu().partie.LettreJeton[jokerA], 's');
+        QCOMPARE(joker->face().toImage(), QPixmap(":/SS").toImage());
+    }
+
+    // The word the dictionary does not know is vouched for: it joins the
+    // dictionary and the user's list, and the move stands.
+    void motRefuseCoche() {
+        ProgrammeDeTest p;
+        Repondeur repondeur;
+        commencer(p, repondeur, {false});
+        const std::pair<int, int> jetons = deuxJetons(p, false);
+        QVERIFY(jetons.first != 0);
+        const Partie& partie = p.programme.jeu().partie;
+        const std::string mot{partie.LettreJeton[jetons.first], partie.LettreJeton[jetons.second]};
+        poserAuCentre(p, jetons);
+        repondeur.puis([] {
+            QWidget* rapport = dialogueAvec("mot1");
+            if (rapport == nullptr) return false;
+            for (QCheckBox* boite : rapport->findChildren<QCheckBox*>()) {
+                if (boite->isVisible()) boite->setChecked(true);
+            }
+            return cliquer("mot1", "Ok");
+        });
+        bouton(p, "Jouer")->click();
+        QVERIFY(repondeur.fini());
+        QVERIFY(p.programme.jeu().trie.contains(mot));
+        QVERIFY(contenu(p.chemin() / "dico glyphane.txt").find(mot) != std::string::npos);
+        QVERIFY(partie.score[1] > 0);
+    }
+
+    void reglesDeDepot_data() {
+        QTest::addColumn<bool>("en640");
+        QTest::addColumn<QPoint>("lache");
+        QTest::addColumn<QPoint>("attendu");  // (-1, -1): back in its rack slot
+        QTest::newRow("800 case A1") << false << QPoint(10, 10) << QPoint(30, 30);
+        QTest::newRow("800 avant le plateau") << false << QPoint(5, 10) << QPoint(-1, -1);
+        QTest::newRow("800 sous le plateau") << false << QPoint(300, 560) << QPoint(300, 560);
+        QTest::newRow("800 hors de la fenetre") << false << QPoint(2000, 2000) << QPoint(-1, -1);
+        QTest::newRow("640 case O15") << true << QPoint(372, 372) << QPoint(372, 372);
+        QTest::newRow("640 a droite") << true << QPoint(389, 100) << QPoint(-1, -1);
+    }
+
+    void reglesDeDepot() {
+        QFETCH(bool, en640);
+        QFETCH(QPoint, lache);
+        QFETCH(QPoint, attendu);
+        ProgrammeDeTest p(en640 ? ui::ModeEcran::m640 : ui::ModeEcran::m800);
+        Repondeur repondeur;
+        commencer(p, repondeur, {false});
+        const Partie& partie = p.programme.jeu().partie;
+        const int jeton = partie.chevalet.caseChevalet[1][3];
+        ui::VignetteJeton* v = p.programme.fenetre().vignette(jeton);
+        const QPoint casier(partie.geometrie.gaucheChevalet(3), partie.geometrie.hautChevalet());
+        glisser(v, lache);
+        QCOMPARE(v->pos(), attendu == QPoint(-1, -1) ? casier : attendu);
+        QCOMPARE(QPoint(partie.images[jeton].left, partie.images[jeton].top), v->pos());
+    }
+
+    // "&non" changes nothing; "&oui" stops everything, keeps the colour and
+    // removes the computer's word files.
+    void quitter() {
+        QTemporaryDir dossier;
+        {
+            ProgrammeDeTest p(ui::ModeEcran::m800, dossier.path());
+            Repondeur repondeur;
+            commencer(p, repondeur, {false});
+            const int tour = p.programme.jeu().partie.numeroTour;
+            repondeur.puis([] { return cliquer("Non", "Non"); });
+            bouton(p, "Button1")->click();
+            QVERIFY(repondeur.fini());
+            QVERIFY(p.programme.fenetre().isVisible() && p.programme.fenetre().isEnabled());
+            QCOMPARE(p.programme.jeu().partie.numeroTour, tour);
+
+            const auto temporaire = *searchFileName(p.chemin(), 9);
+            QVERIFY(texte::ecrireLignes(temporaire, {"mot"}));
+            p.programme.fenetre().changerCouleurFond(QColor(1, 2, 3));
+            repondeur.puis([] { return cliquer("Non", "Oui"); });
+            bouton(p, "Button1")->click();
+            QVERIFY(repondeur.fini());
+            QVERIFY(!p.programme.fenetre().isVisible());
+            QVERIFY(!std::filesystem::exists(temporaire));
+        }
+        ProgrammeDeTest suivant(ui::ModeEcran::m800, dossier.path());
+        QCOMPARE(suivant.programme.fenetre().couleurFond(), QColor(1, 2, 3));
+    }
+
+    // Quitting while the computer plays ends its threads without waiting on the
+    // window, whatever they were asking it for.
+    void quitterPendantQueLOrdinateurJoue() {
+        ProgrammeDeTest p;
+        Repondeur repondeur;
+        commencer(p, repondeur, {true, true});
+        QTest::qWait(300);
+        repondeur.puis([] { return cliquer("Non", "Oui"); });
+        bouton(p, "Button1")->click();
+        QVERIFY(repondeur.fini());
+        QVERIFY(!p.programme.fenetre().isVisible());
+        QCOMPARE(int(p.programme.jeu().partie.drapeaux.ordiOccupe.load()), 0);
+    }
+
+    // A restart confirmed while the computer plays waits for its threads, then
+    // leaves a game that has not started.
+    void recommencerPendantQueLOrdinateurJoue() {
+        ProgrammeDeTest p;
+        Repondeur repondeur;
+        commencer(p, repondeur, {true, true});
+        repondeur.puis([] { return cliquer("Non", "Oui"); });
+        bouton(p, "Recommencer")->click();
+        QVERIFY(repondeur.fini());
+        const Partie& partie = p.programme.jeu().partie;
+        QCOMPARE(int(partie.drapeaux.ordiOccupe.load()), 0);
+        QCOMPARE(int(partie.drapeaux.miseAJourEnCours.load()), 0);
+        QCOMPARE(int(partie.numeroTour), 0);
+        QTRY_VERIFY(bouton(p, "Commencer")->isVisible());
+        QVERIFY(p.programme.fenetre().isEnabled());
+        QTest::qWait(50);
+        QCOMPARE(int(partie.numeroTour), 0);
+    }
+
+    // A worker's dialog is shown by the window thread while the worker waits;
+    // while the window thread waits for the workers, they get an answer at once.
+    void dialogueDemandeParUnFil() {
+        ProgrammeDeTest p;
+        ui::VueQt& vue = p.programme.vue();
+        std::atomic<bool> fini{false};
+        QString ligneMontree;
+        bool filEnAttente = false;
+        Repondeur repondeur;
+        repondeur.puis([&] {
+            QWidget* boite = dialogueAvec("ligne2");
+            if (boite == nullptr) return false;
+            ligneMontree = boite->findChild<QLabel*>("ligne2")->text();
+            filEnAttente = !fini;
+            return cliquer("ligne2", "Ok");
+        });
+        std::thread fil([&] {
+            vue.AfficherMessage(",Bonjour,;", "Titre");
+            fini = true;
+        });
+        QTRY_VERIFY(fini);
+        fil.join();
+        QCOMPARE(ligneMontree, QStringLiteral("Bonjour"));
+        QVERIFY(filEnAttente);
+
+        // Asked for just before the window thread starts waiting: the request
+        // it finds then is answered without a box.
+        fini = false;
+        std::thread tardif([&] {
+            vue.AfficherMessage(",Trop tard,;", "Titre");
+            fini = true;
+        });
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        vue.repondreSansAttendre(true);
+        QTRY_VERIFY(fini);
+        tardif.join();
+        QVERIFY(dialogueAvec("ligne2") == nullptr);
+
+        Reponse reponse = Reponse::oui;
+        std::thread sansAttente([&] { reponse = vue.PoserQuestion("Vraiment ?;", "Titre"); });
+        sansAttente.join();
+        QCOMPARE(reponse, Reponse::non);
+        vue.repondreSansAttendre(false);
+    }
+
+    // A worker's repaint copies the model at once but moves no widget itself.
+    void repeintDemandeParUnFil() {
+        ProgrammeDeTest p;
+        Partie& partie = p.programme.jeu().partie;
+        partie.images[1] = {100, 120, true, true};
+        std::thread fil([&] { p.programme.vue().Rafraichir(); });
+        fil.join();
+        ui::VignetteJeton* v = p.programme.fenetre().vignette(1);
+        QVERIFY(v->pos() != QPoint(100, 120));
+        QCOMPARE(p.programme.vue().instantane().images[1].left, 100);
+        QTRY_COMPARE(v->pos(), QPoint(100, 120));
+        QVERIFY(v->isVisible());
+    }
+};
+
+QTEST_MAIN(TestFenetre)
+#include "fenetre_test.moc"

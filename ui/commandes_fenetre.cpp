@@ -1,0 +1,184 @@
+#include "ui/commandes_fenetre.h"
+
+#include <QAction>
+#include <QColorDialog>
+#include <QPushButton>
+#include <array>
+
+#include "ai/controles_ordinateur.h"
+#include "ai/liste_mots.h"
+#include "ai/niveaux.h"
+#include "ai/voir_coup.h"
+#include "engine/boutons.h"
+#include "engine/nouvelle_partie.h"
+#include "persist/chargement.h"
+#include "persist/revoir.h"
+#include "persist/sauvegarde.h"
+#include "ui/arret_programme.h"
+#include "ui/couleur_fond.h"
+#include "ui/dialogues/dialogues.h"
+#include "ui/fenetre_principale.h"
+#include "ui/memo_mots.h"
+#include "ui/sons.h"
+#include "ui/vue_qt.h"
+
+namespace glyphane::ui {
+
+namespace {
+
+// The colour dialog opens on this one, whatever the window's colour.
+const QColor couleurInitiale(236, 233, 216);
+
+// The sixteen custom colours, as BBGGRR.
+constexpr std::array<std::uint32_t, 16> couleursPersonnelles = {0xD8E9EC, 0xC08000, 0x8FB577, 0xA6976F,
+                                                           0xC5C5C5, 0x59CE71, 0xACACAC, 0xB8E254,
+                                                           0xAC25AF, 0x3911B3, 0xE1E1E1, 0xCEE8EA,
+                                                           0xC3C3C3, 0xEBEBEB, 0x35BA2E, 0xAFE4F3};
+
+// The list shows more than a line break's worth of text once it is filled.
+constexpr std::size_t texteDUneListeMontree = 2;
+
+}  // namespace
+
+CommandesFenetre::CommandesFenetre(Jeu& jeuCommande, VueQt& vueDuJeu, FenetrePrincipale& fenetreDuJeu,
+                                   Sons& sonsDuJeu, ArretProgramme& arretDuJeu)
+    : QObject(&fenetreDuJeu), jeu(jeuCommande), vue(vueDuJeu), fenetre(fenetreDuJeu), sons(sonsDuJeu),
+      arret(arretDuJeu) {
+    brancherTour();
+    brancherPartie();
+    brancherAides();
+    brancherReglages();
+    brancherSauvegardes();
+}
+
+void CommandesFenetre::surBouton(const char* nom, std::function<void()> action) {
+    connect(fenetre.bouton(nom), &QPushButton::clicked, this, std::move(action));
+}
+
+void CommandesFenetre::surEntree(const char* nom, std::function<void()> action) {
+    connect(fenetre.entree(nom), &QAction::triggered, this, std::move(action));
+}
+
+std::function<void()> CommandesFenetre::avecClic(std::function<void()> operation) {
+    return [this, operation = std::move(operation)] {
+        sons.clic();
+        operation();
+        vue.ActualiserControles();
+    };
+}
+
+std::function<void()> CommandesFenetre::siEntreeActive(bool EtatControles::*entree, std::function<void()> action) {
+    return [this, entree, action = std::move(action)] {
+        if (menuActif(jeu.partie, entree)) {
+            action();
+        } else {
+            sons.bip();
+        }
+    };
+}
+
+bool CommandesFenetre::mainsLibres() const {
+    return !vue.instantane().tourOrdinateur && jeu.partie.drapeaux.ordiOccupe.load() == 0;
+}
+
+void CommandesFenetre::cacherAideClavier() {
+    jeu.partie.fenetre.modifier([](EtatControles& e) { e.panelAideClavier.visible = false; });
+}
+
+void CommandesFenetre::brancherTour() {
+    surBouton("Jouer", avecClic([this] { JouerClick(jeu); }));
+    surBouton("Echange", avecClic([this] { EchangeClick(jeu); }));
+    surBouton("OkChangement", avecClic([this] { OkChangementClick(jeu); }));
+    surBouton("AnnulerEchange", avecClic([this] { AnnulerEchangeClick(jeu); }));
+    connect(&fenetre, &FenetrePrincipale::cacheLettresClique, this, [this] {
+        if (!mainsLibres()) return;
+        sons.clic();
+        CacheLettresClick(jeu);
+    });
+    connect(fenetre.memo1(), &MemoMots::ligneCliquee, this, &CommandesFenetre::cliquerLigne);
+    // Its cover holds no line: a click on it only takes the tiles back.
+    connect(fenetre.memoCache(), &MemoMots::ligneCliquee, this, [this] { cliquerLigne(-1); });
+}
+
+void CommandesFenetre::brancherPartie() {
+    surBouton("Commencer", avecClic([this] { NouvellePartie(jeu); }));
+    surBouton("Recommencer", [this] { arret.Recommencer(); });
+    surEntree("Recommancer1", [this] {
+        if (vue.instantane().partieEnCours) arret.Recommencer();
+    });
+    surBouton("Button1", [this] { arret.Quitter(); });
+    surEntree("Quittermaintenent1", [this] { arret.Quitter(); });
+    connect(&fenetre, &FenetrePrincipale::fermetureDemandee, this, [this] { arret.Quitter(); });
+}
+
+void CommandesFenetre::brancherAides() {
+    surBouton("ButtonListeMot", siEntreeActive(&EtatControles::menuListeDeMot, [this] { listeDeMots(); }));
+    surEntree("ListeDeMot", [this] { listeDeMots(); });
+    surBouton("ButtonVoir", siEntreeActive(&EtatControles::menuVoir, [this] { voir(); }));
+    surEntree("Voir", [this] { voir(); });
+    surEntree("aproposde1", [this] { AProposDe(vue.contexte()); });
+}
+
+void CommandesFenetre::brancherReglages() {
+    const auto changerNiveau = [this] {
+        cacherAideClavier();
+        niveauxClick(jeu.partie);
+    };
+    surBouton("niveaux", avecClic(changerNiveau));
+    surEntree("Niveau", avecClic(changerNiveau));
+    // The computer's thread reads the style as it shows the next rack.
+    surBouton("Styleb", avecClic([this] {
+        if (mainsLibres()) StylebClick(jeu.partie);
+    }));
+    surEntree("StyleDeJeu", avecClic([this] {
+        if (mainsLibres()) StyleDeJeuClick(jeu.partie);
+    }));
+    surBouton("CouleurFond", avecClic([this] {
+        cacherAideClavier();
+        choisirCouleur();
+    }));
+}
+
+void CommandesFenetre::brancherSauvegardes() {
+    surBouton("PartieSauvegarder", avecClic([this] { PartieSauvegarderClick(jeu); }));
+    surEntree("save", avecClic([this] { SaveClick(jeu); }));
+    const auto sauver = siEntreeActive(&EtatControles::menuSauvegarde, avecClic([this] { SaveClick(jeu); }));
+    surBouton("ButtonSave", [this, sauver] {
+        cacherAideClavier();
+        sauver();
+        vue.ActualiserControles();
+    });
+    surBouton("DebutPartie", avecClic([this] { DebutPartieClick(jeu); }));
+    surBouton("Recule", avecClic([this] { ReculeClick(jeu); }));
+    surBouton("Avance", avecClic([this] { AvanceClick(jeu); }));
+}
+
+void CommandesFenetre::listeDeMots() {
+    if (longueurTexteMemo(jeu.partie) > texteDUneListeMontree) return;
+    sons.clic();
+    ListeDeMotClick(jeu);
+    vue.ActualiserControles();
+}
+
+void CommandesFenetre::voir() {
+    if (voirPermis(jeu)) sons.clic();
+    VoirClick(jeu);
+    vue.ActualiserControles();
+}
+
+void CommandesFenetre::cliquerLigne(int ligne) {
+    if (!mainsLibres()) return;
+    memo1MouseDown(jeu, ligne);
+    vue.ActualiserControles();
+}
+
+void CommandesFenetre::choisirCouleur() {
+    QColorDialog dialogue(couleurInitiale, &fenetre);
+    dialogue.setObjectName(QStringLiteral("ColorDialog1"));
+    for (int i = 0; i < static_cast<int>(couleursPersonnelles.size()); ++i) {
+        QColorDialog::setCustomColor(i, couleurDepuisBbggrr(couleursPersonnelles[static_cast<std::size_t>(i)]));
+    }
+    if (dialogue.exec() == QDialog::Accepted) fenetre.changerCouleurFond(dialogue.selectedColor());
+}
+
+}  // namespace glyphane::ui

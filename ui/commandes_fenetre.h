@@ -1,0 +1,51 @@
+#pragma once
+#include <QObject>
+#include <functional>
+
+#include "engine/fenetre.h"
+#include "engine/jeu.h"
+
+// What the main window's buttons and menu entries do. Each button plays the
+// click first; a button whose menu entry is disabled only beeps. The game's
+// operations do the rest.
+namespace glyphane::ui {
+
+class ArretProgramme;
+class FenetrePrincipale;
+class Sons;
+class VueQt;
+
+class CommandesFenetre final : public QObject {
+    Q_OBJECT
+public:
+    CommandesFenetre(Jeu& jeu, VueQt& vue, FenetrePrincipale& fenetre, Sons& sons, ArretProgramme& arret);
+
+private:
+    void brancherTour();
+    void brancherPartie();
+    void brancherAides();
+    void brancherReglages();
+    void brancherSauvegardes();
+    void surBouton(const char* nom, std::function<void()> action);
+    void surEntree(const char* nom, std::function<void()> action);
+    // Runs a game operation after the click, then shows the controls it changed.
+    std::function<void()> avecClic(std::function<void()> operation);
+    // The button acts while its menu entry is enabled, and beeps otherwise.
+    std::function<void()> siEntreeActive(bool EtatControles::*entree, std::function<void()> action);
+
+    bool mainsLibres() const;
+    void cacherAideClavier();
+    void listeDeMots();
+    void voir();
+    void cliquerLigne(int ligne);
+    // The colour dialog, from "&fond".
+    void choisirCouleur();
+
+    Jeu& jeu;
+    VueQt& vue;
+    FenetrePrincipale& fenetre;
+    Sons& sons;
+    ArretProgramme& arret;
+};
+
+}  // namespace glyphane::ui

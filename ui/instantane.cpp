@@ -1,0 +1,24 @@
+#include "ui/instantane.h"
+
+namespace glyphane::ui {
+
+Instantane capturer(const Partie& partie) {
+    Instantane instantane;
+    instantane.images = partie.images;
+    instantane.lettres = partie.LettreJeton;
+    instantane.grilleSuggestion = partie.grilleSuggestion;
+    instantane.grilleDernierCoup = partie.grilleDernierCoup;
+    instantane.surlignageSuggestion = partie.surlignageSuggestion;
+    instantane.surlignageDernierCoup = partie.surlignageDernierCoup;
+    instantane.nbJoueurs = partie.nbJoueurs;
+    instantane.joueurCourant = partie.joueurCourant;
+    instantane.noms = partie.nom;
+    instantane.scores = partie.score;
+    instantane.partieEnCours = partie.distributionFaite == 1 && partie.partieFinie != partieTerminee;
+    const int siege = partie.joueurCourant;
+    instantane.tourOrdinateur =
+        instantane.partieEnCours && siege >= 1 && siege <= nbSiegesMax && partie.estOrdinateur[siege] != 0;
+    return instantane;
+}
+
+}  // namespace glyphane::ui

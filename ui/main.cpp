@@ -1,0 +1,40 @@
+#include <QApplication>
+#include <QScreen>
+#include <iostream>
+
+#include "ui/ecran_demarrage.h"
+#include "ui/fenetre_principale.h"
+#include "ui/instance_unique.h"
+#include "ui/options_programme.h"
+#include "ui/programme.h"
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    Q_INIT_RESOURCE(ui);
+    QApplication::setApplicationName(QStringLiteral("glyphane"));
+
+    glyphane::ui::InstanceUnique instance;
+    if (!instance.acquerir()) return 0;
+
+    std::string erreur;
+    const QScreen* ecran = QGuiApplication::primaryScreen();
+    const int largeur = ecran != nullptr ? ecran->geometry().width() : 1024;
+    const auto options = glyphane::ui::lireOptions(QApplication::arguments(), largeur,
+                                                   QApplication::applicationDirPath().toStdString(), erreur);
+    if (!options) {
+        std::cerr << "glyphane : " << erreur << '\n';
+        return 2;
+    }
+
+    glyphane::ui::EcranDemarrage demarrage(options->mode);
+    demarrage.montrerMaintenant();
+    glyphane::ui::Programme programme(*options);
+    if (!programme.demarrer(&demarrage)) {
+        std::cerr << "glyphane : " << programme.raisonEchec() << '\n';
+        return 1;
+    }
+    programme.montrer();
+    programme.fenetre().repaint();
+    demarrage.close();
+    return QApplication::exec();
+}

@@ -1,0 +1,77 @@
+#include "ui/options_programme.h"
+
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace glyphane::ui {
+
+namespace {
+
+constexpr int largeurMax640 = 780;
+constexpr int largeurMax800 = 880;
+
+std::filesystem::path dossierUtilisateurGlyphane() {
+    const QString donnees = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return std::filesystem::path(donnees.toStdString()) / "glyphane";
+}
+
+std::optional<OptionsProgramme> modeImpose(const QString& valeur) {
+    OptionsProgramme options;
+    options.presentation = Presentation::tailleFixe;
+    if (valeur == QStringLiteral("640")) {
+        options.mode = ModeEcran::m640;
+    } else if (valeur == QStringLiteral("800")) {
+        options.mode = ModeEcran::m800;
+    } else if (valeur == QStringLiteral("grand")) {
+        options.presentation = Presentation::fenetre820;
+    } else {
+        return std::nullopt;
+    }
+    return options;
+}
+
+}  // namespace
+
+OptionsProgramme disposerPourLargeur(int largeurEcran) {
+    OptionsProgramme options;
+    if (largeurEcran < largeurMax640) {
+        options.mode = ModeEcran::m640;
+    } else if (largeurEcran > largeurMax800) {
+        options.presentation = Presentation::fenetre820;
+    }
+    return options;
+}
+
+std::filesystem::path dossierParDefaut(const std::filesystem::path& dossierExecutable) {
+    const QFileInfo info(QString::fromStdString(dossierExecutable.string()));
+    if (!dossierExecutable.empty() && info.isDir() && info.isWritable()) return dossierExecutable;
+    return dossierUtilisateurGlyphane();
+}
+
+std::optional<OptionsProgramme> lireOptions(const QStringList& arguments, int largeurEcran,
+                                            const std::filesystem::path& dossierExecutable, std::string& erreur) {
+    OptionsProgramme options = disposerPourLargeur(largeurEcran);
+    if (const QString mode = qEnvironmentVariable("GLYPHANE_MODE"); !mode.isEmpty()) {
+        const std::optional<OptionsProgramme> impose = modeImpose(mode);
+        if (!impose) {
+            erreur = "GLYPHANE_MODE vaut 640, 800 ou grand";
+            return std::nullopt;
+        }
+        options = *impose;
+    }
+    options.dossier = dossierParDefaut(dossierExecutable);
+    if (const QString dossier = qEnvironmentVariable("GLYPHANE_DOSSIER"); !dossier.isEmpty()) {
+        options.dossier = dossier.toStdString();
+    }
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments[i] == QStringLiteral("--dossier") && i + 1 < arguments.size()) {
+            options.dossier = arguments[++i].toStdString();
+        } else {
+            erreur = "usage : glyphane [--dossier DOSSIER]";
+            return std::nullopt;
+        }
+    }
+    return options;
+}
+
+}  // namespace glyphane::ui

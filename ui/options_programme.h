@@ -1,0 +1,43 @@
+#pragma once
+#include <QStringList>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "ui/mode_ecran.h"
+
+// What the program decides before its window exists: the folder it keeps its
+// files in and the layout of its window.
+namespace glyphane::ui {
+
+// How the window stands on the screen.
+enum class Presentation {
+    pleinEcran,   // borderless and maximised, on a screen the layout was made for
+    fenetre820,   // a sizeable 820 x 630 window, on a larger screen
+    tailleFixe,   // borderless at the layout's own size, when the layout was imposed
+};
+
+struct OptionsProgramme {
+    std::filesystem::path dossier;
+    ModeEcran mode = ModeEcran::m800;
+    Presentation presentation = Presentation::pleinEcran;
+    // Draws replay with a fixed seed; the program seeds from the clock.
+    std::optional<std::uint64_t> graine;
+};
+
+// The layout for a screen this many pixels wide: 640 below 780, 800 up to 880,
+// larger screens get the 800 layout in a window of its own.
+OptionsProgramme disposerPourLargeur(int largeurEcran);
+
+// The executable's folder when the program may write there, else the user's data
+// folder (XDG_DATA_HOME, else ~/.local/share) under "glyphane".
+std::filesystem::path dossierParDefaut(const std::filesystem::path& dossierExecutable);
+
+// From the command line ("--dossier DOSSIER") and the environment
+// (GLYPHANE_DOSSIER, and GLYPHANE_MODE = 640, 800 or grand to impose a layout
+// whatever the screen). Nothing, with the reason in `erreur`, for a bad command line.
+std::optional<OptionsProgramme> lireOptions(const QStringList& arguments, int largeurEcran,
+                                            const std::filesystem::path& dossierExecutable, std::string& erreur);
+
+}  // namespace glyphane::ui

@@ -1,0 +1,59 @@
+#pragma once
+#include <memory>
+#include <string>
+
+#include "ai/joueur_ordinateur.h"
+#include "engine/jeu.h"
+#include "ui/faces_jetons.h"
+#include "ui/options_programme.h"
+#include "ui/sons.h"
+#include "ui/vue_qt.h"
+
+// The running program: the dictionary, the game, the computer player, the main
+// window and what ties them, created in that order and taken down the other way.
+namespace glyphane::ui {
+
+class ArretProgramme;
+class CommandesFenetre;
+class EcranDemarrage;
+class FenetrePrincipale;
+class GlisserJetons;
+
+class Programme {
+public:
+    // The game pauses through `cadence` (the program's own when none is given).
+    explicit Programme(const OptionsProgramme& options, std::unique_ptr<Cadence> cadence = {});
+    ~Programme();
+    Programme(const Programme&) = delete;
+    Programme& operator=(const Programme&) = delete;
+
+    // The start-up sequence, the dictionary's steps between the window's. False
+    // when the program cannot run; raisonEchec() then says why in one line.
+    bool demarrer(EcranDemarrage* ecran = nullptr);
+    const std::string& raisonEchec() const { return raison; }
+
+    // Shows the main window as the screen calls for.
+    void montrer();
+
+    Jeu& jeu() { return jeuEnCours; }
+    VueQt& vue() { return vueQt; }
+    Sons& sons() { return *sonsDuJeu; }
+    FenetrePrincipale& fenetre() { return *fenetrePrincipale; }
+    const OptionsProgramme& options() const { return reglages; }
+
+private:
+    OptionsProgramme reglages;
+    LexiconTrie trie;
+    Hasard hasard;
+    std::unique_ptr<Cadence> cadence;
+    VueQt vueQt;
+    Jeu jeuEnCours;
+    JoueurOrdinateur joueur;
+    std::unique_ptr<Sons> sonsDuJeu;
+    FacesJetons faces;
+    std::unique_ptr<FenetrePrincipale> fenetrePrincipale;
+    std::unique_ptr<ArretProgramme> arretProgramme;
+    std::string raison;
+};
+
+}  // namespace glyphane::ui
