@@ -9,31 +9,21 @@
 #include "ai/joueur_ordinateur.h"
 #include "ai/journal_des_tours.h"
 #include "engine/jeu.h"
+#include "engine/vue_silencieuse.h"
 
 // Games between computer seats only, played to their end without a pause: the
 // self-play command, its benchmark and the tests that check every move.
 namespace glyphane {
 
 // Answers the setup dialogs with computer seats only and shows nothing.
-class VueAutomatique final : public Vue {
+class VueAutomatique final : public VueSilencieuse {
 public:
     int sieges = 2;
 
-    void AfficherMessage(const std::string&, const std::string&) override {}
     Reponse PoserQuestion(const std::string&, const std::string&) override { return Reponse::oui; }
     char ChoisirLettre(int) override { return lettreInconnue; }
-    CasesCochees RapportMotsRefuses(const MotsRefuses&) override { return {}; }
     int DemanderNombreJoueurs() override { return sieges; }
     ChoixNoms DemanderNoms(int nbJoueurs, bool styleOuvert) override;
-    bool TirageOrdreDemande() override { return false; }
-    void TirageSiegeAttendre(int, const std::string&, bool) override {}
-    void TirageLettreMontree(int, int) override {}
-    void TirageTermine(const std::array<int, nbSiegesMax + 1>&, const std::array<int, nbSiegesMax + 1>&,
-                       bool) override {}
-    std::optional<std::string> DemanderFichierSauvegarde() override { return std::nullopt; }
-    std::optional<std::string> DemanderFichierACharger() override { return std::nullopt; }
-    void Rafraichir() override {}
-    void TraiterEvenements() override {}
 };
 
 struct ResultatPartie {

@@ -10,32 +10,13 @@
 #include <string_view>
 
 #include "engine/jeu.h"
+#include "engine/vue_silencieuse.h"
 #include "persist/chargement.h"
 #include "persist/ecriture_sauvegarde.h"
 #include "persist/revoir.h"
 
 namespace glyphane {
 namespace {
-
-// Nobody watches: every question is answered "&non".
-class VueSilencieuse final : public Vue {
-public:
-    void AfficherMessage(const std::string&, const std::string&) override {}
-    Reponse PoserQuestion(const std::string&, const std::string&) override { return Reponse::non; }
-    char ChoisirLettre(int) override { return 'e'; }
-    CasesCochees RapportMotsRefuses(const MotsRefuses&) override { return {}; }
-    int DemanderNombreJoueurs() override { return 1; }
-    ChoixNoms DemanderNoms(int, bool) override { return {}; }
-    bool TirageOrdreDemande() override { return false; }
-    void TirageSiegeAttendre(int, const std::string&, bool) override {}
-    void TirageLettreMontree(int, int) override {}
-    void TirageTermine(const std::array<int, nbSiegesMax + 1>&, const std::array<int, nbSiegesMax + 1>&,
-                       bool) override {}
-    std::optional<std::string> DemanderFichierSauvegarde() override { return std::nullopt; }
-    std::optional<std::string> DemanderFichierACharger() override { return std::nullopt; }
-    void Rafraichir() override {}
-    void TraiterEvenements() override {}
-};
 
 // A fresh game, as the reset leaves it, without a computer player: no thread
 // and no file.

@@ -11,6 +11,7 @@
 
 #include "ai/cases.h"
 #include "engine/jeu.h"
+#include "engine/vue_silencieuse.h"
 #include "lexicon/demarrage_dico.h"
 #include "lexicon/fichiers_recherche.h"
 #include "tests/dossier_temporaire.h"
@@ -20,14 +21,11 @@ namespace glyphane::test {
 
 // A window that shows nothing and sets up a game between two computer seats; a
 // test may hook the calls the update threads make.
-class VueMuette final : public Vue {
+class VueMuette final : public VueSilencieuse {
 public:
     std::function<void()> surActualisation;
 
-    void AfficherMessage(const std::string&, const std::string&) override {}
     Reponse PoserQuestion(const std::string&, const std::string&) override { return Reponse::oui; }
-    char ChoisirLettre(int) override { return 'e'; }
-    CasesCochees RapportMotsRefuses(const MotsRefuses&) override { return {}; }
     int DemanderNombreJoueurs() override { return 2; }
     ChoixNoms DemanderNoms(int, bool) override {
         ChoixNoms choix;
@@ -35,18 +33,9 @@ public:
         choix.ordinateur = {false, true, true, false, false};
         return choix;
     }
-    bool TirageOrdreDemande() override { return false; }
-    void TirageSiegeAttendre(int, const std::string&, bool) override {}
-    void TirageLettreMontree(int, int) override {}
-    void TirageTermine(const std::array<int, nbSiegesMax + 1>&, const std::array<int, nbSiegesMax + 1>&,
-                       bool) override {}
-    std::optional<std::string> DemanderFichierSauvegarde() override { return {}; }
-    std::optional<std::string> DemanderFichierACharger() override { return {}; }
-    void Rafraichir() override {}
     void ActualiserControles() override {
         if (surActualisation) surActualisation();
     }
-    void TraiterEvenements() override {}
 };
 
 inline const std::vector<std::string> motsDeTest = {
