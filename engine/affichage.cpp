@@ -1,6 +1,7 @@
 #include "engine/affichage.h"
 
 #include "engine/chevalet.h"
+#include "engine/chrono.h"
 
 namespace glyphane {
 
@@ -49,7 +50,9 @@ void sansPartie(EtatControles& e) {
     for (int s = 1; s <= nbSiegesMax; ++s) {
         cacher(e.nomJoueur[s]);
         cacher(e.pointJoueur[s]);
+        cacher(e.ltg[s]);
     }
+    cacher(e.lcj);
     e.chronoEnMarche = false;
     // Without a game there is nothing to replay.
     montrer(e.cacheBoutonRevoir);
@@ -108,7 +111,10 @@ void debutPartie(EtatControles& e, int nbJoueurs) {
     for (int s = 1; s <= nbSiegesMax; ++s) {
         e.nomJoueur[s].visible = s <= nbJoueurs;
         e.pointJoueur[s].visible = s <= nbJoueurs;
+        e.ltg[s].visible = e.chronoTotal && s <= nbJoueurs;
     }
+    // A game left by a restart must not hand its used time to the next one.
+    if (e.chronoTotal) RemettreTotaux(e);
 }
 
 void miseAJour(EtatControles& e, bool enCours) {

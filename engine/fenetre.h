@@ -45,6 +45,7 @@ struct EtatControles {
     Controle buttonChrono{true, true};
     Controle panelAideClavier;
     Controle lcj;              // the per-turn countdown
+    std::array<Controle, nbSiegesMax + 1> ltg{};  // each seat's total game time
     std::array<Controle, nbSiegesMax + 1> nomJoueur{};
     std::array<Controle, nbSiegesMax + 1> pointJoueur{};
 
@@ -75,6 +76,8 @@ struct EtatControles {
     bool chronoTotal = false;
     std::string limiteChronoTour = "00:03:00";
     std::string decompteTour = "00:03:00";
+    std::string limiteChronoTotal = "01:30:00";
+    std::array<std::string, nbSiegesMax + 1> tempsTotal{};  // what LTG1..LTG4 show
     bool fenetreActive = true;
     int progression = 0;
     int progressionMax = 100;

@@ -44,7 +44,9 @@ inline constexpr std::string_view remplacerSauvegarde = ",Sauvegarde valide !,,V
 inline constexpr std::string_view remplacerAutreFichier =
     "Ce fichier ne correspond ,pas à une sauvegarde,de la version actuel.,,Voulez-vous tout de même,le "
     "remplacer ?,;";
-// Followed by the file name at run time.
+// A screen capture whose file could not be written.
+inline constexpr std::string_view captureEchouee = ",,La capture d'écran n'a pas,pu être enregistrée !,;";
+// Preceded by the file name at run time.
 inline constexpr std::string_view existeDeja = ",... existe déjà.,,Voulez-vous le remplacer ?,;";
 
 inline constexpr int nbLignesMax = 7;

@@ -15,6 +15,8 @@
 #include "persist/revoir.h"
 #include "persist/sauvegarde.h"
 #include "ui/arret_programme.h"
+#include "ui/capture_impression.h"
+#include "ui/chrono_fenetre.h"
 #include "ui/couleur_fond.h"
 #include "ui/dialogues/dialogues.h"
 #include "ui/fenetre_principale.h"
@@ -41,14 +43,16 @@ constexpr std::size_t texteDUneListeMontree = 2;
 }  // namespace
 
 CommandesFenetre::CommandesFenetre(Jeu& jeuCommande, VueQt& vueDuJeu, FenetrePrincipale& fenetreDuJeu,
-                                   Sons& sonsDuJeu, ArretProgramme& arretDuJeu)
+                                   Sons& sonsDuJeu, ArretProgramme& arretDuJeu, CaptureImpression& captureDuJeu)
     : QObject(&fenetreDuJeu), jeu(jeuCommande), vue(vueDuJeu), fenetre(fenetreDuJeu), sons(sonsDuJeu),
-      arret(arretDuJeu) {
+      arret(arretDuJeu), capture(captureDuJeu) {
     brancherTour();
     brancherPartie();
     brancherAides();
     brancherReglages();
     brancherSauvegardes();
+    brancherAideClavier();
+    brancherOutils();
 }
 
 void CommandesFenetre::surBouton(const char* nom, std::function<void()> action) {
@@ -77,12 +81,27 @@ std::function<void()> CommandesFenetre::siEntreeActive(bool EtatControles::*entr
     };
 }
 
+// The help goes from the screen before the action: a capture must not show it,
+// nor a dialog open over it.
+std::function<void()> CommandesFenetre::sansAideClavier(std::function<void()> action) {
+    return [this, action = std::move(action)] {
+        cacherAideClavier();
+        vue.ActualiserControles();
+        action();
+        vue.ActualiserControles();
+    };
+}
+
 bool CommandesFenetre::mainsLibres() const {
     return !vue.instantane().tourOrdinateur && jeu.partie.drapeaux.ordiOccupe.load() == 0;
 }
 
 void CommandesFenetre::cacherAideClavier() {
     jeu.partie.fenetre.modifier([](EtatControles& e) { e.panelAideClavier.visible = false; });
+}
+
+void CommandesFenetre::montrerAideClavier() {
+    jeu.partie.fenetre.modifier([](EtatControles& e) { e.panelAideClavier.visible = true; });
 }
 
 void CommandesFenetre::brancherTour() {
@@ -133,24 +152,45 @@ void CommandesFenetre::brancherReglages() {
     surEntree("StyleDeJeu", avecClic([this] {
         if (mainsLibres()) StyleDeJeuClick(jeu.partie);
     }));
-    surBouton("CouleurFond", avecClic([this] {
-        cacherAideClavier();
-        choisirCouleur();
-    }));
+    surBouton("CouleurFond", sansAideClavier(avecClic([this] { choisirCouleur(); })));
 }
 
 void CommandesFenetre::brancherSauvegardes() {
     surBouton("PartieSauvegarder", avecClic([this] { PartieSauvegarderClick(jeu); }));
     surEntree("save", avecClic([this] { SaveClick(jeu); }));
-    const auto sauver = siEntreeActive(&EtatControles::menuSauvegarde, avecClic([this] { SaveClick(jeu); }));
-    surBouton("ButtonSave", [this, sauver] {
-        cacherAideClavier();
-        sauver();
-        vue.ActualiserControles();
-    });
+    surBouton("ButtonSave",
+              sansAideClavier(siEntreeActive(&EtatControles::menuSauvegarde, avecClic([this] { SaveClick(jeu); }))));
     surBouton("DebutPartie", avecClic([this] { DebutPartieClick(jeu); }));
     surBouton("Recule", avecClic([this] { ReculeClick(jeu); }));
     surBouton("Avance", avecClic([this] { AvanceClick(jeu); }));
+}
+
+void CommandesFenetre::brancherAideClavier() {
+    surEntree("clavier1", avecClic([this] { montrerAideClavier(); }));
+    surBouton("Button15", [this] {
+        if (!fenetre.entree("clavier1")->isEnabled()) {
+            sons.bip();
+            return;
+        }
+        sons.clic();
+        montrerAideClavier();
+        vue.ActualiserControles();
+    });
+    surBouton("OkAideClavier", avecClic([this] { cacherAideClavier(); }));
+}
+
+// The chrono, the screen capture and the printout.
+void CommandesFenetre::brancherOutils() {
+    const auto chrono = [this] { ChronoClick(jeu, vue); };
+    surEntree("timer", chrono);
+    surBouton("ButtonChrono", sansAideClavier(siEntreeActive(&EtatControles::menuChrono, chrono)));
+    connect(&fenetre, &FenetrePrincipale::ticChrono, this, [this] { TicChronoFenetre(jeu, vue, sons); });
+    const auto capturer = avecClic([this] { capture.capturer(); });
+    surEntree("printtFile", capturer);
+    surBouton("ButtonCapture", sansAideClavier(siEntreeActive(&EtatControles::menuCapture, capturer)));
+    const auto imprimer = avecClic([this] { capture.imprimer(); });
+    surEntree("printt", imprimer);
+    surBouton("ButtonImprimer", sansAideClavier(siEntreeActive(&EtatControles::menuImprimer, imprimer)));
 }
 
 void CommandesFenetre::listeDeMots() {

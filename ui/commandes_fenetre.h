@@ -11,6 +11,7 @@
 namespace glyphane::ui {
 
 class ArretProgramme;
+class CaptureImpression;
 class FenetrePrincipale;
 class Sons;
 class VueQt;
@@ -18,7 +19,8 @@ class VueQt;
 class CommandesFenetre final : public QObject {
     Q_OBJECT
 public:
-    CommandesFenetre(Jeu& jeu, VueQt& vue, FenetrePrincipale& fenetre, Sons& sons, ArretProgramme& arret);
+    CommandesFenetre(Jeu& jeu, VueQt& vue, FenetrePrincipale& fenetre, Sons& sons, ArretProgramme& arret,
+                     CaptureImpression& capture);
 
 private:
     void brancherTour();
@@ -26,15 +28,20 @@ private:
     void brancherAides();
     void brancherReglages();
     void brancherSauvegardes();
+    void brancherAideClavier();
+    void brancherOutils();
     void surBouton(const char* nom, std::function<void()> action);
     void surEntree(const char* nom, std::function<void()> action);
     // Runs a game operation after the click, then shows the controls it changed.
     std::function<void()> avecClic(std::function<void()> operation);
     // The button acts while its menu entry is enabled, and beeps otherwise.
     std::function<void()> siEntreeActive(bool EtatControles::*entree, std::function<void()> action);
+    // Buttons that put the keyboard help away before they act.
+    std::function<void()> sansAideClavier(std::function<void()> action);
 
     bool mainsLibres() const;
     void cacherAideClavier();
+    void montrerAideClavier();
     void listeDeMots();
     void voir();
     void cliquerLigne(int ligne);
@@ -46,6 +53,7 @@ private:
     FenetrePrincipale& fenetre;
     Sons& sons;
     ArretProgramme& arret;
+    CaptureImpression& capture;
 };
 
 }  // namespace glyphane::ui

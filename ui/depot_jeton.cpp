@@ -27,11 +27,6 @@ void quitterSaCase(Plateau& plateau, int jeton) {
     }
 }
 
-void renvoyerAuChevalet(Partie& partie, int jeton) {
-    partie.jetonSelectionne = static_cast<std::uint8_t>(jeton);
-    RemettreAuChevalet(partie, true);
-}
-
 }  // namespace
 
 int indexDuPixel(int mode, int pixel) {
@@ -41,12 +36,17 @@ int indexDuPixel(int mode, int pixel) {
     return static_cast<int>(it - derniers.begin());
 }
 
+void RenvoyerAuChevalet(Partie& partie, int jeton) {
+    partie.jetonSelectionne = static_cast<std::uint8_t>(jeton);
+    RemettreAuChevalet(partie, true);
+}
+
 void DeposerJeton(Partie& partie, int jeton, int gauche, int haut) {
     const int mode = partie.geometrie.mode;
     const int colonne = indexDuPixel(mode, gauche);
     const int ligne = indexDuPixel(mode, haut);
     if (colonne == 0 || ligne == 0 || colonne == apresLePlateau) {
-        renvoyerAuChevalet(partie, jeton);
+        RenvoyerAuChevalet(partie, jeton);
         return;
     }
     ImageJeton& image = partie.images[static_cast<std::size_t>(jeton)];
@@ -59,7 +59,7 @@ void DeposerJeton(Partie& partie, int jeton, int gauche, int haut) {
     Plateau& plateau = partie.plateau;
     const int occupant = plateau.grilleJeu[colonne][ligne];
     if (plateau.grilleFixe[colonne][ligne] != 0 || (occupant != 0 && occupant != jeton)) {
-        renvoyerAuChevalet(partie, jeton);
+        RenvoyerAuChevalet(partie, jeton);
         return;
     }
     quitterSaCase(plateau, jeton);

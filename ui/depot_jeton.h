@@ -15,4 +15,7 @@ int indexDuPixel(int mode, int pixel);
 // square, snapped to it. In every case it leaves the square it held before.
 void DeposerJeton(Partie& partie, int jeton, int gauche, int haut);
 
+// The tile goes back to its slot in the current rack, off the board.
+void RenvoyerAuChevalet(Partie& partie, int jeton);
+
 }  // namespace glyphane::ui

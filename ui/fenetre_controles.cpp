@@ -2,9 +2,11 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTimer>
 #include <algorithm>
 #include <utility>
 
+#include "engine/chrono.h"
 #include "ui/fenetre_principale.h"
 #include "ui/memo_mots.h"
 #include "ui/plateau_dessine.h"
@@ -76,6 +78,7 @@ void FenetrePrincipale::appliquerControles(const EtatControles& e) {
         montrer(etiquette(QStringLiteral("LabelNomJoueur%1").arg(s)), e.nomJoueur[s]);
         montrer(etiquette(QStringLiteral("PointJ%1").arg(s)), e.pointJoueur[s]);
     }
+    montrerChrono(e);
     montrerCaption("Echange", e.captionEchange);
     montrerCaption("CacheLettres", e.captionCacheLettres);
     montrerCaption("Ejoueur", e.captionEjoueur);
@@ -94,6 +97,22 @@ void FenetrePrincipale::appliquerControles(const EtatControles& e) {
         activeAppliquee = e.fenetreActive;
         setEnabled(e.fenetreActive);
     }
+}
+
+void FenetrePrincipale::montrerChrono(const EtatControles& e) {
+    for (int s = 1; s <= nbSiegesMax; ++s) {
+        QLabel* total = etiquette(QStringLiteral("LTG%1").arg(s));
+        montrer(total, e.ltg[s]);
+        changerTexte(total, texteQt(e.tempsTotal[s]));
+    }
+    QLabel* lcj = etiquette(QStringLiteral("LCJ"));
+    changerTexte(lcj, texteQt(TexteLcj(e.decompteTour)));
+    QPalette palette = lcj->palette();
+    palette.setColor(QPalette::WindowText, LcjEnRouge(e.decompteTour) ? Qt::red : Qt::black);
+    lcj->setPalette(palette);
+    // Started and stopped on a change only: a restart would move the seconds.
+    if (e.chronoEnMarche && !tj->isActive()) tj->start();
+    if (!e.chronoEnMarche) tj->stop();
 }
 
 void FenetrePrincipale::montrerScores(const Instantane& instantane) {

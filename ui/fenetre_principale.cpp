@@ -3,10 +3,12 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTimer>
 
 #include "ui/disposition.h"
 #include "ui/memo_mots.h"
@@ -20,6 +22,7 @@ namespace {
 constexpr int hauteurPolice800 = 11;
 constexpr int hauteurPolice640 = 9;
 constexpr int hauteurPoliceJoueur = 13;
+constexpr int periodeChrono = 1000;  // ms
 
 // The keyboard help, line by line as it is stored.
 const char* const lignesAideClavier[] = {
@@ -104,9 +107,13 @@ void FenetrePrincipale::creerPanneaux() {
     progression->setRange(0, 100);
     progression->setValue(0);
     progression->setTextVisible(false);
-    auto* led = new QLabel(this);
+    led = new QLabel(this);
     led->setObjectName(QStringLiteral("led"));
-    led->setPixmap(QPixmap(QStringLiteral(":/LedOff")));
+    montrerLed(false);
+    tj = new QTimer(this);
+    tj->setObjectName(QStringLiteral("TJ"));
+    tj->setInterval(periodeChrono);
+    connect(tj, &QTimer::timeout, this, &FenetrePrincipale::ticChrono);
 
     couvercle = new QLabel(this);
     couvercle->setObjectName(QStringLiteral("CacheLettres"));
@@ -114,6 +121,8 @@ void FenetrePrincipale::creerPanneaux() {
     couvercle->setFrameStyle(QFrame::Panel | QFrame::Raised);
     couvercle->setAutoFillBackground(true);
     couvercle->setCursor(Qt::PointingHandCursor);
+    // Reached with Tab, it uncovers the rack at a key as at a click.
+    couvercle->setFocusPolicy(Qt::TabFocus);
     couvercle->installEventFilter(this);
 
     auto* revoir = new QFrame(this);
@@ -127,6 +136,13 @@ void FenetrePrincipale::creerPanneaux() {
     auto* texteAide = new QPlainTextEdit(aide);
     texteAide->setObjectName(QStringLiteral("MemoAideClavier"));
     texteAide->setReadOnly(true);
+    // The small layout's bold lettering would break the longest lines in two.
+    if (modeEcran == ModeEcran::m640) {
+        QFont police = font();
+        police.setBold(false);
+        police.setStretch(QFont::SemiCondensed);
+        texteAide->setFont(police);
+    }
     for (const char* ligne : lignesAideClavier) texteAide->appendPlainText(QString::fromUtf8(ligne));
     auto* ok = new QPushButton(QStringLiteral("O&k"), aide);
     ok->setObjectName(QStringLiteral("OkAideClavier"));
@@ -246,6 +262,10 @@ void FenetrePrincipale::poserFaces(const FacesJetons& facesChargees) { faces = &
 
 void FenetrePrincipale::ouvrirMenu(const QPoint& global) { menuContextuel.popup(global); }
 
+void FenetrePrincipale::montrerLed(bool allumee) {
+    led->setPixmap(QPixmap(allumee ? QStringLiteral(":/LedOn") : QStringLiteral(":/LedOff")));
+}
+
 void FenetrePrincipale::closeEvent(QCloseEvent* evenement) {
     if (fermetureAutorisee) {
         evenement->accept();
@@ -257,8 +277,30 @@ void FenetrePrincipale::closeEvent(QCloseEvent* evenement) {
 
 void FenetrePrincipale::contextMenuEvent(QContextMenuEvent* evenement) { ouvrirMenu(evenement->globalPos()); }
 
+namespace {
+
+// The keys that only change how the keyboard plays, or move on, are not typed
+// on the cover.
+bool toucheTapee(const QEvent* evenement) {
+    if (evenement->type() != QEvent::KeyPress) return false;
+    switch (static_cast<const QKeyEvent*>(evenement)->key()) {
+        case Qt::Key_Shift:
+        case Qt::Key_Control:
+        case Qt::Key_Alt:
+        case Qt::Key_AltGr:
+        case Qt::Key_Meta:
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            return false;
+        default:
+            return true;
+    }
+}
+
+}  // namespace
+
 bool FenetrePrincipale::eventFilter(QObject* objet, QEvent* evenement) {
-    if (objet == couvercle && evenement->type() == QEvent::MouseButtonPress) {
+    if (objet == couvercle && (evenement->type() == QEvent::MouseButtonPress || toucheTapee(evenement))) {
         emit cacheLettresClique();
         return true;
     }

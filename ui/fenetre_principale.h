@@ -13,6 +13,7 @@
 class QLabel;
 class QProgressBar;
 class QPushButton;
+class QTimer;
 
 // The main window: the board, the 102 tiles, the racks, the scores and every
 // button, laid out for one of the two layouts. It shows the game as it is told
@@ -53,13 +54,18 @@ public:
 
     // F1 opens the menu here on the screen.
     void ouvrirMenu(const QPoint& global);
+    // The alarm's LED: lit while an alarm is set.
+    void montrerLed(bool allumee);
     // Once the quit is decided, the window may close for good.
     void autoriserFermeture() { fermetureAutorisee = true; }
 
 signals:
     // Closing the window asks before it quits.
     void fermetureDemandee();
+    // A click on the rack's cover, or a key typed on it.
     void cacheLettresClique();
+    // Every second while the chrono runs (the timer TJ).
+    void ticChrono();
 
 protected:
     void closeEvent(QCloseEvent* evenement) override;
@@ -79,6 +85,7 @@ private:
     void montrerCaption(const char* nom, const std::string& texte);
     void montrerMenus(const EtatControles& etat);
     void montrerScores(const Instantane& instantane);
+    void montrerChrono(const EtatControles& etat);
 
     ModeEcran modeEcran;
     QColor fond;
@@ -89,6 +96,8 @@ private:
     MemoMots* cache = nullptr;
     QLabel* couvercle = nullptr;
     QProgressBar* progression = nullptr;
+    QLabel* led = nullptr;
+    QTimer* tj = nullptr;
     QMenu menuContextuel;
     bool fermetureAutorisee = false;
     bool activeAppliquee = true;

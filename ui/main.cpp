@@ -1,5 +1,8 @@
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QScreen>
+#include <QTranslator>
 #include <iostream>
 
 #include "ui/ecran_demarrage.h"
@@ -12,6 +15,13 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     Q_INIT_RESOURCE(ui);
     QApplication::setApplicationName(QStringLiteral("glyphane"));
+    // The toolkit's own dialogs (files, printer, colours) speak French like the
+    // rest of the game, whatever the system's language.
+    QTranslator traductionQt;
+    if (traductionQt.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&traductionQt);
+    }
 
     glyphane::ui::InstanceUnique instance;
     if (!instance.acquerir()) return 0;

@@ -66,8 +66,11 @@ void MemoMots::mousePressEvent(QMouseEvent* evenement) {
     QTextEdit::mousePressEvent(evenement);
     if (evenement->button() != Qt::LeftButton) return;
     evenement->accept();
-    const int ligne = cursorForPosition(evenement->position().toPoint()).blockNumber();
-    emit ligneCliquee(ligne < nombreDeLignes() ? ligne : -1);
+    cliquer(cursorForPosition(evenement->position().toPoint()).blockNumber());
 }
+
+void MemoMots::cliquerLigneDuCurseur() { cliquer(textCursor().blockNumber()); }
+
+void MemoMots::cliquer(int ligne) { emit ligneCliquee(ligne < nombreDeLignes() ? ligne : -1); }
 
 }  // namespace glyphane::ui

@@ -19,6 +19,8 @@ public:
     void montrerLignes(const std::vector<LigneMot>& lignes);
     int nombreDeLignes() const { return static_cast<int>(affichees.size()); }
     void colorer(const QColor& fond);
+    // Enter in the list: as a click on the line of the text cursor.
+    void cliquerLigneDuCurseur();
 
 signals:
     // The line under the click, from 0; -1 past the listed moves.
@@ -29,6 +31,7 @@ protected:
 
 private:
     void ajouterLigne(const LigneMot& ligne);
+    void cliquer(int ligne);
 
     std::vector<LigneMot> affichees;
 };

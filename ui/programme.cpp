@@ -8,12 +8,15 @@
 #include "lexicon/flux_integre.h"
 #include "ui/arret_programme.h"
 #include "ui/cadence_fenetre.h"
+#include "ui/capture_impression.h"
+#include "ui/clavier.h"
 #include "ui/commandes_fenetre.h"
 #include "ui/couleur_fond.h"
 #include "ui/ecran_demarrage.h"
 #include "ui/fenetre_principale.h"
 #include "ui/fond_plateau.h"
 #include "ui/glisser_jetons.h"
+#include "ui/horloge_alarme.h"
 
 namespace glyphane::ui {
 
@@ -61,7 +64,10 @@ bool Programme::demarrer(EcranDemarrage* ecran) {
     dictionnaire.secondPassageRetrait();
 
     vueQt.attacher(jeuEnCours, *fenetrePrincipale, *sonsDuJeu);
-    new CommandesFenetre(jeuEnCours, vueQt, *fenetrePrincipale, *sonsDuJeu, *arretProgramme);
+    captureEcran = new CaptureImpression(jeuEnCours, *fenetrePrincipale);
+    new CommandesFenetre(jeuEnCours, vueQt, *fenetrePrincipale, *sonsDuJeu, *arretProgramme, *captureEcran);
+    horlogeAlarme = new HorlogeAlarme(*fenetrePrincipale, vueQt, *sonsDuJeu);
+    clavierJeu = new ClavierJeu(jeuEnCours, vueQt, *fenetrePrincipale);
     // Every run starts in open style, with no game.
     DonnerStyle(jeuEnCours.partie, true);
     ReinitialiserPartie(jeuEnCours, true);

@@ -14,10 +14,13 @@
 namespace glyphane::ui {
 
 class ArretProgramme;
+class CaptureImpression;
+class ClavierJeu;
 class CommandesFenetre;
 class EcranDemarrage;
 class FenetrePrincipale;
 class GlisserJetons;
+class HorlogeAlarme;
 
 class Programme {
 public:
@@ -39,6 +42,10 @@ public:
     VueQt& vue() { return vueQt; }
     Sons& sons() { return *sonsDuJeu; }
     FenetrePrincipale& fenetre() { return *fenetrePrincipale; }
+    // The window's parts with a state of their own, once demarrer() has made them.
+    ClavierJeu& clavier() { return *clavierJeu; }
+    HorlogeAlarme& horloge() { return *horlogeAlarme; }
+    CaptureImpression& capture() { return *captureEcran; }
     const OptionsProgramme& options() const { return reglages; }
 
 private:
@@ -53,6 +60,10 @@ private:
     FacesJetons faces;
     std::unique_ptr<FenetrePrincipale> fenetrePrincipale;
     std::unique_ptr<ArretProgramme> arretProgramme;
+    // Children of the window, which takes them down with it.
+    ClavierJeu* clavierJeu = nullptr;
+    HorlogeAlarme* horlogeAlarme = nullptr;
+    CaptureImpression* captureEcran = nullptr;
     std::string raison;
 };
 

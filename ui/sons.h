@@ -4,8 +4,8 @@
 
 class QSoundEffect;
 
-// The program's own sounds: the "click" every button plays before it acts, and
-// the system beep of message boxes and refusals.
+// The program's own sounds: the "click" every button plays before it acts, the
+// alarm's ring, and the system beep of message boxes and refusals.
 namespace glyphane::ui {
 
 class Sons : public QObject {
@@ -15,12 +15,14 @@ public:
     ~Sons() override;
 
     void clic();
+    void alarme();
     void bip();
     // No sound at all (tests, or a machine without audio).
     void rendreMuet(bool muet);
 
 private:
     QSoundEffect* effetClic = nullptr;
+    QSoundEffect* effetAlarme = nullptr;
     bool muet = false;
 };
 

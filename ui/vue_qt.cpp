@@ -41,6 +41,11 @@ Instantane VueQt::instantane() const {
     return dernier;
 }
 
+bool VueQt::tourOrdinateur() const {
+    std::lock_guard garde(verrouInstantane);
+    return dernier.tourOrdinateur;
+}
+
 bool VueQt::surLeFilFenetre() const { return QThread::currentThread() == thread(); }
 
 ContexteDialogue VueQt::contexte() const {

@@ -38,6 +38,8 @@ public:
 
     // The latest copy of the model, as the window paints it.
     Instantane instantane() const;
+    // Whether that copy has the computer to play.
+    bool tourOrdinateur() const;
     // What a dialog opened from the window needs of it.
     ContexteDialogue contexte() const;
 

@@ -20,6 +20,8 @@
 
 using namespace glyphane;
 using glyphane::test::cliquer;
+using glyphane::test::commencer;
+using glyphane::test::deuxJetons;
 using glyphane::test::dialogueAvec;
 using glyphane::test::ProgrammeDeTest;
 using glyphane::test::Repondeur;
@@ -31,48 +33,6 @@ constexpr int attenteMax = 30000;  // ms, for a whole game between computer seat
 QPushButton* bouton(ProgrammeDeTest& p, const char* nom) { return p.programme.fenetre().bouton(nom); }
 
 EtatControles controles(ProgrammeDeTest& p) { return p.programme.jeu().partie.fenetre.copie(); }
-
-// "Combien de joueurs ?", the names with the computer's seats ticked, then no
-// draw for the order.
-void preparerReponses(Repondeur& repondeur, const std::vector<bool>& ordinateurs) {
-    const int nombre = static_cast<int>(ordinateurs.size());
-    repondeur.puis([nombre] {
-        if (!cliquer("RadioButton1", QStringLiteral("RadioButton%1").arg(nombre))) return false;
-        return cliquer("RadioButton1", "Ok");
-    });
-    repondeur.puis([ordinateurs] {
-        QWidget* noms = dialogueAvec("Edit1");
-        if (noms == nullptr) return false;
-        for (std::size_t s = 0; s < ordinateurs.size(); ++s) {
-            if (ordinateurs[s]) noms->findChild<QCheckBox*>(QStringLiteral("CheckBox%1").arg(s + 1))->click();
-        }
-        return cliquer("Edit1", "Ok");
-    });
-    if (nombre > 1) repondeur.puis([] { return cliquer("Tirage", "Non"); });
-}
-
-void commencer(ProgrammeDeTest& p, Repondeur& repondeur, const std::vector<bool>& ordinateurs) {
-    preparerReponses(repondeur, ordinateurs);
-    bouton(p, "Commencer")->click();
-    QVERIFY(repondeur.fini());
-}
-
-// Two tiles of the current rack, no blank among them, whose letters make a word
-// the dictionary knows (or does not).
-std::pair<int, int> deuxJetons(ProgrammeDeTest& p, bool connu) {
-    const Partie& partie = p.programme.jeu().partie;
-    const auto& casiers = partie.chevalet.caseChevalet[partie.joueurCourant];
-    for (int i = 1; i <= tailleChevalet; ++i) {
-        for (int j = 1; j <= tailleChevalet; ++j) {
-            const int a = casiers[i];
-            const int b = casiers[j];
-            if (i == j || a == 0 || b == 0 || estJoker(a) || estJoker(b)) continue;
-            const std::string mot{partie.LettreJeton[a], partie.LettreJeton[b]};
-            if (p.programme.jeu().trie.contains(mot) == connu) return {a, b};
-        }
-    }
-    return {0, 0};
-}
 
 // Pressed near its corner, moved so that its corner reaches `coin`, let go.
 void glisser(ui::VignetteJeton* vignette, QPoint coin) {

@@ -1,6 +1,7 @@
 // The window's parts that hold logic of their own: where a tile let go ends up,
 // the colour file, the choice of layout and folder, the single instance, the
-// board picture and its outlines, the tile faces and the word list.
+// board picture and its outlines, the tile faces, the word list and the
+// keyboard's cursor steps.
 #include <QElapsedTimer>
 #include <QImage>
 #include <QTemporaryDir>
@@ -20,6 +21,7 @@
 #include "ui/instance_unique.h"
 #include "ui/memo_mots.h"
 #include "ui/options_programme.h"
+#include "ui/pas_curseur.h"
 #include "ui/plateau_dessine.h"
 
 using namespace glyphane;
@@ -310,6 +312,29 @@ private slots:
         QCOMPARE(clics.count(), 2);
         QCOMPARE(clics.at(0).at(0).toInt(), 1);
         QCOMPARE(clics.at(1).at(0).toInt(), -1);
+    }
+
+    // Steps of 10 or 7 pixels that stop short of the layout's edges; the keypad
+    // moves with or without Num Lock, 5 and 0 not at all.
+    void pasDuCurseur() {
+        const auto pas = [](int touche, Qt::KeyboardModifiers m, QPoint depart, ModeEcran mode) {
+            const auto direction = directionDeTouche(touche, m);
+            return direction ? avancer(depart, *direction, mode) : QPoint(-1, -1);
+        };
+        QCOMPARE(pas(Qt::Key_Left, {}, {300, 300}, ModeEcran::m800), QPoint(290, 300));
+        QCOMPARE(pas(Qt::Key_9, Qt::KeypadModifier, {300, 300}, ModeEcran::m640), QPoint(307, 293));
+        QCOMPARE(pas(Qt::Key_End, Qt::KeypadModifier, {300, 300}, ModeEcran::m800), QPoint(290, 310));
+        QCOMPARE(pas(Qt::Key_Left, {}, {10, 5}, ModeEcran::m800), QPoint(10, 5));
+        QCOMPARE(pas(Qt::Key_Up, {}, {11, 11}, ModeEcran::m800), QPoint(11, 1));
+        QCOMPARE(pas(Qt::Key_3, Qt::KeypadModifier, {593, 473}, ModeEcran::m640), QPoint(593, 473));
+        QCOMPARE(pas(Qt::Key_3, Qt::KeypadModifier, {592, 472}, ModeEcran::m640), QPoint(599, 479));
+        QCOMPARE(pas(Qt::Key_Right, {}, {790, 589}, ModeEcran::m800), QPoint(790, 589));
+        QCOMPARE(pas(Qt::Key_Down, {}, {789, 590}, ModeEcran::m800), QPoint(789, 590));
+        QCOMPARE(pas(Qt::Key_5, Qt::KeypadModifier, {300, 300}, ModeEcran::m800), QPoint(-1, -1));
+        QCOMPARE(pas(Qt::Key_0, Qt::KeypadModifier, {300, 300}, ModeEcran::m800), QPoint(-1, -1));
+        QCOMPARE(pas(Qt::Key_8, {}, {300, 300}, ModeEcran::m800), QPoint(-1, -1));
+        QCOMPARE(chiffreDuPave(Qt::Key_Clear, Qt::KeypadModifier), 5);
+        QCOMPARE(chiffreDuPave(Qt::Key_Up, {}), -1);
     }
 };
 

@@ -1,13 +1,19 @@
 #pragma once
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <deque>
 #include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "engine/cadence.h"
+#include "engine/jetons.h"
 #include "ui/fenetre_principale.h"
 #include "ui/programme.h"
 
@@ -84,5 +90,43 @@ private:
     std::deque<std::function<bool()>> etapes;
     QTimer minuterie;
 };
+
+// A new game of as many seats as `ordinateurs` holds, those ticked played by the
+// computer: "Combien de joueurs ?", the names, then no draw for the order.
+inline void commencer(ProgrammeDeTest& p, Repondeur& repondeur, const std::vector<bool>& ordinateurs) {
+    const int nombre = static_cast<int>(ordinateurs.size());
+    repondeur.puis([nombre] {
+        if (!cliquer("RadioButton1", QStringLiteral("RadioButton%1").arg(nombre))) return false;
+        return cliquer("RadioButton1", "Ok");
+    });
+    repondeur.puis([ordinateurs] {
+        QWidget* noms = dialogueAvec("Edit1");
+        if (noms == nullptr) return false;
+        for (std::size_t s = 0; s < ordinateurs.size(); ++s) {
+            if (ordinateurs[s]) noms->findChild<QCheckBox*>(QStringLiteral("CheckBox%1").arg(s + 1))->click();
+        }
+        return cliquer("Edit1", "Ok");
+    });
+    if (nombre > 1) repondeur.puis([] { return cliquer("Tirage", "Non"); });
+    p.programme.fenetre().bouton("Commencer")->click();
+    QVERIFY(repondeur.fini());
+}
+
+// Two tiles of the current rack, no blank among them, whose letters make a word
+// the dictionary knows (or does not).
+inline std::pair<int, int> deuxJetons(ProgrammeDeTest& p, bool connu) {
+    const Partie& partie = p.programme.jeu().partie;
+    const auto& casiers = partie.chevalet.caseChevalet[partie.joueurCourant];
+    for (int i = 1; i <= tailleChevalet; ++i) {
+        for (int j = 1; j <= tailleChevalet; ++j) {
+            const int a = casiers[i];
+            const int b = casiers[j];
+            if (i == j || a == 0 || b == 0 || estJoker(a) || estJoker(b)) continue;
+            const std::string mot{partie.LettreJeton[a], partie.LettreJeton[b]};
+            if (p.programme.jeu().trie.contains(mot) == connu) return {a, b};
+        }
+    }
+    return {0, 0};
+}
 
 }  // namespace glyphane::test

@@ -3,6 +3,7 @@
 #include <QString>
 #include <memory>
 
+#include "engine/chrono.h"
 #include "engine/vue.h"
 #include "ui/mode_ecran.h"
 
@@ -73,5 +74,8 @@ bool ConfirmerRecommencer(const ContexteDialogue& contexte);
 
 // The about box.
 void AProposDe(const ContexteDialogue& contexte);
+
+// The chrono's settings, opening on `actuel`; returns them as "&ok" left them.
+ChoixChrono ChoisirChronoDialogue(const ContexteDialogue& contexte, const ChoixChrono& actuel);
 
 }  // namespace glyphane::ui
