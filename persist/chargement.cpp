@@ -204,6 +204,7 @@ void PartieSauvegarderClick(Jeu& jeu) {
         e.partieSauvegarder.visible = false;
         e.fenetreActive = false;
     });
+    jeu.vue.Rafraichir();
     const std::optional<std::string> nom = jeu.vue.DemanderFichierACharger();
     if (!nom || nom->empty()) {
         montrerBoutonsDeDepart(partie);
