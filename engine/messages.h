@@ -46,6 +46,7 @@ inline constexpr std::string_view remplacerAutreFichier =
     "remplacer ?,;";
 // A screen capture whose file could not be written.
 inline constexpr std::string_view captureEchouee = ",,La capture d'écran n'a pas,pu être enregistrée !,;";
+inline constexpr std::string_view impressionEchouee = ",,L'impression n'a pas,pu être faite !,;";
 // Preceded by the file name at run time.
 inline constexpr std::string_view existeDeja = ",... existe déjà.,,Voulez-vous le remplacer ?,;";
 

@@ -93,7 +93,12 @@ void CaptureImpression::imprimer() {
     if (dialogue.exec() != QDialog::Accepted) return;
     const QImage image = imageDeLaFenetre();
     QPainter peintre;
-    if (!peintre.begin(&cible)) return;
+    // A printer that went away or a file that cannot be written: the player is
+    // told, rather than left waiting for a page that never comes.
+    if (!peintre.begin(&cible)) {
+        jeu.vue.AfficherMessage(std::string(messages::impressionEchouee), std::string(messages::titreErreur));
+        return;
+    }
     const QRect page(QPoint(0, 0), cible.pageRect(QPrinter::DevicePixel).size().toSize());
     peintre.drawImage(placeSurLaPage(image.size(), page), image);
 }

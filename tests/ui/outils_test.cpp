@@ -330,7 +330,7 @@ private slots:
         QPrinter& imprimante = p.programme.capture().imprimante();
         imprimante.setOutputFormat(QPrinter::PdfFormat);
         imprimante.setOutputFileName(pdf);
-        repondeur.puis([] {
+        const auto confirmerImpression = [] {
             for (QWidget* w : QApplication::topLevelWidgets()) {
                 auto* dialogue = qobject_cast<QPrintDialog*>(w);
                 if (dialogue == nullptr || !dialogue->isVisible()) continue;
@@ -338,11 +338,26 @@ private slots:
                 return true;
             }
             return false;
-        });
+        };
+        repondeur.puis(confirmerImpression);
         f.bouton("ButtonImprimer")->click();
         QVERIFY(repondeur.fini());
         QVERIFY(contenu(pdf).starts_with("%PDF"));
         QVERIFY(contenu(pdf).size() > 10000);
+
+        // A page that cannot be written says so.
+        imprimante.setOutputFileName(p.dossier.filePath("absent/partie.pdf"));
+        QString message;
+        repondeur.puis(confirmerImpression);
+        repondeur.puis([&] {
+            if (dialogueAvec("ligne2") == nullptr) return false;
+            message = texte("ligne2", "ligne3") + ' ' + texte("ligne2", "ligne4");
+            return cliquer("ligne2", "Ok");
+        });
+        f.entree("printt")->trigger();
+        QVERIFY(repondeur.fini());
+        QCOMPARE(message, QStringLiteral("L'impression n'a pas pu être faite !"));
+        QVERIFY(f.isEnabled());
     }
 
     void placeSurLaPage() {
