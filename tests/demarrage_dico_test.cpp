@@ -7,6 +7,7 @@
 #include "lexicon/texte_windows.h"
 #include "tests/dossier_temporaire.h"
 #include "tests/flux_de_test.h"
+#include "tests/lire_brut.h"
 #include "tests/sans_privileges.h"
 
 namespace glyphane {
@@ -14,10 +15,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string lireBrut(const fs::path& fichier) {
-    std::ifstream entree(fichier, std::ios::binary);
-    return {std::istreambuf_iterator<char>(entree), std::istreambuf_iterator<char>()};
-}
+using test::lireBrut;
 
 class Demarrage : public ::testing::Test {
 protected:

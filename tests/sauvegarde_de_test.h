@@ -2,10 +2,11 @@
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
-#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "tests/lire_brut.h"
 
 namespace glyphane::test {
 
@@ -75,10 +76,6 @@ inline std::vector<std::string> lignesDe(const std::string& contenu) {
     return lignes;
 }
 
-inline std::string lireBrut(const std::filesystem::path& chemin) {
-    std::ifstream entree(chemin, std::ios::binary);
-    return {std::istreambuf_iterator<char>(entree), std::istreambuf_iterator<char>()};
-}
 
 inline void ecrireBrut(const std::filesystem::path& chemin, const std::string& contenu) {
     std::ofstream(chemin, std::ios::binary) << contenu;

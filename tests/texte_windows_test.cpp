@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "tests/dossier_temporaire.h"
+#include "tests/lire_brut.h"
 
 namespace glyphane::texte {
 namespace {
@@ -13,10 +14,7 @@ void ecrireBrut(const std::filesystem::path& fichier, const std::string& octets)
     std::ofstream(fichier, std::ios::binary) << octets;
 }
 
-std::string lireBrut(const std::filesystem::path& fichier) {
-    std::ifstream entree(fichier, std::ios::binary);
-    return {std::istreambuf_iterator<char>(entree), std::istreambuf_iterator<char>()};
-}
+using test::lireBrut;
 
 TEST(TexteWindows, ReadsCrLfAndLfLinesAndCutsLongLines) {
     test::DossierTemporaire dossier;

@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <iterator>
 
 #include "engine/evaluation.h"
 #include "tests/jeu_de_test.h"
+#include "tests/lire_brut.h"
 #include "tests/partie_de_test.h"
 #include "tests/sans_privileges.h"
 
@@ -16,10 +16,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string lireBrut(const fs::path& fichier) {
-    std::ifstream entree(fichier, std::ios::binary);
-    return {std::istreambuf_iterator<char>(entree), std::istreambuf_iterator<char>()};
-}
+using test::lireBrut;
 
 // The report as the play sequence would fill it for the tiles now put down.
 MotsRefuses rapportPour(test::JeuDeTest& t) {

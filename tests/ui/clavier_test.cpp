@@ -15,6 +15,7 @@
 
 using namespace glyphane;
 using glyphane::test::commencer;
+using glyphane::test::controles;
 using glyphane::test::deuxJetons;
 using glyphane::test::ProgrammeDeTest;
 using glyphane::test::Repondeur;
@@ -91,8 +92,6 @@ public:
     ui::ClavierJeu& clavier;
     static constexpr int pas = 10;
 };
-
-EtatControles controles(ProgrammeDeTest& p) { return p.programme.jeu().partie.fenetre.copie(); }
 
 }  // namespace
 

@@ -8,12 +8,12 @@
 #include <QPushButton>
 #include <QTest>
 #include <atomic>
-#include <fstream>
 #include <thread>
 
 #include "engine/jetons.h"
 #include "lexicon/fichiers_recherche.h"
 #include "lexicon/texte_windows.h"
+#include "tests/lire_brut.h"
 #include "tests/ui/programme_de_test.h"
 #include "ui/couleur_fond.h"
 #include "ui/vignette_jeton.h"
@@ -21,8 +21,10 @@
 using namespace glyphane;
 using glyphane::test::cliquer;
 using glyphane::test::commencer;
+using glyphane::test::controles;
 using glyphane::test::deuxJetons;
 using glyphane::test::dialogueAvec;
+using glyphane::test::lireBrut;
 using glyphane::test::ProgrammeDeTest;
 using glyphane::test::Repondeur;
 
@@ -31,8 +33,6 @@ namespace {
 constexpr int attenteMax = 30000;  // ms, for a whole game between computer seats
 
 QPushButton* bouton(ProgrammeDeTest& p, const char* nom) { return p.programme.fenetre().bouton(nom); }
-
-EtatControles controles(ProgrammeDeTest& p) { return p.programme.jeu().partie.fenetre.copie(); }
 
 // Pressed near its corner, moved so that its corner reaches `coin`, let go.
 void glisser(ui::VignetteJeton* vignette, QPoint coin) {
@@ -53,11 +53,6 @@ void poserAuCentre(ProgrammeDeTest& p, std::pair<int, int> jetons) {
     ui::FenetrePrincipale& f = p.programme.fenetre();
     glisser(f.vignette(jetons.first), caseEn(partie, 8, 8));
     glisser(f.vignette(jetons.second), caseEn(partie, 9, 8));
-}
-
-std::string contenu(const std::filesystem::path& fichier) {
-    std::ifstream entree(fichier, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(entree), {});
 }
 
 }  // namespace
@@ -257,7 +252,7 @@ private slots:
         bouton(p, "Jouer")->click();
         QVERIFY(repondeur.fini());
         QVERIFY(p.programme.jeu().trie.contains(mot));
-        QVERIFY(contenu(p.chemin() / "dico glyphane.txt").find(mot) != std::string::npos);
+        QVERIFY(lireBrut(p.chemin() / "dico glyphane.txt").find(mot) != std::string::npos);
         QVERIFY(partie.score[1] > 0);
     }
 

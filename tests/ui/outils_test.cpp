@@ -14,6 +14,7 @@
 #include <QTextLayout>
 #include <fstream>
 
+#include "tests/lire_brut.h"
 #include "tests/ui/programme_de_test.h"
 #include "ui/capture_impression.h"
 #include "ui/horloge_alarme.h"
@@ -21,13 +22,13 @@
 using namespace glyphane;
 using glyphane::test::cliquer;
 using glyphane::test::commencer;
+using glyphane::test::controles;
 using glyphane::test::dialogueAvec;
+using glyphane::test::lireBrut;
 using glyphane::test::ProgrammeDeTest;
 using glyphane::test::Repondeur;
 
 namespace {
-
-EtatControles controles(ProgrammeDeTest& p) { return p.programme.jeu().partie.fenetre.copie(); }
 
 QLabel* etiquette(ProgrammeDeTest& p, const char* nom) { return p.programme.fenetre().findChild<QLabel*>(nom); }
 
@@ -56,11 +57,6 @@ void reglerAlarme(ProgrammeDeTest& p, int heure, int minute, bool sonore, const 
 QString texte(const char* nomEnfant, const char* nomLabel) {
     QWidget* fiche = dialogueAvec(nomEnfant);
     return fiche == nullptr ? QString() : fiche->findChild<QLabel*>(nomLabel)->text();
-}
-
-std::string contenu(const QString& fichier) {
-    std::ifstream entree(fichier.toStdString(), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(entree), {});
 }
 
 // SaveDialog2 answered with this name.
@@ -306,7 +302,7 @@ private slots:
         f.entree("printtFile")->trigger();
         QVERIFY(repondeur.fini());
         QCOMPARE(lignes, QStringList({"Enregistrer sous", nom.left(22), nom.mid(22), "... existe déjà."}));
-        QCOMPARE(contenu(nom), std::string("marque"));
+        QCOMPARE(lireBrut(nom.toStdString()), std::string("marque"));
 
         repondeur.puis(nommerCapture(nom));
         repondeur.puis([] { return cliquer("Non", "Oui"); });
@@ -342,8 +338,8 @@ private slots:
         repondeur.puis(confirmerImpression);
         f.bouton("ButtonImprimer")->click();
         QVERIFY(repondeur.fini());
-        QVERIFY(contenu(pdf).starts_with("%PDF"));
-        QVERIFY(contenu(pdf).size() > 10000);
+        QVERIFY(lireBrut(pdf.toStdString()).starts_with("%PDF"));
+        QVERIFY(lireBrut(pdf.toStdString()).size() > 10000);
 
         // A page that cannot be written says so.
         imprimante.setOutputFileName(p.dossier.filePath("absent/partie.pdf"));

@@ -48,6 +48,9 @@ private:
     }
 };
 
+// The window's controls as the game last set them.
+inline EtatControles controles(ProgrammeDeTest& p) { return p.programme.jeu().partie.fenetre.copie(); }
+
 // A visible window of the program, top level, holding a widget of that name.
 inline QWidget* dialogueAvec(const QString& nomEnfant) {
     for (QWidget* w : QApplication::topLevelWidgets()) {
