@@ -35,6 +35,10 @@ int siege(const Partie& partie) { return partie.joueurCourant; }
 
 bool partieCommencee(const Partie& partie) { return partie.joueurCourant != 0 && partie.distributionFaite == 1; }
 
+void exigerDisponible(const Controle& bouton, const std::string& nom) {
+    if (!bouton.visible || !bouton.actif) throw ErreurCommande("le bouton " + nom + " est indisponible");
+}
+
 // A blank shows its letter in capitals, or "?" while it has none.
 char caractereDuJeton(const Partie& partie, int jeton) {
     const char lettre = partie.LettreJeton[static_cast<std::size_t>(jeton)];
@@ -158,7 +162,7 @@ void SessionPartie::exigerChevaletVisible() const {
 
 void SessionPartie::exigerBouton(const Controle& bouton, const char* nom) const {
     exigerChevaletVisible();
-    if (!bouton.visible || !bouton.actif) throw ErreurCommande(std::string("le bouton ") + nom + " est indisponible");
+    exigerDisponible(bouton, nom);
 }
 
 void SessionPartie::afficherPoints() { sortie << "points " << jeu.partie.fenetre.copie().epointsdutour << '\n'; }
@@ -189,6 +193,8 @@ void SessionPartie::nouvelle(const Arguments& arguments) {
         }
     }
     if (sieges == 0) throw ErreurCommande("usage : " + usage);
+    // The window offers a new game only between games, never over one in progress.
+    exigerDisponible(jeu.partie.fenetre.copie().commencer, "Nouvelle partie");
     vue.preparerPartie(sieges, choix);
     // "ordi" prints the turns of the game being played only.
     journal.prendreTours();
@@ -366,8 +372,7 @@ void SessionPartie::sauver(const Arguments& arguments) {
 // shown once it has played.
 void SessionPartie::charger(const Arguments& arguments) {
     exigerArguments(arguments, 1, "charger FICHIER");
-    const Controle bouton = jeu.partie.fenetre.copie().partieSauvegarder;
-    if (!bouton.visible || !bouton.actif) throw ErreurCommande("le bouton Partie Sauvegardée est indisponible");
+    exigerDisponible(jeu.partie.fenetre.copie().partieSauvegarder, "Partie Sauvegardée");
     journal.prendreTours();
     vue.preparerFichier(arguments[0]);
     PartieSauvegarderClick(jeu);

@@ -181,14 +181,14 @@ bool EvaluerCoup(Partie& partie) {
     partie.pointsDuCoup = 0;
     if (partie.partieFinie == partieTerminee || partie.drapeaux.miseAJourEnCours.load() == 1) return false;
 
+    // With every tile back on the rack nothing is left to condemn: a verdict on
+    // tiles taken back would greet the next Jouer with their message.
     const NouveauxJetons nouveaux = collecterNouveauxJetons(partie.plateau);
     const bool juge = nouveaux.nombre > 0;
-    if (juge) {
-        partie.placementInvalide = 1;
-        if (placementValide(partie, nouveaux)) {
-            partie.placementInvalide = 0;
-            partie.pointsDuCoup = compterPoints(partie, nouveaux);
-        }
+    partie.placementInvalide = juge ? 1 : 0;
+    if (juge && placementValide(partie, nouveaux)) {
+        partie.placementInvalide = 0;
+        partie.pointsDuCoup = compterPoints(partie, nouveaux);
     }
     afficherPoints(partie);
     return juge && partie.placementInvalide == 0;

@@ -81,13 +81,13 @@ MotsRefuses MotsDuRapport(const Evaluation& e) {
 bool AjouterAuDicoUtilisateur(const std::filesystem::path& dossierProgramme, LexiconTrie& trie,
                               const std::vector<std::string>& mots) {
     std::ofstream sortie = ouvrirEnAjout(dossierProgramme / nomDicoUtilisateur);
-    const bool ouvert = sortie.is_open();
+    if (!sortie.is_open()) return false;
     for (const std::string& mot : mots) {
-        if (ouvert) sortie << texte::versWindows1252(mot) << "\r\n";
+        sortie << texte::versWindows1252(mot) << "\r\n";
         trie.insert(texte::minusculesAscii(mot));
     }
     sortie.close();
-    return ouvert && !sortie.fail();
+    return !sortie.fail();
 }
 
 void RapportMotsRefuses(Jeu& jeu) {

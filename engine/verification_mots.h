@@ -21,9 +21,9 @@ void VerifierMots(Jeu& jeu);
 MotsRefuses MotsDuRapport(const Evaluation& evaluation);
 
 // Appends the words to the user's word list beside the program and adds them to
-// the dictionary. They join the dictionary even when the file cannot be written,
-// since the move that uses them stands; false tells that the file was not
-// written.
+// the dictionary. A list that cannot be opened keeps them out of both, so that
+// the dictionary of this run is the one the next run reads; the move that uses
+// them stands all the same. False tells that the file was not written.
 bool AjouterAuDicoUtilisateur(const std::filesystem::path& dossierProgramme, LexiconTrie& trie,
                               const std::vector<std::string>& mots);
 

@@ -141,8 +141,8 @@ TEST_F(Evaluer, NoJudgementLeavesNoStaleWords) {
     partie.drapeaux.miseAJourEnCours = 0;
     partie.plateau.grilleJeu = partie.plateau.grilleFixe;
     partie.placementInvalide = 1;
-    EXPECT_FALSE(EvaluerCoup(partie));  // nothing put down: the flag stays
-    EXPECT_EQ(partie.placementInvalide, 1);
+    EXPECT_FALSE(EvaluerCoup(partie));  // nothing put down: nothing left to condemn
+    EXPECT_EQ(partie.placementInvalide, 0);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/evaluation.h"
 #include "engine/messages.h"
 #include "engine/regles.h"
 #include "engine/tirage.h"
@@ -107,6 +108,21 @@ TEST(TourSuivant, AMoveThatBreaksTheFirstMoveRulesLeavesEverythingAsItWas) {
     EXPECT_EQ(t.partie.numeroTour, 1);
     EXPECT_EQ(t.partie.joueurCourant, 1);
     EXPECT_NE(t.partie.plateau.grilleJeu[1][1], 0);  // the tiles stay where they were put
+}
+
+// A lone tile is condemned by its evaluation; once it is back on the rack,
+// Jouer judges the empty board afresh.
+TEST(TourSuivant, PlayingAfterTakingALoneTileBackAsksForTheCentre) {
+    test::PartieDeTest t;
+    t.commencer({"Alice", "Bob"});
+    t.imposerChevalet("motsaie");
+    ASSERT_TRUE(PoserTexteDeCoup(t.partie, "m;HH"));
+    EvaluerCoup(t.partie);
+    RetirerCoup(t.partie);
+    EvaluerCoup(t.partie);
+    JouerClick(t.jeu);
+    EXPECT_EQ(t.vue.messages,
+              (std::vector<Message>{{std::string(messages::caseCentrale), std::string(messages::titreMouvementIllegal)}}));
 }
 
 TEST(Echange, GivesTilesBackWithoutChangingTheBagAndNeverDrawsThemStraightBack) {

@@ -77,7 +77,7 @@ TEST(AjouterAuDicoUtilisateur, AppendsWindowsLinesAndTheWordsCountAtOnce) {
     EXPECT_EQ(lireBrut(dossier() / "dico glyphane.txt"), "qi\r\n");
 }
 
-TEST(AjouterAuDicoUtilisateur, AWordVouchedForCountsEvenWhenTheListCannotBeWritten) {
+TEST(AjouterAuDicoUtilisateur, AWordThatCannotBeWrittenIsNotAddedEither) {
     test::DossierTemporaire dossier;
     const fs::perms lecture = fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read |
                               fs::perms::others_exec;
@@ -86,7 +86,7 @@ TEST(AjouterAuDicoUtilisateur, AWordVouchedForCountsEvenWhenTheListCannotBeWritt
     EXPECT_TRUE(test::sansPrivileges([&] {
         LexiconTrie trie;
         std::error_code erreur;
-        return !AjouterAuDicoUtilisateur(d, trie, {"zx"}) && trie.contains("zx") &&
+        return !AjouterAuDicoUtilisateur(d, trie, {"zx"}) && !trie.contains("zx") &&
                !fs::exists(d / "dico glyphane.txt", erreur);
     }));
 }
