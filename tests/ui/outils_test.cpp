@@ -86,6 +86,8 @@ private slots:
         p.programme.horloge().fixerHeure([] { return QTime(7, 5, 9); });
         QCOMPARE(p.programme.fenetre().bouton("Clock21")->text(), QStringLiteral("&07:05:09"));
         QVERIFY(!ledAllumee(p));
+        // The window's colour, whichever it is, shows around the lamp.
+        for (const char* led : {":/LedOn", ":/LedOff"}) QCOMPARE(qAlpha(QImage(led).pixel(0, 0)), 0);
     }
 
     // Set at 10:05:55 for 10:05, the alarm rings at the check of 10:06:05 with its
