@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "engine/evaluation.h"
+
 namespace glyphane {
 
 namespace {
@@ -104,6 +106,7 @@ void RemettreChevaletDuTour(Partie& partie) {
         chevalet.caseDuJeton[siege][static_cast<std::size_t>(jeton)] = static_cast<std::uint8_t>(j);
         selectionnerEtRemettre(partie, jeton, true);
     }
+    OublierPointsDuCoup(partie);
 }
 
 bool PoserTexteDeCoup(Partie& partie, std::string_view texte) {

@@ -22,9 +22,9 @@ void RemettreJetonsAuChevalet(Partie& partie, bool visible);
 // the rack tiles are back in their slots, shown.
 void RetirerCoup(Partie& partie);
 
-// Puts the rack as the turn began (chevaletDuTour) back in slots 1..7, shown:
-// cancelling an exchange, an exchange that asked for too many tiles and a refused
-// move all start again from it.
+// Puts the rack as the turn began (chevaletDuTour) back in slots 1..7, shown,
+// and the points shown back to 0: cancelling an exchange, an exchange that asked
+// for too many tiles and a refused move all start again from it.
 void RemettreChevaletDuTour(Partie& partie);
 
 // Lays a move text ("ab;HHHI": letters, ';', then column and row per letter, each

@@ -194,4 +194,9 @@ bool EvaluerCoup(Partie& partie) {
     return juge && partie.placementInvalide == 0;
 }
 
+void OublierPointsDuCoup(Partie& partie) {
+    partie.pointsDuCoup = 0;
+    afficherPoints(partie);
+}
+
 }  // namespace glyphane

@@ -10,4 +10,8 @@ namespace glyphane {
 // allocates nothing.
 bool EvaluerCoup(Partie& partie);
 
+// The turn's tiles are back in the rack, or the turn ended without a move: the
+// points shown are those of no move at all.
+void OublierPointsDuCoup(Partie& partie);
+
 }  // namespace glyphane

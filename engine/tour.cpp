@@ -6,6 +6,7 @@
 
 #include "engine/affichage.h"
 #include "engine/chevalet.h"
+#include "engine/evaluation.h"
 #include "engine/messages.h"
 #include "engine/regles.h"
 #include "engine/score.h"
@@ -242,6 +243,9 @@ void TourSuivant(Jeu& jeu) {
     retirerCoupOrdinateurSansPoints(partie);
     ouvrirNouveauTour(partie);
     const bool coupJoue = partie.distributionFaite == 1 && partie.finDeTourSansPoints == 0;
+    // An exchange or a pass scores nothing, whatever the tiles left on the board
+    // were worth.
+    if (partie.distributionFaite == 1 && !coupJoue) OublierPointsDuCoup(partie);
     const int poses = coupJoue ? validerCoup(jeu) : 0;
     jeu.cadence.pause(pauseApresCoup);
     if (partie.distributionFaite == 0) {

@@ -156,18 +156,23 @@ TEST(Echange, GivesTilesBackWithoutChangingTheBagAndNeverDrawsThemStraightBack) 
     }
 }
 
+// The move put down before the exchange was opened is off the board, and so
+// are its points.
 TEST(Echange, CancellingPutsTheRackBackAndKeepsTheTurn) {
     test::PartieDeTest t;
     Partie& partie = t.partie;
     t.commencer({"Alice", "Bob"});
+    t.imposerChevalet("motsaie");
     const auto avant = partie.chevalet.caseChevalet[1];
-    PoserTexteDeCoup(partie, std::string(1, partie.LettreJeton[avant[2]]) + ";HH");
+    PoserTexteDeCoup(partie, "mots;EHFHGHHH");
+    EvaluerCoup(partie);
+    ASSERT_NE(partie.fenetre.copie().epointsdutour, "0");
     EchangeClick(t.jeu);
-    ASSERT_TRUE(MettreALEchange(t.jeu, avant[1]));
+    ASSERT_TRUE(MettreALEchange(t.jeu, avant[6]));
     AnnulerEchangeClick(t.jeu);
     EXPECT_EQ(partie.nbJetonsEchanges, 0);
     EXPECT_EQ(partie.joueurCourant, 1);
-    EXPECT_EQ(partie.plateau.grilleJeu[8][8], 0);
+    EXPECT_EQ(partie.plateau.grilleJeu, partie.plateau.grilleFixe);
     for (int j = 1; j <= tailleChevalet; ++j) {
         EXPECT_EQ(partie.chevalet.caseDuJeton[1][avant[j]], j);
         EXPECT_TRUE(partie.images[avant[j]].visible);
@@ -175,6 +180,22 @@ TEST(Echange, CancellingPutsTheRackBackAndKeepsTheTurn) {
     const EtatControles e = partie.fenetre.copie();
     EXPECT_FALSE(e.okChangement.visible || e.annulerEchange.visible || e.eechange.visible);
     EXPECT_TRUE(e.echange.visible && e.jouer.visible);
+    EXPECT_EQ(e.epointsdutour, "0");
+    EXPECT_EQ(partie.pointsDuCoup, 0);
+}
+
+TEST(Echange, TheTilesLeftOnTheBoardScoreNothingOnceTheExchangeIsConfirmed) {
+    test::PartieDeTest t;
+    Partie& partie = t.partie;
+    t.commencer({"Alice", "Bob"});
+    t.imposerChevalet("motsaie");
+    PoserTexteDeCoup(partie, "mots;EHFHGHHH");
+    EvaluerCoup(partie);
+    EchangeClick(t.jeu);
+    ASSERT_TRUE(MettreALEchange(t.jeu, partie.chevalet.caseChevalet[1][6]));
+    OkChangementClick(t.jeu);
+    EXPECT_EQ(partie.joueurCourant, 2);
+    EXPECT_EQ(partie.fenetre.copie().epointsdutour, "0");
 }
 
 TEST(FinParPasses, EverySeatPassingWithAnEmptyBagEndsTheGameWithoutAdjustment) {

@@ -123,6 +123,7 @@ TEST_F(Rapport, AnUnknownWordLeftUntickedTakesTheMoveBackAndCostsTheTurn) {
     for (int j = 1; j <= tailleChevalet; ++j) EXPECT_EQ(partie.chevalet.caseDuJeton[1][rack[j]], j);
     EXPECT_EQ(partie.plateau.grilleFixe, Grille{});
     EXPECT_EQ(partie.jetonsSurPlateau, 0);
+    EXPECT_EQ(partie.fenetre.copie().epointsdutour, "0");
     EXPECT_EQ(partie.coup(3).tirage, "zxaeiou");
     EXPECT_FALSE(t.trie.contains("zx"));
     EXPECT_EQ(lireBrut(dico), "");

@@ -44,7 +44,9 @@ const std::array<Emplacement, 50> tableEmplacements = {{
     {"Emiseajour", E, {592, 422, 0, 0}, {482, 331, 0, 0}, "Mise à jour des possibilités", ""},
     {"ProgressBar1", A, {612, 440, 113, 17}, {506, 347, 110, 16}, "", ""},
     {"Ejoueur", E, {528, 436, 0, 0}, {417, 346, 0, 0}, "Joueur", ""},
-    {"LCJ", E, {740, 436, 0, 0}, {417, 365, 22, 16}, "120", ""},
+    // In the small layout the turn's countdown stands under the clock and its
+    // LED: beside the player's name, "mm:ss" would run over the exchange's label.
+    {"LCJ", E, {740, 436, 0, 0}, {409, 312, 0, 0}, "120", ""},
     {"Eechange", E, {564, 462, 0, 0}, {434, 371, 0, 0}, "Déplacez les lettres pour les remplacer", ""},
     {"Jouer", B, {530, 482, 87, 25}, {420, 389, 69, 20}, "&Jouer", ""},
     {"Echange", B, {648, 482, 145, 25}, {514, 389, 121, 20}, "&Echanger des lettres", ""},

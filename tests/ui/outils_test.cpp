@@ -17,6 +17,7 @@
 #include "tests/lire_brut.h"
 #include "tests/ui/programme_de_test.h"
 #include "ui/capture_impression.h"
+#include "ui/disposition.h"
 #include "ui/horloge_alarme.h"
 
 using namespace glyphane;
@@ -86,6 +87,8 @@ private slots:
         p.programme.horloge().fixerHeure([] { return QTime(7, 5, 9); });
         QCOMPARE(p.programme.fenetre().bouton("Clock21")->text(), QStringLiteral("&07:05:09"));
         QVERIFY(!ledAllumee(p));
+        // The window's colour, whichever it is, shows around the lamp.
+        for (const char* led : {":/LedOn", ":/LedOff"}) QCOMPARE(qAlpha(QImage(led).pixel(0, 0)), 0);
     }
 
     // Set at 10:05:55 for 10:05, the alarm rings at the check of 10:06:05 with its
@@ -267,6 +270,46 @@ private slots:
         QVERIFY(!f.findChild<QTimer*>("TJ")->isActive());
         QCOMPARE(etiquette(p, "LTG1")->text(), QStringLiteral("00:00:00"));
         QCOMPARE(etiquette(p, "LCJ")->text(), QStringLiteral("00:00"));
+    }
+
+    void controlesSansChevauchement_data() {
+        QTest::addColumn<bool>("en640");
+        QTest::newRow("800") << false;
+        QTest::newRow("640") << true;
+    }
+
+    // Four seats, both chronos, the exchange open: no control stands over
+    // another, but the covers, which are there for that.
+    void controlesSansChevauchement() {
+        QFETCH(bool, en640);
+        ProgrammeDeTest p(en640 ? ui::ModeEcran::m640 : ui::ModeEcran::m800);
+        p.programme.jeu().partie.fenetre.modifier([](EtatControles& e) {
+            e.chronoParTour = true;
+            e.chronoTotal = true;
+        });
+        Repondeur repondeur;
+        commencer(p, repondeur, {false, false, false, false});
+        ui::FenetrePrincipale& f = p.programme.fenetre();
+        f.bouton("Echange")->click();
+        QVERIFY(etiquette(p, "LCJ")->isVisible() && etiquette(p, "Eechange")->isVisible());
+        QVERIFY(etiquette(p, "LTG4")->isVisible());
+
+        const QStringList couvertures = {"CacheLettres", "CacheBoutonRevoir", "PanelAideClavier", "memoCache"};
+        std::vector<QWidget*> visibles;
+        for (const ui::Emplacement& e : ui::emplacements()) {
+            auto* controle = f.findChild<QWidget*>(e.nom);
+            if (controle->isVisible() && controle->parentWidget() == &f && !couvertures.contains(e.nom)) {
+                visibles.push_back(controle);
+            }
+        }
+        QStringList chevauchements;
+        for (std::size_t i = 0; i < visibles.size(); ++i) {
+            for (std::size_t j = i + 1; j < visibles.size(); ++j) {
+                if (!visibles[i]->geometry().intersects(visibles[j]->geometry())) continue;
+                chevauchements << visibles[i]->objectName() + " / " + visibles[j]->objectName();
+            }
+        }
+        QVERIFY2(chevauchements.isEmpty(), qPrintable(chevauchements.join(", ")));
     }
 
     // Written as a bitmap of the window's size; written again only on "&oui";

@@ -1,5 +1,6 @@
-// Draws the program's tile faces and alarm LEDs and writes them as 16-colour
-// (4 bits per pixel) BMP files, the format the main window loads and caches.
+// Draws the program's tile faces and writes them as 16-colour (4 bits per
+// pixel) BMP files, the format the main window loads and caches; and the alarm
+// LEDs, as PNG files whose alpha lets the window's colour show around the lamp.
 //
 //   generer_images DOSSIER [--planche FICHIER.png] [--police FICHIER.ttf]
 //
@@ -391,89 +392,15 @@ QString referenceName640(int i) {
 // ---------------------------------------------------------------------------
 // LEDs
 
-// The corner pixels take the main window's default background colour; the
-// program can mask them out with the colour of pixel (0, 0).
-constexpr QRgb kLedBackground = qRgb(236, 233, 216);
-
-// Reduces a full-colour picture to 16 colours: palette entry 0 is the
-// background, the other 15 come from a median cut of the remaining pixels.
-Picture quantise(const QImage& img, QRgb background) {
-    std::vector<QRgb> colours;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x)
-            if ((img.pixel(x, y) & 0xffffff) != (background & 0xffffff)) colours.push_back(img.pixel(x, y));
-
-    std::vector<std::vector<QRgb>> boxes;
-    if (!colours.empty()) boxes.push_back(colours);
-    auto channel = [](QRgb c, int k) { return k == 0 ? qRed(c) : k == 1 ? qGreen(c) : qBlue(c); };
-    while (boxes.size() < 15) {
-        int best = -1, bestRange = 0, bestChannel = 0;
-        for (int b = 0; b < static_cast<int>(boxes.size()); ++b) {
-            for (int k = 0; k < 3; ++k) {
-                int lo = 255, hi = 0;
-                for (QRgb c : boxes[static_cast<std::size_t>(b)]) {
-                    lo = std::min(lo, channel(c, k));
-                    hi = std::max(hi, channel(c, k));
-                }
-                if (hi - lo > bestRange) {
-                    bestRange = hi - lo;
-                    best = b;
-                    bestChannel = k;
-                }
-            }
-        }
-        if (best < 0) break;
-        auto box = boxes[static_cast<std::size_t>(best)];
-        std::sort(box.begin(), box.end(),
-                  [&](QRgb a, QRgb b) { return channel(a, bestChannel) < channel(b, bestChannel); });
-        const auto half = static_cast<std::ptrdiff_t>(box.size() / 2);
-        boxes[static_cast<std::size_t>(best)] = std::vector<QRgb>(box.begin(), box.begin() + half);
-        boxes.emplace_back(box.begin() + half, box.end());
-    }
-
-    Palette pal{};
-    pal.fill(background);
-    for (std::size_t b = 0; b < boxes.size(); ++b) {
-        long r = 0, g = 0, bl = 0;
-        for (QRgb c : boxes[b]) {
-            r += qRed(c);
-            g += qGreen(c);
-            bl += qBlue(c);
-        }
-        const long n = static_cast<long>(boxes[b].size());
-        pal[b + 1] = qRgb(static_cast<int>(r / n), static_cast<int>(g / n), static_cast<int>(bl / n));
-    }
-
-    Picture pic(img.width(), img.height(), pal, 0);
-    for (int y = 0; y < img.height(); ++y) {
-        for (int x = 0; x < img.width(); ++x) {
-            const QRgb c = img.pixel(x, y);
-            int bestIndex = 0;
-            long bestDist = -1;
-            for (int k = 0; k < 16; ++k) {
-                const long dr = qRed(c) - qRed(pal[static_cast<std::size_t>(k)]);
-                const long dg = qGreen(c) - qGreen(pal[static_cast<std::size_t>(k)]);
-                const long db = qBlue(c) - qBlue(pal[static_cast<std::size_t>(k)]);
-                const long d = dr * dr + dg * dg + db * db;
-                if (bestDist < 0 || d < bestDist) {
-                    bestDist = d;
-                    bestIndex = k;
-                }
-            }
-            pic.at(x, y) = static_cast<std::uint8_t>(bestIndex);
-        }
-    }
-    return pic;
-}
-
 // A round lamp in a dark bezel, drawn 16 times larger and averaged down so its
-// rim is smooth at 12 x 12.
-Picture led(bool lit) {
+// rim is smooth at 12 x 12. Around the lamp the picture is transparent: the
+// window behind it may have any colour the player chose.
+QImage led(bool lit) {
     constexpr int kSize = 12;
     constexpr int kScale = 16;
     constexpr double s = kScale;
-    QImage big(kSize * kScale, kSize * kScale, QImage::Format_RGB32);
-    big.fill(kLedBackground);
+    QImage big(kSize * kScale, kSize * kScale, QImage::Format_ARGB32_Premultiplied);
+    big.fill(Qt::transparent);
     {
         QPainter p(&big);
         p.setRenderHint(QPainter::Antialiasing, true);
@@ -510,23 +437,28 @@ Picture led(bool lit) {
         p.setBrush(lit ? QColor(255, 255, 255, 220) : QColor(255, 255, 255, 90));
         p.drawEllipse(QPointF(4.6 * s, 4.4 * s), 1.1 * s, 0.8 * s);
     }
-    QImage small(kSize, kSize, QImage::Format_RGB32);
+    // The average of premultiplied channels, so that the transparent pixels
+    // around the rim lend it no colour.
+    QImage small(kSize, kSize, QImage::Format_ARGB32);
     for (int y = 0; y < kSize; ++y) {
         for (int x = 0; x < kSize; ++x) {
-            int r = 0, g = 0, b = 0;
+            int r = 0, g = 0, b = 0, a = 0;
             for (int v = 0; v < kScale; ++v) {
                 for (int u = 0; u < kScale; ++u) {
                     const QRgb c = big.pixel(x * kScale + u, y * kScale + v);
-                    r += qRed(c);
-                    g += qGreen(c);
-                    b += qBlue(c);
+                    const QRgb p = qPremultiply(c);
+                    r += qRed(p);
+                    g += qGreen(p);
+                    b += qBlue(p);
+                    a += qAlpha(p);
                 }
             }
             constexpr int n = kScale * kScale;
-            small.setPixel(x, y, qRgb((r + n / 2) / n, (g + n / 2) / n, (b + n / 2) / n));
+            const QRgb average = qRgba((r + n / 2) / n, (g + n / 2) / n, (b + n / 2) / n, (a + n / 2) / n);
+            small.setPixel(x, y, qUnpremultiply(average));
         }
     }
-    return quantise(small, kLedBackground);
+    return small;
 }
 
 // ---------------------------------------------------------------------------
@@ -568,16 +500,38 @@ bool verify(const QString& dir, const std::vector<Output>& outputs) {
     return ok;
 }
 
+struct LedOutput {
+    QString name;
+    QImage image;
+};
+
+QString ledPath(const QString& dir, const QString& name) { return dir + QLatin1Char('/') + name + QStringLiteral(".png"); }
+
+// The LEDs read back at their size, their corners see-through.
+bool verifyLeds(const QString& dir, const std::vector<LedOutput>& leds) {
+    bool ok = true;
+    for (const auto& l : leds) {
+        const QImage img(ledPath(dir, l.name));
+        const int last = l.image.width() - 1;
+        if (img.size() != l.image.size() || qAlpha(img.pixel(0, 0)) != 0 || qAlpha(img.pixel(last, last)) != 0) {
+            std::fprintf(stderr, "%s: not read back at its size with clear corners\n", qPrintable(l.name));
+            ok = false;
+        }
+    }
+    return ok;
+}
+
 // Contact sheet: every picture at 4x on the board's silver, one row per group
 // (letters, then references and the empty face, for each mode, then the LEDs),
 // and below them a few faces at their real size and at 2x on the board pitch.
-bool writeSheet(const QString& dir, const QString& sheetPath, const std::vector<Output>& outputs) {
+bool writeSheet(const QString& dir, const QString& sheetPath, const std::vector<Output>& outputs,
+                const std::vector<LedOutput>& leds) {
     constexpr int zoom = 4;
     constexpr int gap = 6;
     constexpr int cell = 29 * zoom + gap;
-    const std::vector<std::pair<std::size_t, std::size_t>> groups{{0, 26}, {26, 53}, {53, 79}, {79, 106}, {106, 108}};
+    const std::vector<std::pair<std::size_t, std::size_t>> groups{{0, 26}, {26, 53}, {53, 79}, {79, 106}};
     const int width = 27 * cell + gap;
-    const int height = static_cast<int>(groups.size()) * cell + 200;
+    const int height = static_cast<int>(groups.size() + 1) * cell + 200;
     QImage sheet(width, height, QImage::Format_RGB32);
     sheet.fill(QColor(192, 192, 192));
     QPainter p(&sheet);
@@ -591,6 +545,11 @@ bool writeSheet(const QString& dir, const QString& sheetPath, const std::vector<
         }
         y += cell;
     }
+    for (std::size_t i = 0; i < leds.size(); ++i) {
+        const QImage img(ledPath(dir, leds[i].name));
+        p.drawImage(QRect(gap + static_cast<int>(i) * cell, y, img.width() * zoom, img.height() * zoom), img);
+    }
+    y += cell;
 
     // Faces on the board grid of each mode: 31-pixel pitch with 28-pixel
     // squares, 25-pixel pitch with 22-pixel squares.
@@ -648,8 +607,7 @@ int main(int argc, char** argv) {
     for (int i = 0; i < 26; ++i) outputs.push_back({letterName640(i), letterFace(kMode640, letters, i)});
     for (int i = 0; i < 26; ++i) outputs.push_back({referenceName640(i), referenceFace(kMode640, letters, i)});
     outputs.push_back({QStringLiteral("XVIDE"), emptyFace(kMode640)});
-    outputs.push_back({QStringLiteral("LedOn"), led(true)});
-    outputs.push_back({QStringLiteral("LedOff"), led(false)});
+    const std::vector<LedOutput> leds{{QStringLiteral("LedOn"), led(true)}, {QStringLiteral("LedOff"), led(false)}};
 
     std::set<QString> names;
     for (const auto& o : outputs) {
@@ -659,11 +617,17 @@ int main(int argc, char** argv) {
         }
         if (!writeBmp4(o.picture, outDir + QLatin1Char('/') + o.name + QStringLiteral(".bmp"))) return 1;
     }
-    if (!verify(outDir, outputs)) return 1;
-    std::printf("%zu pictures written to %s\n", outputs.size(), qPrintable(outDir));
+    for (const auto& l : leds) {
+        if (!l.image.save(ledPath(outDir, l.name), "PNG")) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(ledPath(outDir, l.name)));
+            return 1;
+        }
+    }
+    if (!verify(outDir, outputs) || !verifyLeds(outDir, leds)) return 1;
+    std::printf("%zu pictures written to %s\n", outputs.size() + leds.size(), qPrintable(outDir));
 
     if (!sheetPath.isEmpty()) {
-        if (!writeSheet(outDir, sheetPath, outputs)) {
+        if (!writeSheet(outDir, sheetPath, outputs, leds)) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(sheetPath));
             return 1;
         }
