@@ -9,6 +9,8 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTimer>
+#include <sys/stat.h>
+
 #include <chrono>
 #include <thread>
 
@@ -230,6 +232,9 @@ private slots:
         autre.save(fichier, "BMP");
         QCOMPARE(QColor(chargerFondPlateau(chemin, ModeEcran::m800, false).pixel(140, 110)), QColor(Qt::blue));
         QCOMPARE(QColor(chargerFondPlateau(chemin, ModeEcran::m800, true).pixel(140, 110)), QColor(192, 192, 192));
+        // A FIFO in its place is left alone rather than waited on.
+        QVERIFY(QFile::remove(fichier) && mkfifo(qPrintable(fichier), 0600) == 0);
+        QVERIFY(!chargerFondPlateau(chemin, ModeEcran::m800, false).isNull());
     }
 
     void facesDesJetons() {
@@ -253,6 +258,10 @@ private slots:
         std::filesystem::remove(chemin / "640k.bmp");
         faces.charger(chemin, ModeEcran::m640);
         QVERIFY(std::filesystem::exists(chemin / "640k.bmp"));
+        QCOMPARE(faces.lettre('k').size(), QSize(24, 24));
+        std::filesystem::remove(chemin / "640k.bmp");
+        QCOMPARE(mkfifo((chemin / "640k.bmp").c_str(), 0600), 0);
+        faces.charger(chemin, ModeEcran::m640);
         QCOMPARE(faces.lettre('k').size(), QSize(24, 24));
     }
 
