@@ -24,7 +24,7 @@ for nom in "dico glyphane.txt" "dico retrait.txt" "Recherches/00075color.gld"; d
   rmdir "$dossier/jeu/$nom"
 done
 
-# Where start-up cannot succeed, or the folder is no folder, a command says so in
+# Where start-up cannot succeed, or the folder name is empty, a command says so in
 # one line on stderr, with status 2, and leaves the current folder alone.
 mkdir "$dossier/courant"
 refuse() {
@@ -41,4 +41,5 @@ touch "$dossier/fichier"
 refuse dico --dir "$dossier/fichier/jeu" maison
 rm "$dossier/jeu/Recherches/00075version.gld" && mkdir "$dossier/jeu/Recherches/00075version.gld"
 refuse dico --dir "$dossier/jeu" maison
+for commande in dico partie autoplay; do refuse "$commande" --dir ''; done
 echo ok

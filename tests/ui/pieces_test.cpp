@@ -175,6 +175,12 @@ private slots:
         QCOMPARE(options->dossier, std::filesystem::path(dossier.path().toStdString()));
         QVERIFY(!lireOptions({"glyphane", "--inconnue"}, 1280, dossier.path().toStdString(), erreur));
         QVERIFY(!erreur.empty());
+        // An empty name never stands for the current folder.
+        QVERIFY(!lireOptions({"glyphane", "--dossier", ""}, 1280, dossier.path().toStdString(), erreur));
+        qputenv("GLYPHANE_DOSSIER", "");
+        options = lireOptions({"glyphane"}, 1280, dossier.path().toStdString(), erreur);
+        QCOMPARE(options->dossier, std::filesystem::path(dossier.path().toStdString()));
+        qunsetenv("GLYPHANE_DOSSIER");
         // A folder the program cannot write to sends it to the user's data folder.
         QVERIFY(dossierParDefaut("/inexistant/bin") != std::filesystem::path("/inexistant/bin"));
     }
