@@ -8,14 +8,13 @@
 #include <system_error>
 
 #include "lexicon/fichiers_recherche.h"
+#include "lexicon/texte_windows.h"
 
 namespace glyphane {
 
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr std::size_t tailleBloc = 64 * 1024;
 
 struct FermerFichier {
     void operator()(std::FILE* f) const { std::fclose(f); }
@@ -162,18 +161,11 @@ std::string MotsDuSegment(const LexiconTrie& trie, const Segment& segment, std::
 }
 
 bool lireFichierEntier(const fs::path& fichier, std::string& contenu) {
-    Fichier f = ouvrir(fichier, "rb");
-    if (!f) f = ouvrir(fichier, "rb");
-    if (!f) return false;
-    contenu.clear();
-    std::size_t lus = tailleBloc;
-    while (lus == tailleBloc) {
-        const std::size_t avant = contenu.size();
-        contenu.resize(avant + tailleBloc);
-        lus = std::fread(contenu.data() + avant, 1, tailleBloc, f.get());
-        contenu.resize(avant + lus);
-    }
-    return std::ferror(f.get()) == 0;
+    std::optional<std::string> lu = texte::lireOctets(fichier, texte::tailleTexteMax);
+    if (!lu) lu = texte::lireOctets(fichier, texte::tailleTexteMax);
+    if (!lu) return false;
+    contenu = std::move(*lu);
+    return true;
 }
 
 const std::string* SourcesDeMots::contenu(const fs::path& fichier) {

@@ -44,8 +44,9 @@ bool lireEntierEntre(const std::string& texte, int minimum, int maximum, int& ci
 // False when the option is unknown or its value unfit.
 bool lireOption(const std::string& option, const std::string& valeur, OptionsAutoplay& options) {
     if (option == "--dir") {
+        // An empty name would mean the current folder, which then gets every search file.
         options.dossier = valeur;
-        return true;
+        return !valeur.empty();
     }
     if (option == "--graine") {
         options.graine = lireGraine(valeur);

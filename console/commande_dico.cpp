@@ -22,7 +22,8 @@ int commandeDico(const std::vector<std::string>& arguments, std::ostream& sortie
     std::vector<std::string> mots;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         if (arguments[i] == "--dir") {
-            if (i + 1 == arguments.size()) {
+            // An empty name would quietly mean the current folder.
+            if (i + 1 == arguments.size() || arguments[i + 1].empty()) {
                 erreurs << "glyphane-cli dico : --dir attend un dossier\n";
                 return 2;
             }

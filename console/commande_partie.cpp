@@ -26,7 +26,7 @@ std::optional<OptionsPartie> lireOptions(const std::vector<std::string>& argumen
     OptionsPartie options;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const bool valeurSuit = i + 1 < arguments.size();
-        if (arguments[i] == "--dir" && valeurSuit) {
+        if (arguments[i] == "--dir" && valeurSuit && !arguments[i + 1].empty()) {
             options.dossier = arguments[++i];
         } else if (arguments[i] == "--graine" && valeurSuit && lireGraine(arguments[i + 1])) {
             options.graine = lireGraine(arguments[++i]);

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <fstream>
-#include <iterator>
+#include <system_error>
 
 namespace glyphane::texte {
 
@@ -68,13 +68,45 @@ char32_t lireUtf8(std::string_view s, std::size_t& i) {
     return c;
 }
 
+// Only a regular file, or none yet, is opened: opening a FIFO would wait for a
+// reader, and a device is no place for a list. The stream left closed fails.
+std::ofstream ouvrirEnEcriture(const std::filesystem::path& fichier, std::ios::openmode mode) {
+    std::error_code erreur;
+    const std::filesystem::file_type type = std::filesystem::status(fichier, erreur).type();
+    std::ofstream sortie;
+    if (type == std::filesystem::file_type::not_found || type == std::filesystem::file_type::regular) {
+        sortie.open(fichier, std::ios::binary | mode);
+    }
+    return sortie;
+}
+
 }  // namespace
 
-std::optional<std::vector<std::string>> lireLignes(const std::filesystem::path& fichier) {
+std::optional<std::string> lireOctets(const std::filesystem::path& fichier, std::uintmax_t tailleMax) {
+    std::error_code erreur;
+    // The type is checked before opening: opening a FIFO would wait for a writer.
+    if (!std::filesystem::is_regular_file(fichier, erreur)) return std::nullopt;
+    const std::uintmax_t taille = std::filesystem::file_size(fichier, erreur);
+    if (erreur || taille > tailleMax) return std::nullopt;
     std::ifstream entree(fichier, std::ios::binary);
     if (!entree) return std::nullopt;
-    const std::string contenu{std::istreambuf_iterator<char>(entree), std::istreambuf_iterator<char>()};
-    if (entree.bad()) return std::nullopt;
+    std::string contenu;
+    contenu.reserve(static_cast<std::size_t>(taille));
+    std::array<char, 64 * 1024> bloc{};
+    // The file may grow while it is read; the limit holds all the same.
+    while (contenu.size() <= tailleMax) {
+        entree.read(bloc.data(), static_cast<std::streamsize>(bloc.size()));
+        contenu.append(bloc.data(), static_cast<std::size_t>(entree.gcount()));
+        if (!entree) break;
+    }
+    if (entree.bad() || contenu.size() > tailleMax) return std::nullopt;
+    return contenu;
+}
+
+std::optional<std::vector<std::string>> lireLignes(const std::filesystem::path& fichier) {
+    const std::optional<std::string> lu = lireOctets(fichier, tailleTexteMax);
+    if (!lu) return std::nullopt;
+    const std::string& contenu = *lu;
     std::vector<std::string> lignes;
     std::size_t debut = 0;
     while (debut < contenu.size()) {
@@ -89,21 +121,21 @@ std::optional<std::vector<std::string>> lireLignes(const std::filesystem::path& 
 }
 
 bool ecrireLignes(const std::filesystem::path& fichier, const std::vector<std::string>& lignes) {
-    std::ofstream sortie(fichier, std::ios::binary | std::ios::trunc);
+    std::ofstream sortie = ouvrirEnEcriture(fichier, std::ios::trunc);
     for (const std::string& ligne : lignes) sortie << ligne << "\r\n";
     sortie.close();
     return static_cast<bool>(sortie);
 }
 
 bool ajouterLigne(const std::filesystem::path& fichier, std::string_view ligne) {
-    std::ofstream sortie(fichier, std::ios::binary | std::ios::app);
+    std::ofstream sortie = ouvrirEnEcriture(fichier, std::ios::app);
     sortie << ligne << "\r\n";
     sortie.close();
     return static_cast<bool>(sortie);
 }
 
 bool creerVide(const std::filesystem::path& fichier) {
-    std::ofstream sortie(fichier, std::ios::binary | std::ios::trunc);
+    std::ofstream sortie = ouvrirEnEcriture(fichier, std::ios::trunc);
     sortie.close();
     return static_cast<bool>(sortie);
 }

@@ -1,7 +1,6 @@
 #include "persist/chargement.h"
 
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <string>
 #include <variant>
@@ -12,6 +11,7 @@
 #include "engine/messages.h"
 #include "engine/nouvelle_partie.h"
 #include "engine/tirage.h"
+#include "lexicon/texte_windows.h"
 #include "persist/lecture_sauvegarde.h"
 #include "persist/revoir.h"
 
@@ -20,18 +20,6 @@ namespace glyphane {
 namespace {
 
 std::size_t indice(int n) { return static_cast<std::size_t>(n); }
-
-// At most one byte past the largest saved game, which is enough to tell that a
-// file is too large to be one.
-std::optional<std::string> lireFichier(const std::filesystem::path& chemin) {
-    std::ifstream entree(chemin, std::ios::binary);
-    if (!entree) return std::nullopt;
-    std::string contenu(tailleMaxSauvegarde + 1, '\0');
-    entree.read(contenu.data(), static_cast<std::streamsize>(contenu.size()));
-    if (entree.bad()) return std::nullopt;
-    contenu.resize(static_cast<std::size_t>(entree.gcount()));
-    return contenu;
-}
 
 void montrerBoutonsDeDepart(Partie& partie) {
     partie.fenetre.modifier([](EtatControles& e) {
@@ -211,8 +199,8 @@ void PartieSauvegarderClick(Jeu& jeu) {
         jeu.vue.Rafraichir();
         return;
     }
-    // A file that cannot be read holds no saved game.
-    ChargerPartie(jeu, lireFichier(*nom).value_or(std::string()));
+    // A file that cannot be read, or is larger than any saved game, holds none.
+    ChargerPartie(jeu, texte::lireOctets(*nom, tailleMaxSauvegarde).value_or(std::string()));
 }
 
 }  // namespace glyphane

@@ -1,11 +1,11 @@
 #include "persist/sauvegarde.h"
 
-#include <fstream>
 #include <optional>
 #include <string_view>
 #include <system_error>
 
 #include "engine/messages.h"
+#include "lexicon/texte_windows.h"
 #include "persist/ecriture_sauvegarde.h"
 #include "persist/partie_sauvegardee.h"
 #include "persist/remplacement_fichier.h"
@@ -38,13 +38,11 @@ std::optional<fs::path> choisirFichier(Jeu& jeu) {
 bool remplacementAccepte(Jeu& jeu, const fs::path& fichier) {
     std::error_code erreur;
     if (!fs::exists(fichier, erreur)) return true;
-    std::ifstream entree(fichier, std::ios::binary);
-    if (!entree) return true;
-    std::string premiere;
-    std::getline(entree, premiere);
-    if (!premiere.empty() && premiere.back() == '\r') premiere.pop_back();
-    const std::string_view question =
-        premiere == enTeteSauvegarde ? messages::remplacerSauvegarde : messages::remplacerAutreFichier;
+    // What cannot be read (a FIFO, a device, a huge file) is no saved game: the
+    // player is asked all the same.
+    const auto lignes = texte::lireLignes(fichier);
+    const bool sauvegarde = lignes && !lignes->empty() && lignes->front() == enTeteSauvegarde;
+    const std::string_view question = sauvegarde ? messages::remplacerSauvegarde : messages::remplacerAutreFichier;
     return jeu.vue.PoserQuestion(std::string(question), std::string(messages::titreAttention)) == Reponse::oui;
 }
 

@@ -1,6 +1,7 @@
 #include "ai/fichier_mots.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -73,6 +74,8 @@ TEST(FichierMots, AWholeFileIsReadAcrossItsBlocks) {
     EXPECT_EQ(lu, contenu);
     EXPECT_FALSE(lireFichierEntier(dossier() / "absent.gld", lu));
     EXPECT_FALSE(lireFichierEntier(dossier(), lu));
+    ASSERT_EQ(mkfifo((dossier() / "fifo.gld").c_str(), 0600), 0);
+    EXPECT_FALSE(lireFichierEntier(dossier() / "fifo.gld", lu));
 }
 
 TEST(NumerotationFichiers, NumbersBelowTheTemporaryFilesAreNeverHandedOut) {

@@ -1,6 +1,7 @@
 #include "persist/sauvegarde.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "engine/affichage.h"
 #include "engine/boutons.h"
@@ -164,6 +165,20 @@ TEST_F(Sauvegarde, AnExistingFileIsReplacedOnlyOnceThePlayerAgrees) {
     const std::string attention(messages::titreAttention);
     EXPECT_EQ(t.vue.messages, (std::vector<Message>{{std::string(messages::remplacerSauvegarde), attention, true},
                                                     {std::string(messages::remplacerAutreFichier), attention, true}}));
+}
+
+// A FIFO is no saved game: neither loading it nor asking whether to replace it
+// waits for another program to write into it.
+TEST_F(Sauvegarde, AFifoIsNeverWaitedOn) {
+    ASSERT_EQ(mkfifo(chemin.c_str(), 0600), 0);
+    PartieDeTest autre;
+    charger(autre);
+    EXPECT_EQ(autre.vue.messages, (std::vector<Message>{{std::string(messages::fichierInvalide),
+                                                         std::string(messages::titreErreur)}}));
+    t.vue.reponses = {Reponse::non};
+    sauver(chemin);
+    EXPECT_EQ(t.vue.messages.back(),
+              (Message{std::string(messages::remplacerAutreFichier), std::string(messages::titreAttention), true}));
 }
 
 TEST_F(Sauvegarde, AFailedSaveLeavesTheOldFileAsItWasAndNothingBehind) {

@@ -1,6 +1,7 @@
 #include "lexicon/texte_windows.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <fstream>
 
@@ -29,6 +30,25 @@ TEST(TexteWindows, ReadsCrLfAndLfLinesAndCutsLongLines) {
     EXPECT_EQ((*lignes)[3], std::string(255, 'x'));
     EXPECT_EQ((*lignes)[4], "fin");
     EXPECT_FALSE(lireLignes(dossier() / "absent.txt"));
+}
+
+// A list turned into a folder, a FIFO or a link to a device must neither stop
+// start-up, block it nor fill the memory: it is read as missing.
+TEST(TexteWindows, ReadsOnlyRegularFilesOfASaneSize) {
+    test::DossierTemporaire dossier;
+    const auto fichier = dossier() / "f.txt";
+    ecrireBrut(fichier, "mot\r\n");
+    std::filesystem::create_symlink(fichier, dossier() / "lien.txt");
+    EXPECT_EQ(lireLignes(dossier() / "lien.txt"), std::vector<std::string>{"mot"});
+
+    std::filesystem::create_directory(dossier() / "dossier.txt");
+    ASSERT_EQ(mkfifo((dossier() / "fifo.txt").c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", dossier() / "zero.txt");
+    for (const char* nom : {"dossier.txt", "fifo.txt", "zero.txt"}) EXPECT_FALSE(lireLignes(dossier() / nom)) << nom;
+
+    // Sparse: the size is there without the data.
+    std::filesystem::resize_file(fichier, tailleTexteMax + 1);
+    EXPECT_FALSE(lireLignes(fichier));
 }
 
 TEST(TexteWindows, WritesAndAppendsWithCrLf) {

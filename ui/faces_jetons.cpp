@@ -1,6 +1,6 @@
 #include "ui/faces_jetons.h"
 
-#include <QFile>
+#include <QFileInfo>
 #include <QImage>
 
 #include "engine/jetons.h"
@@ -30,10 +30,13 @@ QString chemin(const std::filesystem::path& fichier) { return QString::fromStdSt
 // written to the cache; a cache that cannot be written is no loss.
 QPixmap chargerFace(const std::filesystem::path& dossier, const std::string& fichier, const QString& ressource) {
     const QString cache = chemin(dossier / fichier);
+    // A FIFO of that name would hold the start-up, waiting for a writer or a
+    // reader: only a regular file is opened.
+    const QFileInfo existant(cache);
     QImage image;
-    if (QFile::exists(cache) && image.load(cache, "BMP")) return QPixmap::fromImage(image);
+    if (existant.isFile() && image.load(cache, "BMP")) return QPixmap::fromImage(image);
     image.load(":/" + ressource, "BMP");
-    image.save(cache, "BMP");
+    if (!existant.exists() || existant.isFile()) image.save(cache, "BMP");
     return QPixmap::fromImage(image);
 }
 

@@ -1,5 +1,6 @@
 #include "ui/fond_plateau.h"
 
+#include <QFileInfo>
 #include <QPainter>
 #include <system_error>
 
@@ -146,7 +147,9 @@ QImage chargerFondPlateau(const std::filesystem::path& dossierProgramme, ModeEcr
         if (!lue.isNull()) return lue;
     }
     const QImage dessinee = dessinerFondPlateau(mode);
-    dessinee.save(QString::fromStdString(fichier.string()), "BMP");
+    // Writing to a FIFO of that name would wait for a reader.
+    const QFileInfo existant(QString::fromStdString(fichier.string()));
+    if (!existant.exists() || existant.isFile()) dessinee.save(existant.filePath(), "BMP");
     return dessinee;
 }
 

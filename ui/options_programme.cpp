@@ -64,7 +64,8 @@ std::optional<OptionsProgramme> lireOptions(const QStringList& arguments, int la
         options.dossier = dossier.toStdString();
     }
     for (qsizetype i = 1; i < arguments.size(); ++i) {
-        if (arguments[i] == QStringLiteral("--dossier") && i + 1 < arguments.size()) {
+        // An empty name would mean the current folder, wherever the program was started.
+        if (arguments[i] == QStringLiteral("--dossier") && i + 1 < arguments.size() && !arguments[i + 1].isEmpty()) {
             options.dossier = arguments[++i].toStdString();
         } else {
             erreur = "usage : glyphane [--dossier DOSSIER]";

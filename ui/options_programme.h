@@ -34,9 +34,10 @@ OptionsProgramme disposerPourLargeur(int largeurEcran);
 // folder (XDG_DATA_HOME, else ~/.local/share) under "glyphane".
 std::filesystem::path dossierParDefaut(const std::filesystem::path& dossierExecutable);
 
-// From the command line ("--dossier DOSSIER") and the environment
-// (GLYPHANE_DOSSIER, and GLYPHANE_MODE = 640, 800 or grand to impose a layout
-// whatever the screen). Nothing, with the reason in `erreur`, for a bad command line.
+// From the command line ("--dossier DOSSIER", never empty) and the environment
+// (GLYPHANE_DOSSIER, ignored when empty, and GLYPHANE_MODE = 640, 800 or grand to
+// impose a layout whatever the screen). Nothing, with the reason in `erreur`, for a
+// bad command line.
 std::optional<OptionsProgramme> lireOptions(const QStringList& arguments, int largeurEcran,
                                             const std::filesystem::path& dossierExecutable, std::string& erreur);
 

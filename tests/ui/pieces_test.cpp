@@ -9,6 +9,8 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTimer>
+#include <sys/stat.h>
+
 #include <chrono>
 #include <thread>
 
@@ -173,6 +175,12 @@ private slots:
         QCOMPARE(options->dossier, std::filesystem::path(dossier.path().toStdString()));
         QVERIFY(!lireOptions({"glyphane", "--inconnue"}, 1280, dossier.path().toStdString(), erreur));
         QVERIFY(!erreur.empty());
+        // An empty name never stands for the current folder.
+        QVERIFY(!lireOptions({"glyphane", "--dossier", ""}, 1280, dossier.path().toStdString(), erreur));
+        qputenv("GLYPHANE_DOSSIER", "");
+        options = lireOptions({"glyphane"}, 1280, dossier.path().toStdString(), erreur);
+        QCOMPARE(options->dossier, std::filesystem::path(dossier.path().toStdString()));
+        qunsetenv("GLYPHANE_DOSSIER");
         // A folder the program cannot write to sends it to the user's data folder.
         QVERIFY(dossierParDefaut("/inexistant/bin") != std::filesystem::path("/inexistant/bin"));
     }
@@ -230,6 +238,9 @@ private slots:
         autre.save(fichier, "BMP");
         QCOMPARE(QColor(chargerFondPlateau(chemin, ModeEcran::m800, false).pixel(140, 110)), QColor(Qt::blue));
         QCOMPARE(QColor(chargerFondPlateau(chemin, ModeEcran::m800, true).pixel(140, 110)), QColor(192, 192, 192));
+        // A FIFO in its place is left alone rather than waited on.
+        QVERIFY(QFile::remove(fichier) && mkfifo(qPrintable(fichier), 0600) == 0);
+        QVERIFY(!chargerFondPlateau(chemin, ModeEcran::m800, false).isNull());
     }
 
     void facesDesJetons() {
@@ -253,6 +264,10 @@ private slots:
         std::filesystem::remove(chemin / "640k.bmp");
         faces.charger(chemin, ModeEcran::m640);
         QVERIFY(std::filesystem::exists(chemin / "640k.bmp"));
+        QCOMPARE(faces.lettre('k').size(), QSize(24, 24));
+        std::filesystem::remove(chemin / "640k.bmp");
+        QCOMPARE(mkfifo((chemin / "640k.bmp").c_str(), 0600), 0);
+        faces.charger(chemin, ModeEcran::m640);
         QCOMPARE(faces.lettre('k').size(), QSize(24, 24));
     }
 
