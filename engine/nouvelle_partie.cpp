@@ -153,6 +153,9 @@ int DemanderNoms(Jeu& jeu) {
 void PremierTour(Jeu& jeu) {
     jeu.partie.joueurCourant = 1;
     AfficherEtat(jeu.partie, etatDebutPartie);
+    // The deal and a computer's first move take a while: the window shows the
+    // game (its names, no new-game buttons) from now on, not once they are done.
+    jeu.vue.Rafraichir();
     TourSuivant(jeu);
 }
 
@@ -164,6 +167,7 @@ void NouvellePartie(Jeu& jeu) {
         e.commencer.visible = false;
         e.partieSauvegarder.visible = false;
     });
+    jeu.vue.ActualiserControles();
     do {
         DemanderNombreJoueurs(jeu);
     } while (DemanderNoms(jeu) != nomsOk);

@@ -135,6 +135,9 @@ void ouvrirRevoir(Jeu& jeu) {
         e.partieSauvegarder = {true, true};
         e.recommencer.visible = false;
         e.menuRecommencer = false;
+        // Between games, as after one played to its end: the chrono may be set.
+        e.menuChrono = true;
+        e.buttonChrono.actif = true;
         e.fenetreActive = true;
     });
     jeu.vue.Rafraichir();

@@ -96,6 +96,7 @@ TEST(Revoir, AFinishedGameSavedOpensForReplayWhenLoaded) {
     const EtatControles e = p.fenetre.copie();
     EXPECT_FALSE(e.cacheBoutonRevoir.visible || e.recommencer.visible || e.menuRecommencer);
     EXPECT_TRUE(e.commencer.visible && e.partieSauvegarder.visible && e.fenetreActive);
+    EXPECT_TRUE(e.menuChrono && e.buttonChrono.actif);  // as after a game played to its end
 
     ReculeClick(relue.jeu);
     EXPECT_EQ(montres(p, casesEl), deuxCaches);

@@ -73,6 +73,12 @@ bool ClavierJeu::eventFilter(QObject* objet, QEvent* evenement) {
             return false;
         case QEvent::MouseButtonPress:
             return interrompreLePort(objet);
+        case QEvent::FocusIn:
+            noterLeFocus(objet);
+            return false;
+        case QEvent::EnabledChange:
+            if (objet == &fenetre && fenetre.isEnabled()) rendreLeFocus();
+            return false;
         default:
             return false;
     }
@@ -202,6 +208,20 @@ void ClavierJeu::suivreLaSouris(QObject* objet, const QMouseEvent& evenement) {
     if (evenement.source() == Qt::MouseEventSynthesizedByQt) return;
     position = fenetre.mapFromGlobal(evenement.globalPosition().toPoint());
     survoler(survole);
+}
+
+void ClavierJeu::noterLeFocus(QObject* objet) {
+    auto* w = qobject_cast<QWidget*>(objet);
+    if (w != nullptr && w->window() == &fenetre) dernierFocus = w;
+}
+
+// Disabling the window takes the focus from the widget that held it, and
+// enabling it again gives the focus to nobody: a key would then go to the window
+// itself, and Tab to the first widget of the chain. The window is disabled for
+// every dialog and for a click on the list of words, so the focus goes back.
+void ClavierJeu::rendreLeFocus() {
+    if (fenetre.focusWidget() != nullptr || dernierFocus == nullptr) return;
+    if (dernierFocus->isVisible() && dernierFocus->isEnabled()) dernierFocus->setFocus(Qt::OtherFocusReason);
 }
 
 // Taking a tile with the mouse ends the keyboard's carry, and that press does

@@ -1,6 +1,7 @@
 #pragma once
 #include <QObject>
 #include <QPoint>
+#include <QPointer>
 #include <optional>
 
 #include "engine/jeu.h"
@@ -20,7 +21,8 @@ class QWidget;
 //
 // Each action happens once per keystroke, as the key goes down. A held arrow
 // steps again with each repeat of the key, as a cursor key does; any other key
-// held down acts once. Nothing happens while the computer is to play.
+// held down acts once. Nothing happens while the computer is to play. The focus
+// stays where it was while the window is disabled and enabled again.
 namespace glyphane::ui {
 
 class FenetrePrincipale;
@@ -61,6 +63,8 @@ private:
     void renvoyer();
     void suivreLaSouris(QObject* objet, const QMouseEvent& evenement);
     bool interrompreLePort(const QObject* objet);
+    void noterLeFocus(QObject* objet);
+    void rendreLeFocus();
 
     Jeu& jeu;
     VueQt& vue;
@@ -69,6 +73,7 @@ private:
     bool port = false;
     int porte = 0;
     std::optional<QPoint> position;
+    QPointer<QWidget> dernierFocus;
 };
 
 }  // namespace glyphane::ui

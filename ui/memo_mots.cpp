@@ -66,7 +66,10 @@ void MemoMots::mousePressEvent(QMouseEvent* evenement) {
     QTextEdit::mousePressEvent(evenement);
     if (evenement->button() != Qt::LeftButton) return;
     evenement->accept();
-    cliquer(cursorForPosition(evenement->position().toPoint()).blockNumber());
+    // The caret goes to the line clicked, as in any list: Enter or the arrows
+    // then go on from there.
+    setTextCursor(cursorForPosition(evenement->position().toPoint()));
+    cliquerLigneDuCurseur();
 }
 
 void MemoMots::cliquerLigneDuCurseur() { cliquer(textCursor().blockNumber()); }

@@ -268,7 +268,8 @@ private slots:
     }
 
     // Enter in the list lays the move of the caret's line, as a click on it;
-    // Tab goes on to "Jouer".
+    // Tab goes on to "Jouer", whose Enter plays the move chosen. Each key goes
+    // where the keyboard's focus is, as the keys a player types do.
     void entreeDansLaListeDeMots() {
         ProgrammeDeTest p;
         Repondeur repondeur;
@@ -278,25 +279,41 @@ private slots:
         repondeur.puis([] { return test::cliquer("ligne1", "Non"); });
         f.bouton("ButtonListeMot")->click();
         QVERIFY(repondeur.fini());
-        f.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&f));
+        Clavier c(p);
         ui::MemoMots* memo = f.memo1();
-        QTRY_VERIFY(memo->nombreDeLignes() > 1);
-        memo->setFocus();
-        QTest::keyClick(memo, Qt::Key_PageUp);
-        QTest::keyClick(memo, Qt::Key_Down);
-        QCOMPARE(memo->textCursor().blockNumber(), 1);
-        QTest::keyClick(memo, Qt::Key_Return);
+        QTRY_VERIFY(memo->nombreDeLignes() > 2);
         const Partie& partie = p.programme.jeu().partie;
-        const std::string attendu = partie.ordinateur.ListeCoups[1];
-        int poses = 0;
-        for (int x = 1; x <= tailleGrille; ++x) {
-            for (int y = 1; y <= tailleGrille; ++y) poses += partie.plateau.grilleJeu[x][y] != 0 ? 1 : 0;
-        }
-        QCOMPARE(std::size_t(poses), attendu.find(';'));
+        const auto tuilesDuCoup = [&partie](int ligne) {
+            return partie.ordinateur.ListeCoups[static_cast<std::size_t>(ligne)].find(';');
+        };
+        const auto tuilesPosees = [&partie] {
+            std::size_t poses = 0;
+            for (int x = 1; x <= tailleGrille; ++x) {
+                for (int y = 1; y <= tailleGrille; ++y) {
+                    poses += partie.plateau.grilleJeu[x][y] != partie.plateau.grilleFixe[x][y] ? 1 : 0;
+                }
+            }
+            return poses;
+        };
+
+        memo->setFocus();
+        c.taper(Qt::Key_PageUp);
+        c.taper(Qt::Key_Down);
+        QCOMPARE(memo->textCursor().blockNumber(), 1);
+        c.taper(Qt::Key_Return);
+        QCOMPARE(tuilesPosees(), tuilesDuCoup(1));
         QVERIFY(partie.surlignageSuggestion);
-        QTest::keyClick(memo, Qt::Key_Tab);
+
+        const QTextCursor ligne2(memo->document()->findBlockByNumber(2));
+        QTest::mouseClick(memo->viewport(), Qt::LeftButton, {}, memo->cursorRect(ligne2).center());
+        QCOMPARE(memo->textCursor().blockNumber(), 2);
+        QCOMPARE(tuilesPosees(), tuilesDuCoup(2));
+        const Grille choisi = partie.plateau.grilleJeu;
+        c.taper(Qt::Key_Tab);
         QVERIFY(f.bouton("Jouer")->hasFocus());
+        c.taper(Qt::Key_Return);
+        QTRY_VERIFY(partie.score[1] > 0);
+        QVERIFY(partie.plateau.grilleFixe == choisi);
     }
 
     // In closed style any key typed on the rack's cover uncovers it, as a click.

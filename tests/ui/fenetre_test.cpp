@@ -6,8 +6,12 @@
 #include <QMouseEvent>
 #include <QMenu>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
+#include <QThread>
 #include <atomic>
+#include <condition_variable>
+#include <mutex>
 #include <thread>
 
 #include "engine/jetons.h"
@@ -54,6 +58,38 @@ void poserAuCentre(ProgrammeDeTest& p, std::pair<int, int> jetons) {
     glisser(f.vignette(jetons.first), caseEn(partie, 8, 8));
     glisser(f.vignette(jetons.second), caseEn(partie, 9, 8));
 }
+
+// The game's pauses, for a look at the window meanwhile: each one on the window
+// thread runs `sonde`; the computer's thread stays in its first one until let go.
+class CadenceTenue final : public Cadence {
+public:
+    void pause(std::chrono::milliseconds) override {
+        if (QThread::currentThread() == QCoreApplication::instance()->thread()) {
+            if (sonde) sonde();
+            return;
+        }
+        std::unique_lock verrouille(verrou);
+        tenue = true;
+        signal.wait(verrouille, [this] { return lachee; });
+    }
+    bool tientLOrdinateur() {
+        std::lock_guard garde(verrou);
+        return tenue && !lachee;
+    }
+    void lacher() {
+        std::lock_guard garde(verrou);
+        lachee = true;
+        signal.notify_all();
+    }
+
+    std::function<void()> sonde;
+
+private:
+    std::mutex verrou;
+    std::condition_variable signal;
+    bool tenue = false;
+    bool lachee = false;
+};
 
 }  // namespace
 
@@ -184,6 +220,35 @@ private slots:
         }
         QVERIFY(poses > 20);
         QCOMPARE(poses, partie.jetonsSurPlateau);
+    }
+
+    // From the first turn on the window shows the game: no new-game buttons to
+    // press, the names up, while the tiles are dealt and while the computer,
+    // first to play, makes its move.
+    void laPartieSeMontreDesLaDonne() {
+        auto tenue = std::make_unique<CadenceTenue>();
+        CadenceTenue& cadence = *tenue;
+        ProgrammeDeTest p(ui::ModeEcran::m800, {}, std::move(tenue));
+        const auto lacher = qScopeGuard([&cadence] { cadence.lacher(); });
+        const auto partieMontree = [&p] {
+            const QLabel* nom = p.programme.fenetre().findChild<QLabel*>("LabelNomJoueur1");
+            return !bouton(p, "Commencer")->isVisible() && !bouton(p, "PartieSauvegarder")->isVisible() &&
+                   nom->isVisible() && nom->text() == QStringLiteral("Ordi 1");
+        };
+        const Partie& partie = p.programme.jeu().partie;
+        int pauses = 0;
+        int pausesSansLaPartie = 0;
+        cadence.sonde = [&] {
+            if (partie.numeroTour == 0) return;
+            ++pauses;
+            if (!partieMontree()) ++pausesSansLaPartie;
+        };
+        Repondeur repondeur;
+        commencer(p, repondeur, {true, false});
+        QVERIFY(pauses > 0);
+        QCOMPARE(pausesSansLaPartie, 0);
+        QTRY_VERIFY(cadence.tientLOrdinateur());
+        QVERIFY(partieMontree());
     }
 
     void coupHumainGlisseEtJoue() {
