@@ -2,27 +2,16 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <cstring>
-#include <memory>
-#include <system_error>
 
 #include "lexicon/fichiers_recherche.h"
+#include "lexicon/fichiers_temporaires.h"
 
 namespace glyphane {
 
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr std::size_t tailleBloc = 64 * 1024;
-
-struct FermerFichier {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using Fichier = std::unique_ptr<std::FILE, FermerFichier>;
-
-Fichier ouvrir(const fs::path& nom, const char* mode) { return Fichier(std::fopen(nom.c_str(), mode)); }
 
 constexpr std::size_t nombreDeLettres = 26;
 
@@ -89,23 +78,17 @@ private:
     std::vector<Croisement> croisements;
 };
 
-bool ecrireFichierEntier(const fs::path& nom, std::string_view contenu) {
-    Fichier fichier = ouvrir(nom, "wb");
-    if (!fichier) {
-        // The folder goes with a new game; a game that never had one still gets it.
-        std::error_code ignoree;
-        fs::create_directories(nom.parent_path(), ignoree);
-        fichier = ouvrir(nom, "wb");
+// What the segment's search file holds, from the dictionary: the same length,
+// and the same first letter for the per-letter files.
+std::string motsDeSecours(const LexiconTrie& trie, const Segment& segment) {
+    const std::size_t libres = segment.lignes.size();
+    if (segment.motif.size() == libres) return motsDuDictionnaire(trie, libres == 1 ? 2 : libres, std::nullopt);
+    constexpr std::size_t longueurParLettreMin = 4;
+    const auto lettre = std::find_if(segment.motif.begin(), segment.motif.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+    if (segment.motif.size() < longueurParLettreMin || lettre == segment.motif.end()) {
+        return motsDuDictionnaire(trie, segment.motif.size(), std::nullopt);
     }
-    if (!fichier) return false;
-    bool ecrit = std::fwrite(contenu.data(), 1, contenu.size(), fichier.get()) == contenu.size();
-    ecrit = std::fclose(fichier.release()) == 0 && ecrit;
-    if (!ecrit) {
-        // A file cut short by a full disk would silently miss words.
-        std::error_code ignoree;
-        fs::remove(nom, ignoree);
-    }
-    return ecrit;
+    return motsDuDictionnaire(trie, segment.motif.size(), *lettre);
 }
 
 }  // namespace
@@ -161,42 +144,39 @@ std::string MotsDuSegment(const LexiconTrie& trie, const Segment& segment, std::
     return retenus;
 }
 
-bool lireFichierEntier(const fs::path& fichier, std::string& contenu) {
-    Fichier f = ouvrir(fichier, "rb");
-    if (!f) f = ouvrir(fichier, "rb");
-    if (!f) return false;
-    contenu.clear();
-    std::size_t lus = tailleBloc;
-    while (lus == tailleBloc) {
-        const std::size_t avant = contenu.size();
-        contenu.resize(avant + tailleBloc);
-        lus = std::fread(contenu.data() + avant, 1, tailleBloc, f.get());
-        contenu.resize(avant + lus);
-    }
-    return std::ferror(f.get()) == 0;
-}
-
-const std::string* SourcesDeMots::contenu(const fs::path& fichier) {
-    auto [entree, nouvelle] = lues.try_emplace(fichier);
-    if (nouvelle) {
-        std::string lu;
-        if (lireFichierEntier(fichier, lu)) entree->second = std::move(lu);
-    }
-    return entree->second ? &*entree->second : nullptr;
+const std::string* SourcesDeMots::contenu(const fs::path& dossierProgramme, const Segment& segment) {
+    const auto fichier = fichierSource(dossierProgramme, segment);
+    if (!fichier) return nullptr;
+    auto [entree, nouvelle] = lues.try_emplace(*fichier);
+    // A search file that can no longer be read (the folder deleted under the
+    // running program) is taken from the dictionary: without it the computer
+    // would find nothing more to play and exchange for ever.
+    if (nouvelle && !lireFichierEntier(*fichier, entree->second)) entree->second = motsDeSecours(trie, segment);
+    return &entree->second;
 }
 
 std::optional<std::int32_t> ConstruireFichierMots(Jeu& jeu, const Segment& segment, NumerotationFichiers& numeros,
                                                   SourcesDeMots& sources) {
-    const auto source = fichierSource(jeu.dossier, segment);
-    const std::string* texte = source ? sources.contenu(*source) : nullptr;
+    const std::string* texte = sources.contenu(jeu.dossier, segment);
     if (texte == nullptr) return std::nullopt;
     const std::string mots = MotsDuSegment(jeu.trie, segment, *texte);
     if (mots.empty()) return std::nullopt;
     const auto numero = numeros.prochainNumero();
-    if (!numero) return std::nullopt;
-    const auto nom = searchFileName(jeu.dossier, *numero);
-    if (!nom || !ecrireFichierEntier(*nom, mots)) return std::nullopt;
+    if (!numero || !jeu.temporaires.ecrire(*numero, mots)) return std::nullopt;
     return numero;
+}
+
+bool LireFichierMots(Jeu& jeu, std::int32_t numero, std::string& contenu) {
+    if (numero >= premierFichierTemporaire) return jeu.temporaires.lire(numero, contenu);
+    // Numbers below the whole-length files name no word file (0 is a record
+    // whose file was deleted).
+    constexpr std::int32_t longueurMin = 2;
+    const auto fichier = searchFileName(jeu.dossier, numero);
+    if (numero < longueurMin || !fichier) return false;
+    if (!lireFichierEntier(*fichier, contenu)) {
+        contenu = motsDuDictionnaire(jeu.trie, static_cast<std::size_t>(numero), std::nullopt);
+    }
+    return true;
 }
 
 }  // namespace glyphane
