@@ -79,16 +79,17 @@ private:
 };
 
 // What the segment's search file holds, from the dictionary: the same length,
-// and the same first letter for the per-letter files.
+// and for 4 letters and more the same first letter, as the naming picks it.
 std::string motsDeSecours(const LexiconTrie& trie, const Segment& segment) {
+    const std::string& motif = segment.motif;
     const std::size_t libres = segment.lignes.size();
-    if (segment.motif.size() == libres) return motsDuDictionnaire(trie, libres == 1 ? 2 : libres, std::nullopt);
+    if (motif.size() == libres) return motsDuDictionnaire(trie, libres == 1 ? 2 : libres, std::nullopt);
     constexpr std::size_t longueurParLettreMin = 4;
-    const auto lettre = std::find_if(segment.motif.begin(), segment.motif.end(), [](char c) { return c >= 'a' && c <= 'z'; });
-    if (segment.motif.size() < longueurParLettreMin || lettre == segment.motif.end()) {
-        return motsDuDictionnaire(trie, segment.motif.size(), std::nullopt);
+    const auto lettre = std::find_if(motif.begin(), motif.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+    if (motif.size() < longueurParLettreMin || lettre == motif.end()) {
+        return motsDuDictionnaire(trie, motif.size(), std::nullopt);
     }
-    return motsDuDictionnaire(trie, segment.motif.size(), *lettre);
+    return motsDuDictionnaire(trie, motif.size(), *lettre);
 }
 
 }  // namespace

@@ -113,7 +113,8 @@ void nettoyerDossiersAbandonnes(const fs::path& parent, std::string_view prefixe
     std::vector<fs::path> abandonnes;
     for (fs::directory_iterator it(parent, erreur), fin; !erreur && it != fin; it.increment(erreur)) {
         const auto pid = processusDuNom(it->path().filename().string(), prefixe);
-        if (pid && !processusVivant(*pid) && it->is_directory(erreur)) abandonnes.push_back(it->path());
+        std::error_code ignoree;
+        if (pid && !processusVivant(*pid) && it->is_directory(ignoree)) abandonnes.push_back(it->path());
     }
     for (const fs::path& dossier : abandonnes) fs::remove_all(dossier, erreur);
 }
