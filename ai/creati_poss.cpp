@@ -39,7 +39,7 @@ bool construirePossibilites(Jeu& jeu) {
     jeu.vue.ActualiserControles();
 
     NumerotationFichiers numeros(modele);
-    SourcesDeMots sources;
+    SourcesDeMots sources(jeu.trie);
     std::size_t faits = 0;
     for (const std::size_t n : ordreDesListes) {
         for (const Segment& segment : modele.Segments[n]) {

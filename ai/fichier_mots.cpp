@@ -2,26 +2,16 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <cstring>
-#include <memory>
-#include <system_error>
 
 #include "lexicon/fichiers_recherche.h"
-#include "lexicon/texte_windows.h"
+#include "lexicon/fichiers_temporaires.h"
 
 namespace glyphane {
 
 namespace fs = std::filesystem;
 
 namespace {
-
-struct FermerFichier {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using Fichier = std::unique_ptr<std::FILE, FermerFichier>;
-
-Fichier ouvrir(const fs::path& nom, const char* mode) { return Fichier(std::fopen(nom.c_str(), mode)); }
 
 constexpr std::size_t nombreDeLettres = 26;
 
@@ -88,23 +78,18 @@ private:
     std::vector<Croisement> croisements;
 };
 
-bool ecrireFichierEntier(const fs::path& nom, std::string_view contenu) {
-    Fichier fichier = ouvrir(nom, "wb");
-    if (!fichier) {
-        // The folder goes with a new game; a game that never had one still gets it.
-        std::error_code ignoree;
-        fs::create_directories(nom.parent_path(), ignoree);
-        fichier = ouvrir(nom, "wb");
+// What the segment's search file holds, from the dictionary: the same length,
+// and for 4 letters and more the same first letter, as the naming picks it.
+std::string motsDeSecours(const LexiconTrie& trie, const Segment& segment) {
+    const std::string& motif = segment.motif;
+    const std::size_t libres = segment.lignes.size();
+    if (motif.size() == libres) return motsDuDictionnaire(trie, libres == 1 ? 2 : libres, std::nullopt);
+    constexpr std::size_t longueurParLettreMin = 4;
+    const auto lettre = std::find_if(motif.begin(), motif.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+    if (motif.size() < longueurParLettreMin || lettre == motif.end()) {
+        return motsDuDictionnaire(trie, motif.size(), std::nullopt);
     }
-    if (!fichier) return false;
-    bool ecrit = std::fwrite(contenu.data(), 1, contenu.size(), fichier.get()) == contenu.size();
-    ecrit = std::fclose(fichier.release()) == 0 && ecrit;
-    if (!ecrit) {
-        // A file cut short by a full disk would silently miss words.
-        std::error_code ignoree;
-        fs::remove(nom, ignoree);
-    }
-    return ecrit;
+    return motsDuDictionnaire(trie, motif.size(), *lettre);
 }
 
 }  // namespace
@@ -160,35 +145,39 @@ std::string MotsDuSegment(const LexiconTrie& trie, const Segment& segment, std::
     return retenus;
 }
 
-bool lireFichierEntier(const fs::path& fichier, std::string& contenu) {
-    std::optional<std::string> lu = texte::lireOctets(fichier, texte::tailleTexteMax);
-    if (!lu) lu = texte::lireOctets(fichier, texte::tailleTexteMax);
-    if (!lu) return false;
-    contenu = std::move(*lu);
-    return true;
-}
-
-const std::string* SourcesDeMots::contenu(const fs::path& fichier) {
-    auto [entree, nouvelle] = lues.try_emplace(fichier);
-    if (nouvelle) {
-        std::string lu;
-        if (lireFichierEntier(fichier, lu)) entree->second = std::move(lu);
-    }
-    return entree->second ? &*entree->second : nullptr;
+const std::string* SourcesDeMots::contenu(const fs::path& dossierProgramme, const Segment& segment) {
+    const auto fichier = fichierSource(dossierProgramme, segment);
+    if (!fichier) return nullptr;
+    auto [entree, nouvelle] = lues.try_emplace(*fichier);
+    // A search file that can no longer be read (the folder deleted under the
+    // running program) is taken from the dictionary: without it the computer
+    // would find nothing more to play and exchange for ever.
+    if (nouvelle && !lireFichierEntier(*fichier, entree->second)) entree->second = motsDeSecours(trie, segment);
+    return &entree->second;
 }
 
 std::optional<std::int32_t> ConstruireFichierMots(Jeu& jeu, const Segment& segment, NumerotationFichiers& numeros,
                                                   SourcesDeMots& sources) {
-    const auto source = fichierSource(jeu.dossier, segment);
-    const std::string* texte = source ? sources.contenu(*source) : nullptr;
+    const std::string* texte = sources.contenu(jeu.dossier, segment);
     if (texte == nullptr) return std::nullopt;
     const std::string mots = MotsDuSegment(jeu.trie, segment, *texte);
     if (mots.empty()) return std::nullopt;
     const auto numero = numeros.prochainNumero();
-    if (!numero) return std::nullopt;
-    const auto nom = searchFileName(jeu.dossier, *numero);
-    if (!nom || !ecrireFichierEntier(*nom, mots)) return std::nullopt;
+    if (!numero || !jeu.temporaires.ecrire(*numero, mots)) return std::nullopt;
     return numero;
+}
+
+bool LireFichierMots(Jeu& jeu, std::int32_t numero, std::string& contenu) {
+    if (numero >= premierFichierTemporaire) return jeu.temporaires.lire(numero, contenu);
+    // Numbers below the whole-length files name no word file (0 is a record
+    // whose file was deleted).
+    constexpr std::int32_t longueurMin = 2;
+    const auto fichier = searchFileName(jeu.dossier, numero);
+    if (numero < longueurMin || !fichier) return false;
+    if (!lireFichierEntier(*fichier, contenu)) {
+        contenu = motsDuDictionnaire(jeu.trie, static_cast<std::size_t>(numero), std::nullopt);
+    }
+    return true;
 }
 
 }  // namespace glyphane

@@ -10,8 +10,8 @@
 #include "engine/jeu.h"
 
 // The word file of a segment: the words of one search file that fit the
-// segment's letters and complete every crossing word, written to a numbered file
-// of the temporary folder that the candidate search reads.
+// segment's letters and complete every crossing word, kept as a numbered word
+// file of the game that the candidate search reads.
 namespace glyphane {
 
 // Hands out the numbers of new word files. Fresh numbers come from
@@ -41,24 +41,28 @@ std::optional<std::filesystem::path> fichierSource(const std::filesystem::path& 
 // CR LF, in their order.
 std::string MotsDuSegment(const LexiconTrie& trie, const Segment& segment, std::string_view source);
 
-// Reads the whole file into `contenu`, in large blocks; false when it cannot be
-// opened after a second attempt.
-bool lireFichierEntier(const std::filesystem::path& fichier, std::string& contenu);
-
 // The search files one update reads, each read once: the segments around one
 // move mostly share a handful of sources.
 class SourcesDeMots {
 public:
-    // The whole file; nothing when it cannot be read.
-    const std::string* contenu(const std::filesystem::path& fichier);
+    explicit SourcesDeMots(const LexiconTrie& dictionnaire) : trie(dictionnaire) {}
+    // The words of the segment's search file, or the same words from the
+    // dictionary when the file cannot be read; nothing when the naming gives
+    // no file.
+    const std::string* contenu(const std::filesystem::path& dossierProgramme, const Segment& segment);
 
 private:
-    std::map<std::filesystem::path, std::optional<std::string>> lues;
+    const LexiconTrie& trie;
+    std::map<std::filesystem::path, std::string> lues;
 };
 
 // Builds the segment's word file and returns its number. Nothing is made when
-// no word fits, when the source cannot be read or when no number is left.
+// no word fits or when no number is left.
 std::optional<std::int32_t> ConstruireFichierMots(Jeu& jeu, const Segment& segment, NumerotationFichiers& numeros,
                                                   SourcesDeMots& sources);
+
+// The words of a possibility's file: 2..7 a whole-length search file (from the
+// dictionary when it cannot be read), from 8 on a word file of this game.
+bool LireFichierMots(Jeu& jeu, std::int32_t numero, std::string& contenu);
 
 }  // namespace glyphane

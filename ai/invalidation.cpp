@@ -1,6 +1,5 @@
 #include "ai/invalidation.h"
 
-#include <system_error>
 #include <vector>
 
 #include "ai/cases.h"
@@ -27,7 +26,7 @@ bool caseLibreCouverte(const Grille& grille, const Possibilite& possibilite) {
 void invaliderSurCase(Jeu& jeu, Case c) {
     for (auto& liste : jeu.partie.ordinateur.Possibilites) {
         for (Possibilite& possibilite : liste) {
-            if (aCaseLibre(possibilite, c)) InvaliderPossibilite(jeu.dossier, possibilite);
+            if (aCaseLibre(possibilite, c)) InvaliderPossibilite(jeu.temporaires, possibilite);
         }
     }
 }
@@ -43,18 +42,15 @@ std::vector<Pas> directionsEnTravers(const std::vector<Case>& tuiles) {
 
 }  // namespace
 
-void SupprimerFichierMots(const std::filesystem::path& dossierProgramme, Possibilite& possibilite) {
+void SupprimerFichierMots(FichiersTemporaires& fichiers, Possibilite& possibilite) {
     if (possibilite.numeroFichier < premierFichierTemporaire) return;
-    if (const auto nom = searchFileName(dossierProgramme, possibilite.numeroFichier)) {
-        std::error_code ignoree;
-        std::filesystem::remove(*nom, ignoree);
-    }
+    fichiers.supprimer(possibilite.numeroFichier);
     possibilite.numeroFichier = aucunFichier;
 }
 
-void InvaliderPossibilite(const std::filesystem::path& dossierProgramme, Possibilite& possibilite) {
+void InvaliderPossibilite(FichiersTemporaires& fichiers, Possibilite& possibilite) {
     possibilite.valide = 0;
-    SupprimerFichierMots(dossierProgramme, possibilite);
+    SupprimerFichierMots(fichiers, possibilite);
 }
 
 void InvaliderAutourDuCoup(Jeu& jeu, int nbPoses) {
@@ -77,14 +73,14 @@ void InvaliderCasesCouvertes(Jeu& jeu) {
     for (int n = tailleChevalet; n >= 1; --n) {
         for (Possibilite& possibilite : listes[static_cast<std::size_t>(n)]) {
             if (possibilite.valide == 1 && caseLibreCouverte(partie.plateau.grilleFixe, possibilite)) {
-                InvaliderPossibilite(jeu.dossier, possibilite);
+                InvaliderPossibilite(jeu.temporaires, possibilite);
             }
         }
     }
     // Records superseded by the last update kept their files until now.
     for (auto& liste : listes) {
         for (Possibilite& possibilite : liste) {
-            if (possibilite.valide != 1) SupprimerFichierMots(jeu.dossier, possibilite);
+            if (possibilite.valide != 1) SupprimerFichierMots(jeu.temporaires, possibilite);
         }
     }
 }

@@ -1,11 +1,10 @@
 #pragma once
 #include <cstdint>
-#include <filesystem>
 
 #include "engine/jeu.h"
 
 // Possibilities that a move spoiled: they are marked invalid and lose their word
-// file, so that the search skips them and the temporary folder does not fill up.
+// file, so that the search skips them and the word files do not pile up.
 namespace glyphane {
 
 // The number of a record that has no word file of its own. A record forgets its
@@ -15,10 +14,10 @@ inline constexpr std::int32_t aucunFichier = 0;
 
 // Deletes the record's word file when it has one of its own (numbers 2..7 are
 // the whole-length search files, never deleted), and forgets the number.
-void SupprimerFichierMots(const std::filesystem::path& dossierProgramme, Possibilite& possibilite);
+void SupprimerFichierMots(FichiersTemporaires& fichiers, Possibilite& possibilite);
 
 // Marks the record invalid and deletes its word file.
-void InvaliderPossibilite(const std::filesystem::path& dossierProgramme, Possibilite& possibilite);
+void InvaliderPossibilite(FichiersTemporaires& fichiers, Possibilite& possibilite);
 
 // Across the line of the move (every way for a single tile): the first empty
 // square past each tile and its neighbours now touches the move, so every

@@ -10,7 +10,6 @@
 #include "engine/attente_mise_a_jour.h"
 #include "engine/chevalet.h"
 #include "engine/messages.h"
-#include "lexicon/fichiers_recherche.h"
 
 namespace glyphane {
 
@@ -20,8 +19,6 @@ using namespace std::chrono_literals;
 
 constexpr int bonusSeptJetons = 50;
 constexpr std::string_view niveauSeptLettres = "&niveau5";
-// Numbers below this name no word file (0 is a record whose file was deleted).
-constexpr std::int32_t premierFichierMots = 2;
 
 std::vector<Possibilite>& liste(Partie& partie, int nombre) {
     return partie.ordinateur.Possibilites[static_cast<std::size_t>(nombre)];
@@ -118,11 +115,8 @@ public:
 
 private:
     void traiterPossibilite(const Possibilite& record, int nombre) {
-        const auto chemin = record.numeroFichier >= premierFichierMots
-                                ? searchFileName(jeu.dossier, record.numeroFichier)
-                                : std::nullopt;
         std::optional<Placement> placement = placementDuRecord(partie, record, nombre);
-        if (chemin && placement && lireFichierEntier(*chemin, contenuFichier)) {
+        if (placement && LireFichierMots(jeu, record.numeroFichier, contenuFichier)) {
             pourChaqueMot(contenuFichier, [&](std::string_view mot) { essayerMot(mot, record.motif, *placement); });
         }
         partie.fenetre.modifier([this](EtatControles& e) {

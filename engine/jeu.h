@@ -5,6 +5,7 @@
 #include "engine/hasard.h"
 #include "engine/partie.h"
 #include "engine/vue.h"
+#include "lexicon/fichiers_temporaires.h"
 #include "lexicon/trie.h"
 
 namespace glyphane {
@@ -37,7 +38,7 @@ struct Jeu {
     Jeu(LexiconTrie& trieDuJeu, Vue& vueDuJeu, Hasard& hasardDuJeu, Cadence& cadenceDuJeu,
         std::filesystem::path dossierProgramme)
         : trie(trieDuJeu), vue(vueDuJeu), hasard(hasardDuJeu), cadence(cadenceDuJeu),
-          dossier(std::move(dossierProgramme)) {}
+          dossier(std::move(dossierProgramme)), temporaires(dossier) {}
 
     Partie partie;
     LexiconTrie& trie;
@@ -45,6 +46,8 @@ struct Jeu {
     Hasard& hasard;
     Cadence& cadence;
     std::filesystem::path dossier;
+    // The computer player's word files, this game's own.
+    FichiersTemporaires temporaires;
     CrochetsOrdinateur* ordinateur = nullptr;
 };
 

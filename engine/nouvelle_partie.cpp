@@ -1,19 +1,14 @@
 #include "engine/nouvelle_partie.h"
 
-#include <charconv>
 #include <string>
-#include <system_error>
 #include <vector>
 
 #include "engine/affichage.h"
 #include "engine/tirage_ordre.h"
 #include "engine/tour.h"
-#include "lexicon/fichiers_recherche.h"
 #include "lexicon/texte_windows.h"
 
 namespace glyphane {
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -76,15 +71,6 @@ void reinitialiserOrdinateur(Jeu& jeu, bool avecModeles) {
     jeu.ordinateur->reinitialiser(avecModeles);
 }
 
-bool estFichierTemporaire(const fs::path& dossierProgramme, const fs::path& fichier) {
-    const std::string nom = fichier.stem().string();
-    int numero = 0;
-    const auto [fin, erreur] = std::from_chars(nom.data(), nom.data() + nom.size(), numero);
-    if (erreur != std::errc{} || fin != nom.data() + nom.size()) return false;
-    const auto attendu = searchFileName(dossierProgramme, numero);
-    return numero >= premierFichierTemporaire && attendu && attendu->filename() == fichier.filename();
-}
-
 std::string nomDuSiege(const ChoixNoms& choix, int siege) {
     if (choix.ordinateur[siege]) return "Ordi " + std::to_string(siege);
     if (choix.noms[siege].empty()) return "Joueur " + std::to_string(siege);
@@ -92,22 +78,6 @@ std::string nomDuSiege(const ChoixNoms& choix, int siege) {
 }
 
 }  // namespace
-
-void ViderDossierTemporaire(const fs::path& dossierProgramme) {
-    const fs::path dossier = *searchFileName(dossierProgramme, 0);
-    std::error_code erreur;
-    if (!fs::is_directory(dossier, erreur)) {
-        fs::create_directories(dossier, erreur);
-        return;
-    }
-    // Listing the folder costs one pass, where trying every number would cost
-    // thousands of failed deletions.
-    std::vector<fs::path> aSupprimer;
-    for (fs::directory_iterator it(dossier, erreur), fin; !erreur && it != fin; it.increment(erreur)) {
-        if (estFichierTemporaire(dossierProgramme, it->path())) aSupprimer.push_back(it->path());
-    }
-    for (const fs::path& fichier : aSupprimer) fs::remove(fichier, erreur);
-}
 
 void ReinitialiserPartie(Jeu& jeu, bool avecModeles) {
     Partie& partie = jeu.partie;
@@ -125,7 +95,7 @@ void ReinitialiserPartie(Jeu& jeu, bool avecModeles) {
         e.menuChrono = true;
         e.memo1.clear();
     });
-    ViderDossierTemporaire(jeu.dossier);
+    jeu.temporaires.vider();
     jeu.vue.Rafraichir();
 }
 

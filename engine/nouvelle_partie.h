@@ -18,10 +18,6 @@ void NouvellePartie(Jeu& jeu);
 // word files.
 void ReinitialiserPartie(Jeu& jeu, bool avecModeles);
 
-// Deletes the temporary word files 8..8000 of the program folder, or creates
-// their folder when it is missing. Other files there are left alone.
-void ViderDossierTemporaire(const std::filesystem::path& dossierProgramme);
-
 // Asks until the answer is 1..4 and keeps it in nbJoueurs.
 void DemanderNombreJoueurs(Jeu& jeu);
 

@@ -137,6 +137,21 @@ bool fichiersAbsentsOuVides(const fs::path& dossier) {
     return erreur || taille == 0;
 }
 
+// Siblings stand in ascending letter order, so a depth-first walk meets the
+// words in alphabetical order.
+void ajouterMotsDeLongueur(const TrieNode* noeud, std::string& mot, std::size_t longueur,
+                           std::optional<char> lettre, std::string& sortie) {
+    for (; noeud != nullptr; noeud = noeud->sibling) {
+        mot.push_back(static_cast<char>(noeud->letter));
+        if (mot.size() < longueur) {
+            ajouterMotsDeLongueur(noeud->child, mot, longueur, lettre, sortie);
+        } else if (noeud->isWord == 1 && (!lettre || mot.find(*lettre) != std::string::npos)) {
+            sortie.append(mot).append("\r\n");
+        }
+        mot.pop_back();
+    }
+}
+
 }  // namespace
 
 fs::path fichierParLettre(const fs::path& dossier, std::size_t longueur, std::size_t lettre) {
@@ -206,6 +221,13 @@ ResultatRecherche writeSearchFilesIfNeeded(const fs::path& dossierProgramme, Lex
     resultat.fichiersEcrits = resultat.reussi;
     if (resultat.reussi) ecrireMarqueur(marqueur, ligneCreationFaite);
     return resultat;
+}
+
+std::string motsDuDictionnaire(const LexiconTrie& trie, std::size_t longueur, std::optional<char> lettre) {
+    std::string mot;
+    std::string sortie;
+    ajouterMotsDeLongueur(trie.racine(), mot, longueur, lettre, sortie);
+    return sortie;
 }
 
 }  // namespace glyphane

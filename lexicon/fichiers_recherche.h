@@ -45,6 +45,12 @@ std::filesystem::path patternSearchFileName(const std::filesystem::path& dossier
 std::filesystem::path fichierParLettre(const std::filesystem::path& dossierProgramme,
                                        std::size_t longueur, std::size_t lettre);
 
+// What the search file of `longueur`-letter words holds (only those with
+// `lettre` when one is given), taken from the dictionary in memory, one word a
+// line in the files' order. It stands in for a file that can no longer be read;
+// unlike the files, it holds the player's own words and not the withdrawn ones.
+std::string motsDuDictionnaire(const LexiconTrie& trie, std::size_t longueur, std::optional<char> lettre);
+
 struct ResultatRecherche {
     bool reussi = false;
     bool fichiersEcrits = false;

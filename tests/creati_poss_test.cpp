@@ -110,7 +110,7 @@ TEST(CreatiPoss, AnEarlierRecordOfTheSameSegmentIsSuperseded) {
     const auto& deux = t.modele.Possibilites[2];
     ASSERT_EQ(deux.size(), 3u);
     EXPECT_EQ(deux[0].valide, 0);
-    EXPECT_TRUE(fs::exists(t.temporaire(8)));  // until the next covered-square clean-up
+    EXPECT_TRUE(t.existe(8));  // until the next covered-square clean-up
     EXPECT_EQ(deux[1].valide, 1);
     EXPECT_EQ(deux[2].valide, 1);
 }
@@ -143,7 +143,7 @@ TEST(CreatiPoss, PastTheLastFileNumberNoOtherPossibilitysFileIsOverwritten) {
     ASSERT_EQ(un.size(), 4u);
     EXPECT_EQ(un[3].numeroFichier, 8);
     InvaliderCasesCouvertes(t.jeu);
-    EXPECT_TRUE(fs::exists(t.temporaire(8)));
+    EXPECT_TRUE(t.existe(8));
     EXPECT_EQ(un[3].valide, 1);
 }
 

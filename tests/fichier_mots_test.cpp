@@ -7,6 +7,7 @@
 #include <fstream>
 #include <string>
 
+#include "lexicon/fichiers_temporaires.h"
 #include "tests/mise_a_jour_de_test.h"
 
 namespace glyphane {
@@ -43,7 +44,7 @@ TEST(FichierMots, AWordMustFitTheLettersAndCompleteEveryCrossingWord) {
 TEST(FichierMots, AFileIsMadeAndNumberedOnlyWhenAWordFits) {
     MiseAJourDeTest t;
     NumerotationFichiers numeros(t.modele);
-    SourcesDeMots sources;
+    SourcesDeMots sources(t.trie);
 
     const auto fait = ConstruireFichierMots(t.jeu, segment("?e", {{5, 5}}, "1a,"), numeros, sources);
     ASSERT_EQ(fait, 8);
@@ -54,13 +55,17 @@ TEST(FichierMots, AFileIsMadeAndNumberedOnlyWhenAWordFits) {
     EXPECT_EQ(ConstruireFichierMots(t.jeu, segment("?e", {{5, 5}}, "1z,"), numeros, sources), std::nullopt);
     EXPECT_EQ(ConstruireFichierMots(t.jeu, segment("x??", {{2, 1}, {3, 1}}), numeros, sources), std::nullopt);
     EXPECT_EQ(t.modele.compteurFichiers, 8);
-    EXPECT_FALSE(fs::exists(t.temporaire(9)));
+    EXPECT_FALSE(t.existe(9));
 
-    // A missing source file makes nothing either.
-    fs::remove(*searchFileName(t.dossier(), 4));
-    EXPECT_EQ(ConstruireFichierMots(t.jeu, segment("????", test::cases({1, 1}, 4, Sens::horizontal)), numeros, sources),
-              std::nullopt);
-    EXPECT_EQ(t.modele.compteurFichiers, 8);
+    // A source file gone from the folder is taken from the dictionary: the
+    // same words.
+    const Segment quatre = segment("?i??", test::cases({1, 1}, 3, Sens::horizontal));
+    std::string source;
+    ASSERT_TRUE(lireFichierEntier(*fichierSource(t.dossier(), quatre), source));
+    fs::remove(*fichierSource(t.dossier(), quatre));
+    ASSERT_EQ(ConstruireFichierMots(t.jeu, quatre, numeros, sources), 9);
+    EXPECT_EQ(t.lire(9), MotsDuSegment(t.trie, quatre, source));
+    EXPECT_EQ(t.lire(9), "lits\r\n");
 }
 
 TEST(FichierMots, AWholeFileIsReadAcrossItsBlocks) {

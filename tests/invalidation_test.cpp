@@ -36,13 +36,13 @@ TEST(InvaliderAutourDuCoup, ALoneTileSpoilsTheFirstEmptySquareEveryWay) {
     for (std::size_t i = 0; i < 3; ++i) {
         EXPECT_EQ(un[i].valide, 0) << i;
         EXPECT_EQ(un[i].numeroFichier, aucunFichier) << i;
-        EXPECT_FALSE(fs::exists(t.temporaire(8 + static_cast<int>(i)))) << i;
+        EXPECT_FALSE(t.existe(8 + static_cast<int>(i))) << i;
     }
     EXPECT_EQ(un[3].valide, 1);  // diagonal: untouched
-    EXPECT_TRUE(fs::exists(t.temporaire(11)));
+    EXPECT_TRUE(t.existe(11));
     EXPECT_EQ(t.modele.Possibilites[2][0].valide, 0);
     EXPECT_EQ(t.modele.Possibilites[2][0].numeroFichier, 3);
-    EXPECT_TRUE(fs::exists(t.temporaire(3)));
+    EXPECT_TRUE(t.existe(3));
 }
 
 TEST(InvaliderAutourDuCoup, SeveralTilesOnlyLookAcrossTheirLineAndWalkOverTiles) {
@@ -75,13 +75,13 @@ TEST(InvaliderCasesCouvertes, CoveredSquaresSpoilTheirRecordsAndInvalidFilesGo) 
     InvaliderCasesCouvertes(t.jeu);
 
     EXPECT_EQ(t.modele.Possibilites[1][0].valide, 0);
-    EXPECT_FALSE(fs::exists(t.temporaire(8)));
+    EXPECT_FALSE(t.existe(8));
     EXPECT_EQ(t.modele.Possibilites[1][1].valide, 1);
-    EXPECT_TRUE(fs::exists(t.temporaire(9)));
-    EXPECT_FALSE(fs::exists(t.temporaire(10)));
+    EXPECT_TRUE(t.existe(9));
+    EXPECT_FALSE(t.existe(10));
     EXPECT_EQ(t.modele.Possibilites[2][0].numeroFichier, aucunFichier);
     EXPECT_EQ(t.modele.Possibilites[3][0].valide, 0);
-    EXPECT_TRUE(fs::exists(t.temporaire(4)));
+    EXPECT_TRUE(t.existe(4));
 }
 
 TEST(InvaliderCasesCouvertes, OnlyAfterAScoredMoveOfARunningGame) {
@@ -98,7 +98,7 @@ TEST(InvaliderCasesCouvertes, OnlyAfterAScoredMoveOfARunningGame) {
         cas[i](t.partie);
         InvaliderCasesCouvertes(t.jeu);
         EXPECT_EQ(t.modele.Possibilites[1][0].valide, 1) << i;
-        EXPECT_TRUE(fs::exists(t.temporaire(8))) << i;
+        EXPECT_TRUE(t.existe(8)) << i;
     }
 }
 

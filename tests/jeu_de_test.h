@@ -18,10 +18,11 @@ public:
     VueFactice vue;
     Hasard hasard{std::uint64_t{20240601}};
     CadenceNulle cadence;
-    Jeu jeu{trie, vue, hasard, cadence, std::filesystem::path{}};
+    Jeu jeu;
     Partie& partie = jeu.partie;
 
-    JeuDeTest() {
+    explicit JeuDeTest(std::filesystem::path dossierProgramme = {})
+        : jeu(trie, vue, hasard, cadence, std::move(dossierProgramme)) {
         partie.nbJoueurs = 2;
         partie.joueurCourant = 1;
         partie.distributionFaite = 1;

@@ -156,7 +156,7 @@ TEST(JoueurOrdinateur, AStopDuringAnUpdateAbortsItAndLeavesTheFlagsDown) {
     EXPECT_EQ(t.partie.drapeaux.arretDemande.load(), 1);
     EXPECT_EQ(t.modele.compteurFichiers, 7);
     EXPECT_FALSE(t.modele.Segments[2].empty());
-    EXPECT_FALSE(fs::exists(t.temporaire(8)));
+    EXPECT_FALSE(t.existe(8));
 }
 
 TEST(JoueurOrdinateur, AStopWaitsForTheComputersTurnAndDropsTheQueuedOnes) {

@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -93,19 +92,26 @@ public:
         return static_cast<int>(mot.size());
     }
 
-    std::filesystem::path temporaire(int numero) const { return *searchFileName(dossier(), numero); }
+    // Word file n as the update would have left it, for a record a test sets up
+    // (2..7: the whole-length search files).
+    void ecrireTemporaire(int numero, std::string_view contenu) {
+        if (numero >= premierFichierTemporaire) {
+            jeu.temporaires.ecrire(numero, contenu);
+        } else {
+            std::ofstream(*searchFileName(dossier(), numero), std::ios::binary) << contenu;
+        }
+    }
 
-    // Writes a word file as the update would have, for a record a test sets up.
-    void ecrireTemporaire(int numero, std::string_view contenu) const {
-        std::filesystem::create_directories(temporaire(numero).parent_path());
-        std::ofstream(temporaire(numero), std::ios::binary) << contenu;
+    bool existe(int numero) const {
+        std::string contenu;
+        if (numero >= premierFichierTemporaire) return jeu.temporaires.lire(numero, contenu);
+        return std::filesystem::exists(*searchFileName(dossier(), numero));
     }
 
     std::string lire(int numero) const {
-        std::ifstream f(temporaire(numero), std::ios::binary);
-        std::ostringstream contenu;
-        contenu << f.rdbuf();
-        return contenu.str();
+        std::string contenu;
+        jeu.temporaires.lire(numero, contenu);
+        return contenu;
     }
 
 private:

@@ -100,20 +100,20 @@ TEST(TirageOrdre, SeatsAreRenumberedByTheirLettersKeepingTheirComputerFlag) {
     EXPECT_GT(ordresChanges, 0);
 }
 
-TEST(ReinitialiserPartie, DeletesTheTemporaryWordFilesOnly) {
+TEST(ReinitialiserPartie, DeletesThisGamesWordFilesOnly) {
     test::PartieDeTest t;
+    test::PartieDeTest autre;
     const fs::path temp = t.dossier() / "Recherches" / "temp";
-    ReinitialiserPartie(t.jeu, false);
-    ASSERT_TRUE(fs::is_directory(temp));
-
-    const std::vector<std::string> supprimes{"8.gld", "42.gld", "8000.gld"};
-    const std::vector<std::string> gardes{"7.gld", "8001.gld", "0042.gld", "42.txt", "notes.gld"};
-    for (const auto& nom : supprimes) std::ofstream(temp / nom) << "mot\n";
-    for (const auto& nom : gardes) std::ofstream(temp / nom) << "mot\n";
+    Jeu voisin(autre.trie, autre.vue, autre.hasard, autre.cadence, t.dossier());
+    ASSERT_TRUE(t.jeu.temporaires.ecrire(8, "mot\r\n"));
+    ASSERT_TRUE(voisin.temporaires.ecrire(8, "sel\r\n"));
     std::ofstream(t.dossier() / "Recherches" / "0008.gld") << "le\n";
+
     ReinitialiserPartie(t.jeu, false);
-    for (const auto& nom : supprimes) EXPECT_FALSE(fs::exists(temp / nom)) << nom;
-    for (const auto& nom : gardes) EXPECT_TRUE(fs::exists(temp / nom)) << nom;
+    std::string lu;
+    EXPECT_FALSE(t.jeu.temporaires.lire(8, lu));
+    ASSERT_TRUE(voisin.temporaires.lire(8, lu));
+    EXPECT_EQ(lu, "sel\r\n");
     EXPECT_TRUE(fs::exists(t.dossier() / "Recherches" / "0008.gld"));
 }
 

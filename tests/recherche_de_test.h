@@ -15,13 +15,14 @@ namespace glyphane::test {
 
 // A game in a temporary folder whose possibilities and word files a test writes
 // by hand, as the possibility update would have left them.
-class RechercheDeTest : public JeuDeTest {
-public:
+struct AvecDossier {
     DossierTemporaire dossier;
+};
 
-    RechercheDeTest() {
-        jeu.dossier = dossier();
-        std::filesystem::create_directories(*searchFileName(dossier(), 0));
+class RechercheDeTest : public AvecDossier, public JeuDeTest {
+public:
+    RechercheDeTest() : JeuDeTest(dossier()) {
+        std::filesystem::create_directories(dossier() / dossierRecherches);
         partie.jetonsDansSac = 80;
     }
 
@@ -31,8 +32,13 @@ public:
 
     // Word file n (2..7 the whole-length files, 8.. the temporary ones).
     void fichier(int n, const std::vector<std::string>& mots) {
-        std::ofstream f(*searchFileName(dossier(), n), std::ios::binary);
-        for (const std::string& mot : mots) f << mot << "\r\n";
+        std::string contenu;
+        for (const std::string& mot : mots) contenu += mot + "\r\n";
+        if (n >= premierFichierTemporaire) {
+            jeu.temporaires.ecrire(n, contenu);
+        } else {
+            std::ofstream(*searchFileName(dossier(), n), std::ios::binary) << contenu;
+        }
     }
 
     // Free squares (column, row) in their order along the segment.

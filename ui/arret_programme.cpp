@@ -41,7 +41,7 @@ void ArretProgramme::Nettoyer() {
     fenetre.setEnabled(false);
     arreterOrdinateur();
     ecrireFichierCouleur(jeu.dossier, fenetre.couleurFond());
-    ViderDossierTemporaire(jeu.dossier);
+    jeu.temporaires.vider();
     fenetre.autoriserFermeture();
     fenetre.close();
     QCoreApplication::quit();

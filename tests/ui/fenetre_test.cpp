@@ -364,14 +364,15 @@ private slots:
             QVERIFY(p.programme.fenetre().isVisible() && p.programme.fenetre().isEnabled());
             QCOMPARE(p.programme.jeu().partie.numeroTour, tour);
 
-            const auto temporaire = *searchFileName(p.chemin(), 9);
-            QVERIFY(texte::ecrireLignes(temporaire, {"mot"}));
+            QVERIFY(p.programme.jeu().temporaires.ecrire(9, "mot\r\n"));
+            const std::filesystem::path temporaires = p.chemin() / "Recherches" / "temp";
+            QVERIFY(!std::filesystem::is_empty(temporaires));
             p.programme.fenetre().changerCouleurFond(QColor(1, 2, 3));
             repondeur.puis([] { return cliquer("Non", "Oui"); });
             bouton(p, "Button1")->click();
             QVERIFY(repondeur.fini());
             QVERIFY(!p.programme.fenetre().isVisible());
-            QVERIFY(!std::filesystem::exists(temporaire));
+            QVERIFY(std::filesystem::is_empty(temporaires));
         }
         ProgrammeDeTest suivant(ui::ModeEcran::m800, dossier.path());
         QCOMPARE(suivant.programme.fenetre().couleurFond(), QColor(1, 2, 3));
