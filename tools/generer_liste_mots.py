@@ -66,6 +66,7 @@ CATEGORIES_ELIMINATOIRES = {"err"}
 PLIAGE_EXPLICITE = {"œ": "oe", "æ": "ae", "ß": "ss"}
 
 MOT_VALIDE = re.compile(r"[a-z]{%d,%d}" % (LONGUEUR_MIN, LONGUEUR_MAX))
+MOT_VALIDE_OU_VIDE = re.compile(r"[a-z]*")
 
 ICI = os.path.dirname(os.path.abspath(__file__))
 RACINE = os.path.dirname(ICI)
@@ -171,9 +172,6 @@ class RegleAffixe:
         if self.est_suffixe:
             return mot[:len(mot) - len(self.retrait)] + self.ajout
         return self.ajout + mot[len(self.retrait):]
-
-
-MOT_VALIDE_OU_VIDE = re.compile(r"[a-z]*")
 
 
 def traduire_condition(condition):
