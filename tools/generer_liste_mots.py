@@ -3,10 +3,9 @@
 
     python3 tools/generer_liste_mots.py [--garder DOSSIER]
 
-Needs the Debian packages hunspell-fr-comprehensive, hunspell-tools and
-hunspell (as root: apt-get install -y hunspell-fr-comprehensive hunspell-tools
-hunspell).  Run by hand when the dictionary changes, never at build time; the
-outputs are committed:
+Needs the Debian packages hunspell-fr-comprehensive and hunspell (as root:
+apt-get install -y hunspell-fr-comprehensive hunspell).  Run by hand when the
+dictionary changes, never at build time; the outputs are committed:
 
     resources/mots/flux_mots.bin       the trie stream the program decodes
     resources/mots/table_lettres.bin   the 26-entry letter table, 'a'..'z'
@@ -14,7 +13,11 @@ outputs are committed:
 and the counts in resources/mots/LISEZMOI.txt are refreshed.  --garder keeps
 the intermediate files (kept entries, raw forms, accepted forms, final list)
 in DOSSIER for inspection.  The words removed by hand are in
-tools/mots_exclus.txt.
+tools/mots_exclus.txt, those added by hand in tools/mots_ajoutes.txt, the
+words of set phrases kept by hand in tools/mots_de_locutions.txt.
+
+The entries are expanded with the affix rules by this script itself, and
+hunspell -G then judges every form.
 
 The stream is a depth-first walk of the trie of all words, one byte a code:
 0..25 a letter (index into the letter table), 26 end of word, 28+k (k in
@@ -63,11 +66,13 @@ CATEGORIES_ELIMINATOIRES = {"err"}
 PLIAGE_EXPLICITE = {"œ": "oe", "æ": "ae", "ß": "ss"}
 
 MOT_VALIDE = re.compile(r"[a-z]{%d,%d}" % (LONGUEUR_MIN, LONGUEUR_MAX))
+MOT_VALIDE_OU_VIDE = re.compile(r"[a-z]*")
 
 ICI = os.path.dirname(os.path.abspath(__file__))
 RACINE = os.path.dirname(ICI)
 FICHIER_EXCLUS = os.path.join(ICI, "mots_exclus.txt")
 FICHIER_AJOUTES = os.path.join(ICI, "mots_ajoutes.txt")
+FICHIER_LOCUTIONS = os.path.join(ICI, "mots_de_locutions.txt")
 DOSSIER_MOTS = os.path.join(RACINE, "resources", "mots")
 
 
@@ -98,9 +103,15 @@ def analyser_ligne_dic(ligne):
     return mot, drapeaux, categories
 
 
-def drapeaux_longs(drapeaux):
-    """The dictionary uses FLAG long: every flag is two characters."""
-    return [drapeaux[i:i + 2] for i in range(0, len(drapeaux), 2)]
+def decouper_drapeaux(texte, type_drapeaux="long"):
+    """Splits a flag string the way the affix file's FLAG line says: two
+    characters a flag (long), one character (UTF-8, and the default for
+    ASCII flags), or numbers separated by commas (num)."""
+    if type_drapeaux == "long":
+        return [texte[i:i + 2] for i in range(0, len(texte), 2)]
+    if type_drapeaux == "num":
+        return [n for n in texte.split(",") if n]
+    return list(texte)
 
 
 def categorie_jouable(categorie):
@@ -109,20 +120,164 @@ def categorie_jouable(categorie):
     return categorie not in CATEGORIES_REFUSEES
 
 
-def entree_gardee(mot, drapeaux, categories):
-    """Whether a dictionary entry can yield playable words."""
+def entree_gardee(mot, drapeaux, categories, mots_de_locutions=frozenset()):
+    """Whether a dictionary entry can yield playable words.
+
+    drapeaux is the list of the entry's flags.  A word of set phrases only
+    (antan, emblee) is kept when it is in mots_de_locutions, the French
+    ones chosen by hand; the others are Latin or foreign pieces."""
     if not mot or not mot[0].islower():
         return False
-    paires = drapeaux_longs(drapeaux)
     # Abbreviations, symbols and units (cm, kg, km...) carry KEEPCASE plus
     # NOSUGGEST, or the unit-prefix flag first.
-    if "||" in paires and "--" in paires:
+    if "||" in drapeaux and "--" in drapeaux:
         return False
-    if paires and paires[0] == "U.":
+    if drapeaux and drapeaux[0] == "U.":
         return False
     if any(c in CATEGORIES_ELIMINATOIRES for c in categories):
         return False
+    if mot in mots_de_locutions:
+        return True
     return any(categorie_jouable(c) for c in categories)
+
+
+# ------------------------------------------------------------------- affixes
+
+class RegleAffixe:
+    """One PFX or SFX line: strip `retrait`, add `ajout`, where `condition`
+    matches the start (prefix) or the end (suffix) of the word the rule is
+    applied to; `suite` holds the continuation flags of the result."""
+
+    def __init__(self, est_suffixe, retrait, ajout, suite, condition):
+        self.est_suffixe = est_suffixe
+        self.retrait = retrait
+        self.ajout = ajout
+        self.suite = frozenset(suite)
+        motif, self.longueur_condition = traduire_condition(condition)
+        self.condition = re.compile(motif)
+        # A prefix that adds an apostrophe, a hyphen or a capital can never
+        # give a playable word: nothing applied later takes it off again.
+        self.jouable = est_suffixe or MOT_VALIDE_OU_VIDE.fullmatch(plier(ajout)) is not None
+
+    def s_applique(self, mot):
+        n = self.longueur_condition
+        if len(mot) < max(n, len(self.retrait)):
+            return False
+        if self.est_suffixe:
+            return mot.endswith(self.retrait) and \
+                self.condition.fullmatch(mot, len(mot) - n) is not None
+        return mot.startswith(self.retrait) and self.condition.fullmatch(mot, 0, n) is not None
+
+    def appliquer(self, mot):
+        if self.est_suffixe:
+            return mot[:len(mot) - len(self.retrait)] + self.ajout
+        return self.ajout + mot[len(self.retrait):]
+
+
+def traduire_condition(condition):
+    """Turns an affix condition (letters, `.`, `[...]`, `[^...]`) into a
+    regular expression and the number of characters it spans."""
+    if condition == ".":
+        return "", 0
+    morceaux = []
+    i = 0
+    while i < len(condition):
+        c = condition[i]
+        if c == "[":
+            fin = condition.index("]", i + 1)
+            dedans = condition[i + 1:fin]
+            negation = dedans.startswith("^")
+            if negation:
+                dedans = dedans[1:]
+            morceaux.append("[" + ("^" if negation else "") +
+                            "".join(re.escape(x) for x in dedans) + "]")
+            i = fin + 1
+        else:
+            morceaux.append("." if c == "." else re.escape(c))
+            i += 1
+    return "".join(morceaux), len(morceaux)
+
+
+def sans_zero(texte):
+    return "" if texte == "0" else texte
+
+
+class Affixes:
+    """The affix rules of a hunspell .aff file, as much as expanding needs."""
+
+    def __init__(self, lignes):
+        self.type_drapeaux = "ascii"
+        self.prefixes = {}
+        self.suffixes = {}
+        attendues = {}      # (kind, flag) -> rules still to read
+        for numero, ligne in enumerate(lignes, 1):
+            champs = ligne.split()
+            if not champs:
+                continue
+            if champs[0] == "FLAG" and len(champs) > 1:
+                self.type_drapeaux = champs[1].lower()
+            elif champs[0] == "AF":
+                # Flag aliases would need their own table: say so rather
+                # than expand with the wrong flags.
+                raise ValueError("ligne %d : les alias de drapeaux (AF) ne sont pas lus" % numero)
+            elif champs[0] in ("PFX", "SFX") and len(champs) >= 4:
+                cle = (champs[0], champs[1])
+                if cle not in attendues:
+                    attendues[cle] = int(champs[3])
+                    continue
+                if attendues[cle] <= 0:
+                    raise ValueError("ligne %d : regle de trop pour %s %s" % (numero, *cle))
+                attendues[cle] -= 1
+                self._ajouter(champs, numero)
+
+    def _ajouter(self, champs, numero):
+        genre, drapeau, retrait, ajout = champs[:4]
+        condition = champs[4] if len(champs) > 4 else "."
+        ajout, _, suite = ajout.partition("/")
+        try:
+            regle = RegleAffixe(genre == "SFX", sans_zero(retrait), sans_zero(ajout),
+                                decouper_drapeaux(suite, self.type_drapeaux), condition)
+        except (ValueError, re.error) as erreur:
+            raise ValueError("ligne %d : condition illisible %r (%s)" % (numero, condition, erreur))
+        table = self.suffixes if regle.est_suffixe else self.prefixes
+        table.setdefault(drapeau, []).append(regle)
+
+    def drapeaux(self, texte):
+        return decouper_drapeaux(texte, self.type_drapeaux)
+
+    def _regles(self, table, drapeaux, mot):
+        for drapeau in drapeaux:
+            for regle in table.get(drapeau, ()):
+                if regle.jouable and regle.s_applique(mot):
+                    yield regle
+
+    def _suffixees(self, mot, drapeaux):
+        """The word and its forms with one suffix, or two when the first one's
+        continuation allows the second, each with the flags it carries on."""
+        yield mot, frozenset()
+        for regle in self._regles(self.suffixes, drapeaux, mot):
+            forme = regle.appliquer(mot)
+            yield forme, regle.suite
+            for seconde in self._regles(self.suffixes, regle.suite, forme):
+                yield seconde.appliquer(forme), regle.suite | seconde.suite
+
+    def deplier(self, mot, drapeaux):
+        """Every form the entry's flags can build: suffixes, prefixes and
+        both, following the continuation flags of prefixes (a unit's plural
+        comes only from its prefix) and of suffixes.  It gives more than the
+        dictionary accepts: hunspell judges afterwards."""
+        drapeaux = frozenset(drapeaux)
+        formes = set()
+        for forme, suite in self._suffixees(mot, drapeaux):
+            formes.add(forme)
+            # Prefixes of the entry come in the loop below; here only those
+            # the suffix alone allows.
+            for prefixe in self._regles(self.prefixes, suite - drapeaux, mot):
+                formes.add(prefixe.appliquer(forme))
+        for prefixe in self._regles(self.prefixes, drapeaux, mot):
+            for forme, _ in self._suffixees(mot, drapeaux | prefixe.suite):
+                formes.add(prefixe.appliquer(forme))
+        return formes
 
 
 # ------------------------------------------------------------------- folding
@@ -224,10 +379,10 @@ def decoder(flux, table=LETTRES):
 
 def verifier_outils():
     manque = [f for f in (DIC, AFF) if not os.path.exists(f)]
-    manque += [o for o in ("unmunch", "hunspell") if shutil.which(o) is None]
+    manque += [o for o in ("hunspell",) if shutil.which(o) is None]
     if manque:
         sys.exit("introuvable: %s\ninstaller: apt-get install -y "
-                 "hunspell-fr-comprehensive hunspell-tools hunspell" % ", ".join(manque))
+                 "hunspell-fr-comprehensive hunspell" % ", ".join(manque))
 
 
 def version_dictionnaire():
@@ -239,19 +394,33 @@ def version_dictionnaire():
         return "inconnue"
 
 
-def lire_liste(chemin):
+def mot_du_dictionnaire(mot):
+    """A lowercase word as the dictionary spells it, accents included."""
+    return mot.isalpha() and mot.islower()
+
+
+def lire_liste(chemin, valide=MOT_VALIDE.fullmatch):
     mots = set()
     with open(chemin, encoding="utf-8") as f:
         for ligne in f:
             ligne = ligne.split("#", 1)[0].strip()
             if ligne:
-                if not MOT_VALIDE.fullmatch(ligne):
+                if not valide(ligne):
                     sys.exit("%s: entree invalide %r" % (os.path.basename(chemin), ligne))
                 mots.add(ligne)
     return mots
 
 
-def entrees_gardees():
+def lire_affixes():
+    with open(AFF, encoding="utf-8") as f:
+        try:
+            return Affixes(f.read().splitlines())
+        except ValueError as erreur:
+            sys.exit("%s: %s" % (AFF, erreur))
+
+
+def entrees_gardees(affixes, mots_de_locutions):
+    """The entries to expand, as (word, flags), and the number of entries."""
     with open(DIC, encoding="utf-8") as f:
         lignes = f.read().splitlines()
     # The first line is the entry count, not an entry.
@@ -267,34 +436,24 @@ def entrees_gardees():
             # Every entry of this dictionary has a part of speech: a line
             # without one means the format moved under us.
             sys.exit("%s: entree sans categorie: %r" % (DIC, ligne))
-        if entree_gardee(mot, drapeaux, categories):
-            gardees.append(mot + ("/" + drapeaux if drapeaux else ""))
+        drapeaux = affixes.drapeaux(drapeaux)
+        if entree_gardee(mot, drapeaux, categories, mots_de_locutions):
+            gardees.append((mot, drapeaux))
     return len(lignes) - 1, gardees
 
 
-def deplier(entrees, dossier):
-    """Expands the entries with unmunch; returns the distinct raw forms."""
-    chemin_dic = os.path.join(dossier, "gardees.dic")
-    with open(chemin_dic, "w", encoding="utf-8") as f:
-        f.write("%d\n" % len(entrees))
-        f.write("\n".join(entrees))
-        f.write("\n")
-    resultat = subprocess.run(["unmunch", chemin_dic, AFF], stdout=subprocess.PIPE,
-                              stderr=subprocess.DEVNULL, check=True)
+def deplier(entrees, affixes):
+    """Expands the entries with their affixes; returns the distinct forms."""
     formes = set()
-    for ligne in resultat.stdout.decode("utf-8", errors="strict").splitlines():
-        # unmunch leaves continuation flags after a slash: keep the form only.
-        forme = ligne.split("/", 1)[0].strip()
-        if forme:
-            formes.add(forme)
+    for mot, drapeaux in entrees:
+        formes |= affixes.deplier(mot, drapeaux)
     return formes
 
 
 def filtrer_par_hunspell(formes, dossier):
-    """Keeps the forms hunspell accepts as whole words.
-
-    unmunch reads the two-character flags one character at a time and so
-    invents forms; hunspell, which reads them properly, is the judge."""
+    """Keeps the forms hunspell accepts as whole words: the expansion builds
+    some that the dictionary refuses (affixes that only combine with others,
+    prefixes and suffixes that do not cross)."""
     chemin = os.path.join(dossier, "candidates.txt")
     with open(chemin, "w", encoding="utf-8") as f:
         for forme in sorted(formes):
@@ -315,7 +474,8 @@ def compter_par_longueur(mots):
     return dict(sorted(compte.items()))
 
 
-def ecrire_lisezmoi(chemin, version, mots, compte, taille_flux, exclus_retires):
+def ecrire_lisezmoi(chemin, version, mots, compte, taille_flux, etapes):
+    """etapes holds the count after each step of the derivation."""
     lignes_longueurs = "\n".join("  %2d lettres : %7d" % (l, n) for l, n in compte.items())
     texte = f"""Liste de mots francais integree a Glyphane
 ==========================================
@@ -348,17 +508,27 @@ Derivation
    locutions. Sont ecartees aussi les entrees marquees comme erreurs
    (jusqu, lorsqu...) et les abreviations, symboles et unites (drapeaux
    KEEPCASE + NOSUGGEST, ou prefixe d'unite en tete : cm, kg, km...).
-2. Flexion de ces entrees avec unmunch et fr.aff.
-3. Seules restent les formes que hunspell -G accepte avec fr.
-4. Formes commencant par une minuscule ; accents et ligatures replies
-   (e accent -> e, c cedille -> c, oe lie -> oe, ae lie -> ae...) ;
-   seules restent celles de 2 a 15 lettres a-z ; tri, sans doublons.
-5. Retrait des mots de tools/mots_exclus.txt, abreviations et symboles
+   Les mots francais qui ne vivent que dans des locutions (antan,
+   emblee, catimini...) sont gardes : tools/mots_de_locutions.txt.
+   {etapes['gardees']} entrees gardees sur {etapes['entrees']}.
+2. Flexion de ces entrees par le script lui-meme avec les regles de
+   fr.aff : suffixes, prefixes, et ceux que leurs drapeaux de
+   continuation appellent (le pluriel des unites vient de leur prefixe :
+   grammes, kilogrammes) : {etapes['formes']} formes.
+3. Formes commencant par une minuscule et qui, accents et ligatures
+   replies (e accent -> e, c cedille -> c, oe lie -> oe, ae lie -> ae...),
+   s'ecrivent en 2 a 15 lettres a-z : {etapes['candidates']} formes.
+4. Seules restent les formes que hunspell -G accepte avec fr :
+   {etapes['acceptees']} formes.
+5. Repliees, triees, sans doublons : {etapes['pliees']} mots.
+6. Retrait des mots de tools/mots_exclus.txt : abreviations et symboles
    que le dictionnaire classe comme noms ordinaires (pt, vs, nov, janv,
-   cos...) : {exclus_retires} mots retires.
-6. Ajout des mots de tools/mots_ajoutes.txt : des mots de deux lettres
-   que tout joueur francais attend (aa, ka, in...) et que le dictionnaire
-   source ne donne pas, ou seulement comme symboles.
+   cos...), morceaux anglais ou latins de locutions (big, french,
+   populi...) : {etapes['retires']} mots retires.
+7. Ajout des mots de tools/mots_ajoutes.txt : des mots courts que tout
+   joueur francais attend (aa, ka, ok, ska, jab...) et que le dictionnaire
+   source ne donne pas, ou seulement comme symboles (rad, tex...) :
+   {etapes['ajoutes']} mots ajoutes.
 
 Contenu
 -------
@@ -368,13 +538,14 @@ Contenu
 
 Regenerer
 ---------
-    apt-get install -y hunspell-fr-comprehensive hunspell-tools hunspell
+    apt-get install -y hunspell-fr-comprehensive hunspell
     python3 tools/generer_liste_mots.py
 
 Le script reecrit les deux fichiers .bin et ce fichier, affiche les
 comptes, et echoue si le flux relu ne redonne pas exactement la liste.
 Ensuite, pour verifier les fichiers produits :
     python3 -m unittest discover -s tools -p 'test_*.py'
+(ctest le lance aussi, sous le nom outils.liste_mots).
 """
     with open(chemin, "w", encoding="utf-8") as f:
         f.write(texte)
@@ -391,16 +562,21 @@ def main():
     version = version_dictionnaire()
     exclus = lire_liste(FICHIER_EXCLUS)
     ajoutes = lire_liste(FICHIER_AJOUTES)
+    mots_de_locutions = lire_liste(FICHIER_LOCUTIONS, mot_du_dictionnaire)
+    affixes = lire_affixes()
 
     with tempfile.TemporaryDirectory(prefix="glyphane-mots-") as temporaire:
         dossier = args.garder or temporaire
         os.makedirs(dossier, exist_ok=True)
 
-        total_entrees, gardees = entrees_gardees()
+        total_entrees, gardees = entrees_gardees(affixes, mots_de_locutions)
         print("entrees du dictionnaire : %d, gardees : %d" % (total_entrees, len(gardees)))
+        absentes = sorted(mots_de_locutions - {mot for mot, _ in gardees})
+        if absentes:
+            print("attention : mots de locutions absents du dictionnaire : %s" % " ".join(absentes))
 
-        brutes = deplier(gardees, dossier)
-        print("formes produites par unmunch : %d" % len(brutes))
+        brutes = deplier(gardees, affixes)
+        print("formes produites par les affixes : %d" % len(brutes))
 
         # Only forms that could end up in the list go to hunspell: it is the
         # slow step, and most raw forms carry an elided article or a hyphen.
@@ -414,10 +590,13 @@ def main():
         inconnus = sorted(exclus - mots)
         if inconnus:
             print("attention : mots exclus absents de la liste : %s" % " ".join(inconnus))
-        retires = len(exclus & mots)
         deja = sorted(ajoutes & mots)
         if deja:
             print("attention : mots ajoutes deja dans la liste : %s" % " ".join(deja))
+        etapes = {"entrees": total_entrees, "gardees": len(gardees), "formes": len(brutes),
+                  "candidates": len(candidates), "acceptees": len(acceptees),
+                  "pliees": len(mots), "retires": len(exclus & mots),
+                  "ajoutes": len(ajoutes - (mots - exclus))}
         mots = sorted((mots - exclus) | ajoutes)
 
         if args.garder:
@@ -440,7 +619,7 @@ def main():
         f.write(LETTRES.encode("ascii"))
     compte = compter_par_longueur(mots)
     ecrire_lisezmoi(os.path.join(DOSSIER_MOTS, "LISEZMOI.txt"), version, mots, compte,
-                    len(flux), retires)
+                    len(flux), etapes)
 
     print("mots par longueur :")
     for longueur, n in compte.items():

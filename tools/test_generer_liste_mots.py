@@ -3,14 +3,18 @@
 
     python3 -m unittest discover -s tools -p 'test_*.py'
 
-The pure parts (dictionary line parsing, entry filter, folding, stream
-encoder and decoder) need nothing installed.  The checks of the committed
-resources/mots files need only those files.
+The pure parts (dictionary line parsing, entry filter, affix expansion,
+folding, stream encoder and decoder) need nothing installed.  The checks of
+the committed resources/mots files need only those files; those against the
+system dictionary are skipped where hunspell-fr-comprehensive and hunspell
+are not installed.
 """
 
 import os
 import random
+import shutil
 import sys
+import tempfile
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
@@ -130,8 +134,9 @@ class Dictionnaire(unittest.TestCase):
         self.assertEqual((mot, drapeaux), ("abader", "d'q'l'm't's'"))
         self.assertEqual(categories, ["v1____p_e_", "infi"])
 
-    def garde(self, ligne):
-        return g.entree_gardee(*g.analyser_ligne_dic(ligne))
+    def garde(self, ligne, mots_de_locutions=frozenset()):
+        mot, drapeaux, categories = g.analyser_ligne_dic(ligne)
+        return g.entree_gardee(mot, g.decouper_drapeaux(drapeaux), categories, mots_de_locutions)
 
     def test_entrees_gardees(self):
         for ligne in ["maison/S.() po:nom is:fem",
@@ -158,8 +163,57 @@ class Dictionnaire(unittest.TestCase):
 
     def test_drapeaux_lus_par_paires(self):
         # "|U.|" holds the characters U and . but not the flag U.
-        self.assertTrue(g.entree_gardee("xy", "|U.|", ["nom"]))
-        self.assertFalse(g.entree_gardee("xy", "U.S.", ["nom"]))
+        self.assertTrue(g.entree_gardee("xy", g.decouper_drapeaux("|U.|"), ["nom"]))
+        self.assertFalse(g.entree_gardee("xy", g.decouper_drapeaux("U.S."), ["nom"]))
+
+    def test_mots_de_locutions_choisis(self):
+        choisis = {"antan", "emblée"}
+        self.assertTrue(self.garde("antan/D' po:loc.adj", choisis))
+        self.assertTrue(self.garde("emblée/D' po:loc.adv", choisis))
+        self.assertFalse(self.garde("facto po:loc.adv", choisis))
+
+    def test_types_de_drapeaux(self):
+        self.assertEqual(g.decouper_drapeaux("S.()", "long"), ["S.", "()"])
+        self.assertEqual(g.decouper_drapeaux("éA", "utf-8"), ["é", "A"])
+        self.assertEqual(g.decouper_drapeaux("101,7", "num"), ["101", "7"])
+        self.assertEqual(g.decouper_drapeaux("AB", "ascii"), ["A", "B"])
+
+
+class Affixes(unittest.TestCase):
+    # Small affix files in the dictionary's own syntax.
+    UNITES = """FLAG long
+PFX Um Y 3
+PFX Um 0 0/S. .
+PFX Um 0 kilo/S. .
+PFX Um 0 l' [aeiou]
+SFX S. Y 1
+SFX S. 0 s [^sxz]
+SFX xN Y 2
+SFX xN soudre solu/S. résoudre
+SFX xN soudre sous soudre
+"""
+
+    def test_prefixe_qui_porte_le_pluriel(self):
+        a = g.Affixes(self.UNITES.splitlines())
+        self.assertEqual(a.deplier("gramme", a.drapeaux("Um()")),
+                         {"gramme", "grammes", "kilogramme", "kilogrammes"})
+
+    def test_condition_accentuee_et_second_suffixe(self):
+        a = g.Affixes(self.UNITES.splitlines())
+        self.assertEqual(a.deplier("résoudre", ["xN"]),
+                         {"résoudre", "résolu", "résolus", "résous"})
+        # "absoudre" ends in "soudre" but not in "résoudre".
+        self.assertEqual(a.deplier("absoudre", ["xN"]), {"absoudre", "absous"})
+
+    def test_drapeaux_utf8(self):
+        a = g.Affixes(["FLAG UTF-8", "SFX é Y 1", "SFX é er é/ü er",
+                       "SFX ü Y 1", "SFX ü 0 e ."])
+        self.assertEqual(a.deplier("chanter", a.drapeaux("é")),
+                         {"chanter", "chanté", "chantée"})
+
+    def test_fichier_illisible(self):
+        with self.assertRaises(ValueError):
+            g.Affixes(["FLAG long", "SFX S. Y 1", "SFX S. 0 s [^sxz", "SFX S. 0 x ."])
 
 
 class Pliage(unittest.TestCase):
@@ -201,7 +255,7 @@ class FichiersEngages(unittest.TestCase):
         self.assertEqual(self.mots, sorted(self.ensemble))
 
     def test_taille(self):
-        self.assertGreater(len(self.mots), 390000)
+        self.assertGreaterEqual(len(self.mots), 405600)
         self.assertLess(len(self.mots), 420000)
 
     def test_reencodage_identique(self):
@@ -210,26 +264,45 @@ class FichiersEngages(unittest.TestCase):
     def test_mots_presents(self):
         for mot in ["maison", "etre", "ete", "cafe", "naive", "oeuvre", "coeur", "aieux",
                     "garcon", "francais", "chantions", "fussiez", "zythums", "kiwis",
-                    "wok", "qat", "zen", "paris", "jean", "tel", "oc", "qi", "wu", "aa", "in", "ka"]:
-            self.assertIn(mot, self.ensemble)
+                    "wok", "qat", "zen", "paris", "jean", "tel", "oc", "qi", "wu", "aa", "in", "ka",
+                    # units whose plural comes from a prefix, and a form
+                    # behind a condition with an accent
+                    "grammes", "volts", "kilojoules", "resolu",
+                    "ud", "ok", "antan", "emblee", "rad", "ska"]:
+            self.assertTrue(mot in self.ensemble, mot)
 
     def test_mots_absents(self):
-        for mot in ["cm", "kg", "km", "ok", "qu", "jusqu", "lorsqu", "mg", "st", "ud"]:
-            self.assertNotIn(mot, self.ensemble)
+        for mot in ["cm", "kg", "km", "qu", "jusqu", "lorsqu", "mg", "st",
+                    "di", "od", "big", "french", "populi", "facto", "krad"]:
+            self.assertFalse(mot in self.ensemble, mot)
 
     def test_exclus_absents(self):
         for mot in g.lire_liste(g.FICHIER_EXCLUS):
-            self.assertNotIn(mot, self.ensemble)
+            self.assertFalse(mot in self.ensemble, mot)
 
     def test_ajoutes_presents(self):
         for mot in g.lire_liste(g.FICHIER_AJOUTES):
-            self.assertIn(mot, self.ensemble)
+            self.assertTrue(mot in self.ensemble, mot)
 
     def test_lisezmoi_a_jour(self):
         with open(os.path.join(DOSSIER, "LISEZMOI.txt"), encoding="utf-8") as f:
             texte = f.read()
         self.assertIn("%d mots, %d octets" % (len(self.mots), len(self.flux)), texte)
         self.assertIn("https://mozilla.org/MPL/2.0/", texte)
+
+
+@unittest.skipUnless(os.path.exists(g.AFF) and os.path.exists(g.DIC) and shutil.which("hunspell"),
+                     "hunspell-fr-comprehensive ou hunspell absent")
+class DictionnaireDuSysteme(unittest.TestCase):
+    def test_formes_des_unites_et_de_resoudre_acceptees(self):
+        with open(g.AFF, encoding="utf-8") as f:
+            a = g.Affixes(f.read().splitlines())
+        formes = a.deplier("gramme", a.drapeaux("Um()")) | a.deplier("résoudre", a.drapeaux("xN()"))
+        attendues = {"grammes", "kilogrammes", "centigrammes", "résolu", "résolue", "résolues"}
+        self.assertLessEqual(attendues, formes)
+        with tempfile.TemporaryDirectory() as dossier:
+            jugees = g.filtrer_par_hunspell(attendues | {"grammess", "résolut"}, dossier)
+        self.assertEqual(jugees, attendues | {"résolut"})
 
 
 if __name__ == "__main__":
