@@ -53,9 +53,6 @@ TEST(GenerateurCoups, TheFirstMoveCrossesTheCentreAndBlanksOnlyFillWhatTheRackLa
     const std::vector<CoupGenere> coups = GenererCoups(PlateauFixe{}, "ast", trie);
     EXPECT_EQ(coups.size(), 18u);
     EXPECT_TRUE(std::is_sorted(coups.begin(), coups.end(), ordreAnnonce));
-    std::set<Cle> differents;
-    for (const CoupGenere& c : coups) differents.insert(cleDe(c.tuiles));
-    EXPECT_EQ(differents.size(), coups.size());
     const CoupGenere* meilleur = meilleurCoup(coups);
     ASSERT_NE(meilleur, nullptr);
     EXPECT_EQ(meilleur->texte, "tas;FHGHHH");
@@ -190,34 +187,29 @@ std::set<std::vector<std::pair<int, int>>> gabaritsDuPremierCoup() {
     return gabarits;
 }
 
-// The tiles a move text takes from the rack, letter by letter: a real tile of
-// that letter while one is left, else a blank. In board order.
-std::vector<TuilePosee> tuilesDuTexte(const std::string& texte, const std::string& chevalet) {
+// The tiles of a move text, in the text's order.
+std::vector<TuilePosee> tuilesDuTexte(const std::string& texte) {
     std::vector<TuilePosee> tuiles;
-    std::string reste = chevalet;
     const std::size_t n = texte.find(';');
     for (std::size_t i = 0; n != std::string::npos && i < n && n + 2 + 2 * i < texte.size(); ++i) {
-        const std::size_t reelle = reste.find(texte[i]);
-        const bool joker = reelle == std::string::npos;
-        const std::size_t prise = joker ? reste.find(lettreInconnue) : reelle;
+        tuiles.push_back({texte[n + 1 + 2 * i] - 'A' + 1, texte[n + 2 + 2 * i] - 'A' + 1, texte[i], false});
+    }
+    return tuiles;
+}
+
+// The tiles as the rack gives them in this order, the way a move text is laid:
+// a real tile of the letter while one is left, else a blank. Then in board order.
+std::vector<TuilePosee> commeLeChevalet(std::vector<TuilePosee> tuiles, std::string reste) {
+    for (TuilePosee& t : tuiles) {
+        const std::size_t reelle = reste.find(t.lettre);
+        t.joker = reelle == std::string::npos;
+        const std::size_t prise = t.joker ? reste.find(lettreInconnue) : reelle;
         if (prise != std::string::npos) reste.erase(prise, 1);
-        tuiles.push_back({texte[n + 1 + 2 * i] - 'A' + 1, texte[n + 2 + 2 * i] - 'A' + 1, texte[i], joker});
     }
     std::sort(tuiles.begin(), tuiles.end(), [](const TuilePosee& a, const TuilePosee& b) {
         return std::tie(a.x, a.y) < std::tie(b.x, b.y);
     });
     return tuiles;
-}
-
-std::string texteEnOrdreDuPlateau(const std::vector<TuilePosee>& tuiles) {
-    std::string lettres;
-    std::string cases;
-    for (const TuilePosee& t : tuiles) {
-        lettres += t.lettre;
-        cases += static_cast<char>('A' + t.x - 1);
-        cases += static_cast<char>('A' + t.y - 1);
-    }
-    return lettres + ';' + cases;
 }
 
 // The search ranks with its own score: word premiums multiply there, and a lone
@@ -243,7 +235,7 @@ std::string horsDeLaRecherche(const CoupGenere& coup, const PositionCherchee& p)
     if (coup.points == 0) return "zéro point";
     // The search lays a real letter before a blank, along the word: the same
     // letters with the blank elsewhere are another move it never tries.
-    if (cleDe(tuilesDuTexte(texteEnOrdreDuPlateau(coup.tuiles), p.chevalet)) != cleDe(coup.tuiles)) return "joker";
+    if (cleDe(commeLeChevalet(coup.tuiles, p.chevalet)) != cleDe(coup.tuiles)) return "joker";
     if (!p.gabaritsDuPremierCoup.empty()) {
         std::vector<std::pair<int, int>> cases;
         for (const TuilePosee& t : coup.tuiles) cases.emplace_back(t.x, t.y);
@@ -311,7 +303,7 @@ TEST_F(RechercheContreGenerateur, TheSearchListsEveryLegalMoveItsRulesAllowWithI
             std::set<Cle> listes;
             ASSERT_EQ(p.candidats.size(), p.points.size());
             for (std::size_t i = 0; i < p.candidats.size(); ++i) {
-                const Cle cle = cleDe(tuilesDuTexte(p.candidats[i], p.chevalet));
+                const Cle cle = cleDe(commeLeChevalet(tuilesDuTexte(p.candidats[i]), p.chevalet));
                 listes.insert(cle);
                 ++candidats;
                 const auto legal = legaux.find(cle);
