@@ -7,7 +7,10 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
+#include <QThread>
 #include <atomic>
+#include <condition_variable>
+#include <mutex>
 #include <thread>
 
 #include "engine/jetons.h"
@@ -53,6 +56,73 @@ void poserAuCentre(ProgrammeDeTest& p, std::pair<int, int> jetons) {
     ui::FenetrePrincipale& f = p.programme.fenetre();
     glisser(f.vignette(jetons.first), caseEn(partie, 8, 8));
     glisser(f.vignette(jetons.second), caseEn(partie, 9, 8));
+}
+
+// Holds every pause made off the window thread until the test lets it go: a
+// computer seat stopped there is surely mid-turn, however fast the machine.
+class CadenceRetenue final : public Cadence {
+public:
+    void pause(std::chrono::milliseconds) override {
+        if (QThread::currentThread() == QCoreApplication::instance()->thread()) return;
+        std::unique_lock verrouille(verrou);
+        ++retenues;
+        signal.wait(verrouille, [this] { return libre; });
+    }
+    void liberer() {
+        {
+            std::lock_guard garde(verrou);
+            libre = true;
+        }
+        signal.notify_all();
+    }
+    bool retient() const {
+        std::lock_guard garde(verrou);
+        return retenues > 0;
+    }
+
+private:
+    mutable std::mutex verrou;
+    std::condition_variable signal;
+    int retenues = 0;
+    bool libre = false;
+};
+
+// Makes the window thread start waiting for the workers at the very moment a
+// worker's request reaches it, already queued.
+class AttenteALArrivee final : public QObject {
+public:
+    explicit AttenteALArrivee(ui::VueQt& vueSuivie) : vue(vueSuivie) { vue.installEventFilter(this); }
+    bool arrivee = false;
+
+protected:
+    bool eventFilter(QObject*, QEvent* evenement) override {
+        if (evenement->type() == QEvent::MetaCall && !arrivee) {
+            arrivee = true;
+            vue.repondreSansAttendre(true);
+        }
+        return false;
+    }
+
+private:
+    ui::VueQt& vue;
+};
+
+// A game of two computer seats, the first one held in its first pause.
+void commencerEtRetenir(ProgrammeDeTest& p, Repondeur& repondeur, const CadenceRetenue& retenue) {
+    commencer(p, repondeur, {true, true});
+    QTRY_VERIFY_WITH_TIMEOUT(retenue.retient(), attenteMax);
+    QVERIFY(!bouton(p, "Commencer")->isVisible());
+}
+
+// Lets the held seat go once the window thread, waiting for the threads, has
+// asked them to stop.
+void libererALArret(ProgrammeDeTest& p, Repondeur& repondeur, CadenceRetenue& retenue) {
+    const Drapeaux& drapeaux = p.programme.jeu().partie.drapeaux;
+    repondeur.puis([&drapeaux, &retenue] {
+        if (drapeaux.arretDemande.load() == 0) return false;
+        retenue.liberer();
+        return true;
+    });
 }
 
 }  // namespace
@@ -313,19 +383,15 @@ private slots:
     }
 
     // Quitting while the computer plays ends its threads without waiting on the
-    // window, whatever they were asking it for. Four seats make a game long
-    // enough to be still running; a message a seat shows while the question is
-    // up (it may reach the window first) is closed as a player would.
+    // window, whatever they were asking it for.
     void quitterPendantQueLOrdinateurJoue() {
-        ProgrammeDeTest p;
+        auto cadence = std::make_unique<CadenceRetenue>();
+        CadenceRetenue& retenue = *cadence;
+        ProgrammeDeTest p(ui::ModeEcran::m800, {}, std::move(cadence));
         Repondeur repondeur;
-        commencer(p, repondeur, {true, true, true, true});
-        QTest::qWait(300);
-        QVERIFY(!bouton(p, "Commencer")->isVisible());
-        QTimer fermeMessages;
-        connect(&fermeMessages, &QTimer::timeout, [] { cliquer("ligne1", "Ok"); });
-        fermeMessages.start(5);
+        commencerEtRetenir(p, repondeur, retenue);
         repondeur.puis([] { return cliquer("Non", "Oui"); });
+        libererALArret(p, repondeur, retenue);
         bouton(p, "Button1")->click();
         QVERIFY(repondeur.fini());
         QVERIFY(!p.programme.fenetre().isVisible());
@@ -335,10 +401,13 @@ private slots:
     // A restart confirmed while the computer plays waits for its threads, then
     // leaves a game that has not started.
     void recommencerPendantQueLOrdinateurJoue() {
-        ProgrammeDeTest p;
+        auto cadence = std::make_unique<CadenceRetenue>();
+        CadenceRetenue& retenue = *cadence;
+        ProgrammeDeTest p(ui::ModeEcran::m800, {}, std::move(cadence));
         Repondeur repondeur;
-        commencer(p, repondeur, {true, true});
+        commencerEtRetenir(p, repondeur, retenue);
         repondeur.puis([] { return cliquer("Non", "Oui"); });
+        libererALArret(p, repondeur, retenue);
         bouton(p, "Recommencer")->click();
         QVERIFY(repondeur.fini());
         const Partie& partie = p.programme.jeu().partie;
@@ -379,13 +448,13 @@ private slots:
         // Asked for just before the window thread starts waiting: the request
         // it finds then is answered without a box.
         fini = false;
+        AttenteALArrivee attente(vue);
         std::thread tardif([&] {
             vue.AfficherMessage(",Trop tard,;", "Titre");
             fini = true;
         });
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        vue.repondreSansAttendre(true);
         QTRY_VERIFY(fini);
+        QVERIFY(attente.arrivee);
         tardif.join();
         QVERIFY(dialogueAvec("ligne2") == nullptr);
 

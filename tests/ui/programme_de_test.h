@@ -19,13 +19,14 @@
 
 namespace glyphane::test {
 
-// The program in a folder of its own, without pauses or sounds, dealing the same
-// tiles at every run, its window shown at the size of its layout.
+// The program in a folder of its own, without pauses (unless given the pacing to
+// use) or sounds, dealing the same tiles at every run, its window shown at the
+// size of its layout.
 class ProgrammeDeTest {
 public:
-    explicit ProgrammeDeTest(ui::ModeEcran mode = ui::ModeEcran::m800, const QString& dossierImpose = {})
-        : programme(options(mode, dossierImpose.isEmpty() ? dossier.path() : dossierImpose),
-                    std::make_unique<CadenceNulle>()) {
+    explicit ProgrammeDeTest(ui::ModeEcran mode = ui::ModeEcran::m800, const QString& dossierImpose = {},
+                             std::unique_ptr<Cadence> cadence = std::make_unique<CadenceNulle>())
+        : programme(options(mode, dossierImpose.isEmpty() ? dossier.path() : dossierImpose), std::move(cadence)) {
         programme.sons().rendreMuet(true);
         demarre = programme.demarrer();
         programme.montrer();
