@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QMenu>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 #include <QThread>
 #include <atomic>
@@ -58,33 +59,36 @@ void poserAuCentre(ProgrammeDeTest& p, std::pair<int, int> jetons) {
     glisser(f.vignette(jetons.second), caseEn(partie, 9, 8));
 }
 
-// Holds every pause made off the window thread until the test lets it go: a
-// computer seat stopped there is surely mid-turn, however fast the machine.
-class CadenceRetenue final : public Cadence {
+// The game's pauses, for a look at the window meanwhile: each one on the window
+// thread runs `sonde`; the computer's thread stays in its first one until let go.
+class CadenceTenue final : public Cadence {
 public:
     void pause(std::chrono::milliseconds) override {
-        if (QThread::currentThread() == QCoreApplication::instance()->thread()) return;
-        std::unique_lock verrouille(verrou);
-        ++retenues;
-        signal.wait(verrouille, [this] { return libre; });
-    }
-    void liberer() {
-        {
-            std::lock_guard garde(verrou);
-            libre = true;
+        if (QThread::currentThread() == QCoreApplication::instance()->thread()) {
+            if (sonde) sonde();
+            return;
         }
+        std::unique_lock verrouille(verrou);
+        tenue = true;
+        signal.wait(verrouille, [this] { return lachee; });
+    }
+    bool tientLOrdinateur() {
+        std::lock_guard garde(verrou);
+        return tenue && !lachee;
+    }
+    void lacher() {
+        std::lock_guard garde(verrou);
+        lachee = true;
         signal.notify_all();
     }
-    bool retient() const {
-        std::lock_guard garde(verrou);
-        return retenues > 0;
-    }
+
+    std::function<void()> sonde;
 
 private:
-    mutable std::mutex verrou;
+    std::mutex verrou;
     std::condition_variable signal;
-    int retenues = 0;
-    bool libre = false;
+    bool tenue = false;
+    bool lachee = false;
 };
 
 // Makes the window thread start waiting for the workers at the very moment a
@@ -108,19 +112,19 @@ private:
 };
 
 // A game of two computer seats, the first one held in its first pause.
-void commencerEtRetenir(ProgrammeDeTest& p, Repondeur& repondeur, const CadenceRetenue& retenue) {
+void commencerEtRetenir(ProgrammeDeTest& p, Repondeur& repondeur, CadenceTenue& cadence) {
     commencer(p, repondeur, {true, true});
-    QTRY_VERIFY_WITH_TIMEOUT(retenue.retient(), attenteMax);
+    QTRY_VERIFY_WITH_TIMEOUT(cadence.tientLOrdinateur(), attenteMax);
     QVERIFY(!bouton(p, "Commencer")->isVisible());
 }
 
 // Lets the held seat go once the window thread, waiting for the threads, has
 // asked them to stop.
-void libererALArret(ProgrammeDeTest& p, Repondeur& repondeur, CadenceRetenue& retenue) {
+void libererALArret(ProgrammeDeTest& p, Repondeur& repondeur, CadenceTenue& cadence) {
     const Drapeaux& drapeaux = p.programme.jeu().partie.drapeaux;
-    repondeur.puis([&drapeaux, &retenue] {
+    repondeur.puis([&drapeaux, &cadence] {
         if (drapeaux.arretDemande.load() == 0) return false;
-        retenue.liberer();
+        cadence.lacher();
         return true;
     });
 }
@@ -385,13 +389,14 @@ private slots:
     // Quitting while the computer plays ends its threads without waiting on the
     // window, whatever they were asking it for.
     void quitterPendantQueLOrdinateurJoue() {
-        auto cadence = std::make_unique<CadenceRetenue>();
-        CadenceRetenue& retenue = *cadence;
-        ProgrammeDeTest p(ui::ModeEcran::m800, {}, std::move(cadence));
+        auto tenue = std::make_unique<CadenceTenue>();
+        CadenceTenue& cadence = *tenue;
+        ProgrammeDeTest p(ui::ModeEcran::m800, {}, std::move(tenue));
+        const auto lacher = qScopeGuard([&cadence] { cadence.lacher(); });
         Repondeur repondeur;
-        commencerEtRetenir(p, repondeur, retenue);
+        commencerEtRetenir(p, repondeur, cadence);
         repondeur.puis([] { return cliquer("Non", "Oui"); });
-        libererALArret(p, repondeur, retenue);
+        libererALArret(p, repondeur, cadence);
         bouton(p, "Button1")->click();
         QVERIFY(repondeur.fini());
         QVERIFY(!p.programme.fenetre().isVisible());
@@ -401,13 +406,14 @@ private slots:
     // A restart confirmed while the computer plays waits for its threads, then
     // leaves a game that has not started.
     void recommencerPendantQueLOrdinateurJoue() {
-        auto cadence = std::make_unique<CadenceRetenue>();
-        CadenceRetenue& retenue = *cadence;
-        ProgrammeDeTest p(ui::ModeEcran::m800, {}, std::move(cadence));
+        auto tenue = std::make_unique<CadenceTenue>();
+        CadenceTenue& cadence = *tenue;
+        ProgrammeDeTest p(ui::ModeEcran::m800, {}, std::move(tenue));
+        const auto lacher = qScopeGuard([&cadence] { cadence.lacher(); });
         Repondeur repondeur;
-        commencerEtRetenir(p, repondeur, retenue);
+        commencerEtRetenir(p, repondeur, cadence);
         repondeur.puis([] { return cliquer("Non", "Oui"); });
-        libererALArret(p, repondeur, retenue);
+        libererALArret(p, repondeur, cadence);
         bouton(p, "Recommencer")->click();
         QVERIFY(repondeur.fini());
         const Partie& partie = p.programme.jeu().partie;

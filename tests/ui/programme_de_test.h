@@ -19,9 +19,9 @@
 
 namespace glyphane::test {
 
-// The program in a folder of its own, without pauses (unless given the pacing to
-// use) or sounds, dealing the same tiles at every run, its window shown at the
-// size of its layout.
+// The program in a folder of its own, without pauses (unless given its own) or
+// sounds, dealing the same tiles at every run, its window shown at the size of
+// its layout.
 class ProgrammeDeTest {
 public:
     explicit ProgrammeDeTest(ui::ModeEcran mode = ui::ModeEcran::m800, const QString& dossierImpose = {},
