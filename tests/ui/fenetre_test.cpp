@@ -91,6 +91,44 @@ private:
     bool lachee = false;
 };
 
+// Makes the window thread start waiting for the workers at the very moment a
+// worker's request reaches it, already queued.
+class AttenteALArrivee final : public QObject {
+public:
+    explicit AttenteALArrivee(ui::VueQt& vueSuivie) : vue(vueSuivie) { vue.installEventFilter(this); }
+    bool arrivee = false;
+
+protected:
+    bool eventFilter(QObject*, QEvent* evenement) override {
+        if (evenement->type() == QEvent::MetaCall && !arrivee) {
+            arrivee = true;
+            vue.repondreSansAttendre(true);
+        }
+        return false;
+    }
+
+private:
+    ui::VueQt& vue;
+};
+
+// A game of two computer seats, the first one held in its first pause.
+void commencerEtRetenir(ProgrammeDeTest& p, Repondeur& repondeur, CadenceTenue& cadence) {
+    commencer(p, repondeur, {true, true});
+    QTRY_VERIFY_WITH_TIMEOUT(cadence.tientLOrdinateur(), attenteMax);
+    QVERIFY(!bouton(p, "Commencer")->isVisible());
+}
+
+// Lets the held seat go once the window thread, waiting for the threads, has
+// asked them to stop.
+void libererALArret(ProgrammeDeTest& p, Repondeur& repondeur, CadenceTenue& cadence) {
+    const Drapeaux& drapeaux = p.programme.jeu().partie.drapeaux;
+    repondeur.puis([&drapeaux, &cadence] {
+        if (drapeaux.arretDemande.load() == 0) return false;
+        cadence.lacher();
+        return true;
+    });
+}
+
 }  // namespace
 
 class TestFenetre : public QObject {
@@ -379,19 +417,16 @@ private slots:
     }
 
     // Quitting while the computer plays ends its threads without waiting on the
-    // window, whatever they were asking it for. Four seats make a game long
-    // enough to be still running; a message a seat shows while the question is
-    // up (it may reach the window first) is closed as a player would.
+    // window, whatever they were asking it for.
     void quitterPendantQueLOrdinateurJoue() {
-        ProgrammeDeTest p;
+        auto tenue = std::make_unique<CadenceTenue>();
+        CadenceTenue& cadence = *tenue;
+        ProgrammeDeTest p(ui::ModeEcran::m800, {}, std::move(tenue));
+        const auto lacher = qScopeGuard([&cadence] { cadence.lacher(); });
         Repondeur repondeur;
-        commencer(p, repondeur, {true, true, true, true});
-        QTest::qWait(300);
-        QVERIFY(!bouton(p, "Commencer")->isVisible());
-        QTimer fermeMessages;
-        connect(&fermeMessages, &QTimer::timeout, [] { cliquer("ligne1", "Ok"); });
-        fermeMessages.start(5);
+        commencerEtRetenir(p, repondeur, cadence);
         repondeur.puis([] { return cliquer("Non", "Oui"); });
+        libererALArret(p, repondeur, cadence);
         bouton(p, "Button1")->click();
         QVERIFY(repondeur.fini());
         QVERIFY(!p.programme.fenetre().isVisible());
@@ -401,10 +436,14 @@ private slots:
     // A restart confirmed while the computer plays waits for its threads, then
     // leaves a game that has not started.
     void recommencerPendantQueLOrdinateurJoue() {
-        ProgrammeDeTest p;
+        auto tenue = std::make_unique<CadenceTenue>();
+        CadenceTenue& cadence = *tenue;
+        ProgrammeDeTest p(ui::ModeEcran::m800, {}, std::move(tenue));
+        const auto lacher = qScopeGuard([&cadence] { cadence.lacher(); });
         Repondeur repondeur;
-        commencer(p, repondeur, {true, true});
+        commencerEtRetenir(p, repondeur, cadence);
         repondeur.puis([] { return cliquer("Non", "Oui"); });
+        libererALArret(p, repondeur, cadence);
         bouton(p, "Recommencer")->click();
         QVERIFY(repondeur.fini());
         const Partie& partie = p.programme.jeu().partie;
@@ -445,13 +484,13 @@ private slots:
         // Asked for just before the window thread starts waiting: the request
         // it finds then is answered without a box.
         fini = false;
+        AttenteALArrivee attente(vue);
         std::thread tardif([&] {
             vue.AfficherMessage(",Trop tard,;", "Titre");
             fini = true;
         });
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        vue.repondreSansAttendre(true);
         QTRY_VERIFY(fini);
+        QVERIFY(attente.arrivee);
         tardif.join();
         QVERIFY(dialogueAvec("ligne2") == nullptr);
 
