@@ -17,8 +17,17 @@ public:
     void semerDepuisHorloge() {
         if (!fixe) moteur.seed(horloge());
     }
-    // Uniform in 0 .. n - 1.
-    int aleatoire(int n) { return std::uniform_int_distribution<int>(0, n - 1)(moteur); }
+    // Uniform in 0 .. n - 1. The engine's output is the same everywhere, but the
+    // standard distributions are not: each library maps it to a range its own way,
+    // and a seed would replay other games elsewhere. Drawing again below the
+    // smallest value that keeps every remainder equally likely is exact and portable.
+    int aleatoire(int n) {
+        const auto borne = static_cast<std::uint64_t>(n);
+        const std::uint64_t rebut = (0 - borne) % borne;  // 2^64 mod n
+        std::uint64_t tirage = moteur();
+        while (tirage < rebut) tirage = moteur();
+        return static_cast<int>(tirage % borne);
+    }
 
 private:
     static std::uint64_t horloge() {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "tests/jeu_de_test.h"
 
@@ -23,6 +24,15 @@ std::set<int> chevaletDe(const Partie& partie, int siege) {
 void neLaisserDansLeSac(Partie& partie, const std::set<int>& restants) {
     for (int t = 1; t <= nbJetons; ++t) partie.jetonJoue[t] = restants.count(t) != 0 ? 0 : 1;
     partie.jetonsDansSac = static_cast<std::int32_t>(restants.size());
+}
+
+// A seed must replay the same deal on any system: the numbers drawn are pinned
+// here, whatever standard library the program is built with.
+TEST(Hasard, ASeedDrawsTheSameNumbersEverywhere) {
+    Hasard hasard(std::uint64_t{1});
+    std::vector<int> tires;
+    for (int n : {102, 102, 102, 102, 102, 102, 102, 102, 200, 7, 3}) tires.push_back(hasard.aleatoire(n));
+    EXPECT_EQ(tires, (std::vector<int>{26, 66, 36, 66, 6, 51, 14, 51, 48, 0, 2}));
 }
 
 TEST(Tirer, TheDealNeverGivesATileHeldOrPlayedAndRecordsItsLetters) {

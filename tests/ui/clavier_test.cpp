@@ -297,7 +297,7 @@ private slots:
         };
 
         memo->setFocus();
-        c.taper(Qt::Key_PageUp);
+        for (int page = 0; page < 20 && memo->textCursor().blockNumber() > 0; ++page) c.taper(Qt::Key_PageUp);
         c.taper(Qt::Key_Down);
         QCOMPARE(memo->textCursor().blockNumber(), 1);
         c.taper(Qt::Key_Return);

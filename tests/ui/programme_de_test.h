@@ -44,7 +44,7 @@ private:
         o.mode = mode;
         o.presentation = ui::Presentation::tailleFixe;
         o.dossier = chemin.toStdString();
-        o.graine = 7;
+        o.graine = 1;
         return o;
     }
 };
