@@ -8,6 +8,9 @@ namespace glyphane {
 // the rack has no free slot or the bag has no tile left that may be drawn.
 int Tirer(Jeu& jeu, int n);
 
+// Once the bag is empty, the exchange button passes the turn instead.
+inline bool sacVide(const Partie& partie) { return partie.jetonsDansSac <= 0; }
+
 // The bag count as its label shows it: never below "0".
 void AfficherJetonsDansSac(Partie& partie);
 
