@@ -324,7 +324,7 @@ void SessionPartie::niveau(const Arguments& arguments) {
     if (!numero || !fixerNiveau(jeu.partie, *numero)) {
         throw ErreurCommande("usage : niveau 1..5 (5 : meilleur coup)");
     }
-    sortie << "niveau " << *numero << ' ' << jeu.partie.fenetre.copie().hintNiveau << '\n';
+    sortie << "niveau " << *numero << ' ' << niveauNumero(*numero).hint << '\n';
 }
 
 // The window leaves a list that is already shown as it is; the console prints
