@@ -179,7 +179,7 @@ bool remplirEtPasserLaMain(Jeu& jeu, int poses) {
 bool FinParPasses(Jeu& jeu) {
     Partie& partie = jeu.partie;
     if (!sacVide(partie)) return false;
-    partie.fenetre.modifier([](EtatControles& e) { e.captionEchange = captionPasser; });
+    AfficherBoutonEchange(partie);
     for (int siege = 1; siege <= partie.nbJoueurs; ++siege) {
         if (partie.passe[siege] == 0) return false;
     }

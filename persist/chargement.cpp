@@ -88,8 +88,7 @@ void poserPlateau(Partie& partie, const Grille& grilleFixe) {
 
 void montrerSac(Partie& partie) {
     AfficherJetonsDansSac(partie);
-    if (!sacVide(partie)) return;
-    partie.fenetre.modifier([](EtatControles& e) { e.captionEchange = captionPasser; });
+    AfficherBoutonEchange(partie);
 }
 
 // Each tile goes to its slot, hidden: a rack stays covered until its owner's
