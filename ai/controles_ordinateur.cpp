@@ -24,10 +24,10 @@ void activerMenu(Partie& partie, bool EtatControles::*entree, bool actif) {
     partie.fenetre.modifier([&](EtatControles& e) { e.*entree = actif; });
 }
 
-std::string captionNiveauCourante(Partie& partie) {
-    std::string caption;
-    partie.fenetre.modifier([&caption](EtatControles& e) { caption = e.captionNiveau; });
-    return caption;
+int niveauCourant(Partie& partie) {
+    int niveau = 0;
+    partie.fenetre.modifier([&niveau](EtatControles& e) { niveau = e.niveau; });
+    return niveau;
 }
 
 std::size_t longueurTexteMemo(Partie& partie) {

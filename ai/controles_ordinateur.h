@@ -31,8 +31,8 @@ void activerFenetre(Partie& partie, bool active);
 bool menuActif(Partie& partie, bool EtatControles::*entree);
 void activerMenu(Partie& partie, bool EtatControles::*entree, bool actif);
 
-// The level button's caption, which holds the strength of every computer seat.
-std::string captionNiveauCourante(Partie& partie);
+// The strength of every computer seat, 1 to niveauMeilleur.
+int niveauCourant(Partie& partie);
 
 // The text length of the word list as the window's memo counts it, a line
 // break counting two characters.

@@ -1,13 +1,14 @@
 #include "ai/niveaux.h"
 
 #include <array>
+#include <cstddef>
 
 namespace glyphane {
 
 namespace {
 
-// From the best to the weakest, the order the button cycles through.
-constexpr std::array<Niveau, 5> niveaux = {{
+// From the best to the weakest.
+constexpr std::array<Niveau, niveauMeilleur> niveaux = {{
     {"&niveau5", "meilleur coup", 1.0},
     {"&niveau4", "98% du meilleur coup", 1.02},
     {"&niveau3", "95% du meilleur coup", 1.05},
@@ -15,33 +16,24 @@ constexpr std::array<Niveau, 5> niveaux = {{
     {"&niveau1", "66% du meilleur coup", 1.5},
 }};
 
+bool numeroValide(int numero) { return numero >= 1 && numero <= niveauMeilleur; }
+
 }  // namespace
 
-const Niveau& niveauDeCaption(std::string_view caption) {
-    for (const Niveau& niveau : niveaux) {
-        if (niveau.caption == caption) return niveau;
-    }
-    return niveaux.back();
+const Niveau& niveauNumero(int numero) {
+    if (!numeroValide(numero)) return niveaux.back();
+    return niveaux[static_cast<std::size_t>(niveauMeilleur - numero)];
 }
 
 void niveauxClick(Partie& partie) {
     partie.fenetre.modifier([](EtatControles& e) {
-        std::size_t suivant = 0;
-        for (std::size_t i = 0; i < niveaux.size(); ++i) {
-            if (niveaux[i].caption == e.captionNiveau) suivant = (i + 1) % niveaux.size();
-        }
-        e.captionNiveau = niveaux[suivant].caption;
-        e.hintNiveau = niveaux[suivant].hint;
+        e.niveau = numeroValide(e.niveau) && e.niveau > 1 ? e.niveau - 1 : niveauMeilleur;
     });
 }
 
 bool fixerNiveau(Partie& partie, int numero) {
-    if (numero < 1 || numero > static_cast<int>(niveaux.size())) return false;
-    const Niveau& niveau = niveaux[niveaux.size() - static_cast<std::size_t>(numero)];
-    partie.fenetre.modifier([&niveau](EtatControles& e) {
-        e.captionNiveau = niveau.caption;
-        e.hintNiveau = niveau.hint;
-    });
+    if (!numeroValide(numero)) return false;
+    partie.fenetre.modifier([numero](EtatControles& e) { e.niveau = numero; });
     return true;
 }
 

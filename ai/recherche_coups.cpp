@@ -18,7 +18,6 @@ namespace {
 using namespace std::chrono_literals;
 
 constexpr int bonusSeptJetons = 50;
-constexpr std::string_view niveauSeptLettres = "&niveau5";
 
 std::vector<Possibilite>& liste(Partie& partie, int nombre) {
     return partie.ordinateur.Possibilites[static_cast<std::size_t>(nombre)];
@@ -104,7 +103,7 @@ public:
     Suite apresSeptLettres() {
         if (partie.ordinateur.ListeCoups.empty()) return Suite::continuer;
         const bool ordinateur = estSiegeOrdinateur(partie);
-        if (ordinateur && captionNiveauCourante(partie) == niveauSeptLettres) return Suite::terminee;
+        if (ordinateur && niveauCourant(partie) == niveauMeilleur) return Suite::terminee;
         if (ordinateur || chevalet.nombreJokers == 0) return Suite::continuer;
         const Reponse reponse =
             jeu.vue.PoserQuestion(std::string(messages::continuerRecherche), std::string(messages::titreMotsDe7));

@@ -87,7 +87,7 @@ void echangerOuPasser(Jeu& jeu) {
 // Everything after the search; true when the turn is to be handed over.
 bool jouerLeTour(Jeu& jeu) {
     Partie& partie = jeu.partie;
-    const Niveau& niveau = niveauDeCaption(captionNiveauCourante(partie));
+    const Niveau& niveau = niveauNumero(niveauCourant(partie));
     const std::int32_t cible =
         cibleDuTour(lirePoints(partie.ordinateur.ListePoints), partie.jetonsDansSac, niveau.diviseur);
     if (arretDemande(partie)) return false;

@@ -15,6 +15,7 @@
 #include "engine/evaluation.h"
 #include "engine/nouvelle_partie.h"
 #include "engine/regles.h"
+#include "engine/tirage.h"
 #include "persist/chargement.h"
 #include "persist/revoir.h"
 #include "persist/sauvegarde.h"
@@ -277,7 +278,7 @@ void SessionPartie::echanger(const Arguments& arguments) {
     exigerTourHumain();
     const EtatControles controles = jeu.partie.fenetre.copie();
     exigerBouton(controles.echange, "Echanger");
-    if (controles.captionEchange == captionPasser) throw ErreurCommande("le sac est vide (tapez passer)");
+    if (sacVide(jeu.partie)) throw ErreurCommande("le sac est vide (tapez passer)");
     const std::string& lettres = arguments[0];
     if (lettres.size() > tailleChevalet) throw ErreurCommande("sept lettres au plus : " + lettres);
     std::array<bool, tailleChevalet + 1> pris{};
@@ -303,7 +304,7 @@ void SessionPartie::passer(const Arguments& arguments) {
     exigerTourHumain();
     const EtatControles controles = jeu.partie.fenetre.copie();
     exigerBouton(controles.echange, "Passer un tour");
-    if (controles.captionEchange != captionPasser) {
+    if (!sacVide(jeu.partie)) {
         throw ErreurCommande("on ne peut passer qu'une fois le sac vide (tapez echanger)");
     }
     EchangeClick(jeu);
@@ -323,7 +324,7 @@ void SessionPartie::niveau(const Arguments& arguments) {
     if (!numero || !fixerNiveau(jeu.partie, *numero)) {
         throw ErreurCommande("usage : niveau 1..5 (5 : meilleur coup)");
     }
-    sortie << "niveau " << *numero << ' ' << jeu.partie.fenetre.copie().hintNiveau << '\n';
+    sortie << "niveau " << *numero << ' ' << niveauNumero(*numero).hint << '\n';
 }
 
 // The window leaves a list that is already shown as it is; the console prints

@@ -7,6 +7,7 @@
 #include "engine/chevalet.h"
 #include "engine/evaluation.h"
 #include "engine/regles.h"
+#include "engine/tirage.h"
 #include "engine/tour.h"
 #include "engine/verification_mots.h"
 
@@ -76,12 +77,8 @@ void JouerClick(Jeu& jeu) {
 void EchangeClick(Jeu& jeu) {
     Partie& partie = jeu.partie;
     if (partieFinie(partie)) return;
-    bool passer = false;
-    partie.fenetre.modifier([&](EtatControles& e) {
-        passer = e.captionEchange == captionPasser;
-        if (!passer) panneauEchange(e, true);
-    });
-    if (!passer) {
+    if (!sacVide(partie)) {
+        partie.fenetre.modifier([](EtatControles& e) { panneauEchange(e, true); });
         jeu.vue.Rafraichir();
         return;
     }

@@ -19,6 +19,9 @@ struct Controle {
     bool actif = true;
 };
 
+// The computer seats' strength runs from 1, the weakest, to this, the best.
+inline constexpr int niveauMeilleur = 5;
+
 inline constexpr const char* captionEchanger = "&Echanger des lettres";
 // A new game gives the button this caption, not the one it starts with.
 inline constexpr const char* captionEchangerNouvellePartie = "Échanger des lettres";
@@ -64,8 +67,7 @@ struct EtatControles {
     std::string captionEjoueur = "Joueur";
     std::string epointsdutour = "0";
     std::string enbLettreDispo = "102";
-    std::string captionNiveau = "&niveau5";
-    std::string hintNiveau = "meilleur coup";
+    int niveau = niveauMeilleur;  // every computer seat's; the level button shows it
     std::string captionStyleb = "st&yle ouvert";
     std::string captionStyleDeJeu = "Style Ouvert";
 

@@ -80,6 +80,11 @@ void AfficherJetonsDansSac(Partie& partie) {
     partie.fenetre.modifier([&](EtatControles& e) { e.enbLettreDispo = texte; });
 }
 
+void AfficherBoutonEchange(Partie& partie) {
+    if (!sacVide(partie)) return;
+    partie.fenetre.modifier([](EtatControles& e) { e.captionEchange = captionPasser; });
+}
+
 int Tirer(Jeu& jeu, int n) {
     Partie& partie = jeu.partie;
     if (partie.joueurCourant < 1 || partie.joueurCourant > nbSiegesMax) return 0;

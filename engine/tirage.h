@@ -8,6 +8,12 @@ namespace glyphane {
 // the rack has no free slot or the bag has no tile left that may be drawn.
 int Tirer(Jeu& jeu, int n);
 
+// Once the bag is empty, the exchange button passes the turn instead.
+inline bool sacVide(const Partie& partie) { return partie.jetonsDansSac <= 0; }
+// The button says so once a turn starts on an empty bag, not while the last
+// tiles are being drawn.
+void AfficherBoutonEchange(Partie& partie);
+
 // The bag count as its label shows it: never below "0".
 void AfficherJetonsDansSac(Partie& partie);
 

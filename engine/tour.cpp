@@ -178,8 +178,8 @@ bool remplirEtPasserLaMain(Jeu& jeu, int poses) {
 // since the last scored move, nobody can play any more.
 bool FinParPasses(Jeu& jeu) {
     Partie& partie = jeu.partie;
-    if (partie.jetonsDansSac > 0) return false;
-    partie.fenetre.modifier([](EtatControles& e) { e.captionEchange = captionPasser; });
+    if (!sacVide(partie)) return false;
+    AfficherBoutonEchange(partie);
     for (int siege = 1; siege <= partie.nbJoueurs; ++siege) {
         if (partie.passe[siege] == 0) return false;
     }

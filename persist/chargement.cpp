@@ -88,9 +88,7 @@ void poserPlateau(Partie& partie, const Grille& grilleFixe) {
 
 void montrerSac(Partie& partie) {
     AfficherJetonsDansSac(partie);
-    partie.fenetre.modifier([](EtatControles& e) {
-        if (e.enbLettreDispo == "0") e.captionEchange = captionPasser;
-    });
+    AfficherBoutonEchange(partie);
 }
 
 // Each tile goes to its slot, hidden: a rack stays covered until its owner's

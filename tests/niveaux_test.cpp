@@ -7,35 +7,40 @@
 namespace glyphane {
 namespace {
 
+std::string montre(int numero) {
+    const Niveau& niveau = niveauNumero(numero);
+    return std::string(niveau.caption) + "|" + niveau.hint;
+}
+
+TEST(Niveaux, EachNumberHasItsCaptionHintAndShareAndAnyOtherPlaysAsTheWeakest) {
+    EXPECT_EQ(montre(5), "&niveau5|meilleur coup");
+    EXPECT_EQ(montre(4), "&niveau4|98% du meilleur coup");
+    EXPECT_EQ(montre(3), "&niveau3|95% du meilleur coup");
+    EXPECT_EQ(montre(2), "&niveau2|75% du meilleur coup");
+    EXPECT_EQ(montre(1), "&niveau1|66% du meilleur coup");
+    EXPECT_DOUBLE_EQ(niveauNumero(5).diviseur, 1.0);
+    EXPECT_DOUBLE_EQ(niveauNumero(2).diviseur, 1.33);
+    EXPECT_EQ(&niveauNumero(0), &niveauNumero(1));
+    EXPECT_EQ(&niveauNumero(6), &niveauNumero(1));
+}
+
 TEST(Niveaux, TheButtonCyclesDownAndBackToTheBest) {
     Partie partie;
-    std::vector<std::string> vus;
+    EXPECT_EQ(partie.fenetre.copie().niveau, niveauMeilleur);
+    std::vector<int> vus;
     for (int i = 0; i < 6; ++i) {
         niveauxClick(partie);
-        const EtatControles e = partie.fenetre.copie();
-        vus.push_back(e.captionNiveau + "|" + e.hintNiveau);
+        vus.push_back(partie.fenetre.copie().niveau);
     }
-    EXPECT_EQ(vus, (std::vector<std::string>{"&niveau4|98% du meilleur coup", "&niveau3|95% du meilleur coup",
-                                             "&niveau2|75% du meilleur coup", "&niveau1|66% du meilleur coup",
-                                             "&niveau5|meilleur coup", "&niveau4|98% du meilleur coup"}));
+    EXPECT_EQ(vus, (std::vector<int>{4, 3, 2, 1, 5, 4}));
 }
 
 TEST(Niveaux, ALevelIsSetByItsNumberAndOnlyOneToFive) {
     Partie partie;
     ASSERT_TRUE(fixerNiveau(partie, 2));
-    EXPECT_EQ(partie.fenetre.copie().captionNiveau, "&niveau2");
-    EXPECT_EQ(partie.fenetre.copie().hintNiveau, "75% du meilleur coup");
     EXPECT_FALSE(fixerNiveau(partie, 0));
     EXPECT_FALSE(fixerNiveau(partie, 6));
-    EXPECT_EQ(partie.fenetre.copie().captionNiveau, "&niveau2");
-    ASSERT_TRUE(fixerNiveau(partie, 5));
-    EXPECT_EQ(partie.fenetre.copie().hintNiveau, "meilleur coup");
-}
-
-TEST(Niveaux, AnUnknownCaptionPlaysAsTheWeakestLevel) {
-    EXPECT_DOUBLE_EQ(niveauDeCaption("&niveau5").diviseur, 1.0);
-    EXPECT_DOUBLE_EQ(niveauDeCaption("&niveau2").diviseur, 1.33);
-    EXPECT_DOUBLE_EQ(niveauDeCaption("autre").diviseur, 1.5);
+    EXPECT_EQ(partie.fenetre.copie().niveau, 2);
 }
 
 }  // namespace

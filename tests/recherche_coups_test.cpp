@@ -88,7 +88,7 @@ TEST_F(Chercher, BestLevelComputerStopsAfterSevenTileMoves) {
     t.partie.estOrdinateur[1] = 1;
     EXPECT_TRUE(ChercherCoups(t.jeu));
     EXPECT_EQ(t.coups(), (Lignes{"abeille;BHCHDHEHFHGHHH"}));
-    t.partie.fenetre.modifier([](EtatControles& e) { e.captionNiveau = "&niveau4"; });
+    t.partie.fenetre.modifier([](EtatControles& e) { e.niveau = 4; });
     EXPECT_TRUE(ChercherCoups(t.jeu));
     EXPECT_EQ(t.coups().size(), 2u);
     EXPECT_TRUE(t.vue.messages.empty());

@@ -20,8 +20,8 @@ protected:
 
     Ordinateur() { partie.estOrdinateur[1] = 1; }
 
-    void niveau(const char* caption) {
-        partie.fenetre.modifier([caption](EtatControles& e) { e.captionNiveau = caption; });
+    void niveau(int numero) {
+        partie.fenetre.modifier([numero](EtatControles& e) { e.niveau = numero; });
     }
     // A list as a search would leave it, on the empty board.
     void lister(std::vector<std::string> coups, std::vector<std::string> points) {
@@ -48,7 +48,7 @@ TEST_F(Ordinateur, EachLevelPlaysItsChoiceAndHandsTheTurnOver) {
     EXPECT_EQ(partie.pointsDuCoup, 6);
     EXPECT_EQ(partie.drapeaux.ordiOccupe.load(), 0);
 
-    niveau("&niveau1");  // 6 / 1.5: the two-letter moves
+    niveau(1);  // 6 / 1.5: the two-letter moves
     TourOrdinateurRelaye(t.jeu, tourSuivant);
     EXPECT_EQ(relais.back(), "et");
     partie.jetonsDansSac = 5;

@@ -18,7 +18,7 @@ protected:
             e.jouer = {true, true};
             e.menuVoir = true;
             e.menuListeDeMot = true;
-            e.captionNiveau = "&niveau1";
+            e.niveau = 1;
         });
     }
     EtatControles controles() const { return partie.fenetre.copie(); }

@@ -3,6 +3,8 @@
 #include <Qt>
 #include <array>
 
+#include "ai/niveaux.h"
+
 namespace glyphane::ui {
 
 namespace {
@@ -27,7 +29,8 @@ const std::array<Emplacement, 50> tableEmplacements = {{
     {"ButtonCapture", B, {620, 8, 75, 25}, {492, 8, 67, 19}, "ca&pture", ""},
     {"ButtonImprimer", B, {712, 8, 75, 25}, {566, 8, 67, 19}, "&imprimer", ""},
     {"Styleb", B, {620, 48, 75, 25}, {492, 36, 67, 19}, "st&yle ouvert", ""},
-    {"niveaux", B, {712, 48, 75, 25}, {566, 36, 67, 19}, "&niveau5", "meilleur coup"},
+    {"niveaux", B, {712, 48, 75, 25}, {566, 36, 67, 19}, niveauNumero(niveauMeilleur).caption,
+     niveauNumero(niveauMeilleur).hint},
     {"ButtonChrono", B, {620, 88, 75, 25}, {492, 66, 67, 19}, "c&hrono", ""},
     {"ButtonSave", B, {712, 88, 75, 25}, {566, 66, 67, 19}, "&sauvegarde", ""},
     {"Button15", B, {620, 128, 75, 25}, {492, 96, 67, 19}, "&clavier ?", ""},

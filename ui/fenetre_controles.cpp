@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "ai/niveaux.h"
 #include "engine/chrono.h"
 #include "ui/fenetre_principale.h"
 #include "ui/memo_mots.h"
@@ -84,9 +85,10 @@ void FenetrePrincipale::appliquerControles(const EtatControles& e) {
     montrerCaption("Ejoueur", e.captionEjoueur);
     montrerCaption("Epointsdutour", e.epointsdutour);
     montrerCaption("EnbLettreDispo", e.enbLettreDispo);
-    montrerCaption("niveaux", e.captionNiveau);
+    const Niveau& niveau = niveauNumero(e.niveau);
+    montrerCaption("niveaux", niveau.caption);
     montrerCaption("Styleb", e.captionStyleb);
-    bouton("niveaux")->setToolTip(texteQt(e.hintNiveau));
+    bouton("niveaux")->setToolTip(QString::fromUtf8(niveau.hint));
     bouton("niveaux")->setEnabled(e.menuNiveau);
     montrerMenus(e);
     progression->setMaximum(std::max(1, e.progressionMax));
