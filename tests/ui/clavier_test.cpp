@@ -125,7 +125,7 @@ private slots:
         QVERIFY(!c.clavier.controleCurseur());
         c.taper(Qt::Key_Return);
         const Partie& partie = p.programme.jeu().partie;
-        QTRY_VERIFY(partie.score[1] > 0);
+        QTRY_VERIFY_WITH_TIMEOUT(partie.score[1] > 0, test::attenteMax);
         QCOMPARE(int(partie.plateau.grilleFixe[8][8]), premier);
         QCOMPARE(int(partie.plateau.grilleFixe[9][8]), second);
     }
@@ -171,7 +171,7 @@ private slots:
         ProgrammeDeTest p;
         Repondeur repondeur;
         commencer(p, repondeur, {true, true});
-        QTRY_VERIFY(p.programme.vue().tourOrdinateur());
+        QTRY_VERIFY_WITH_TIMEOUT(p.programme.vue().tourOrdinateur(), test::attenteMax);
         Clavier c(p);
         const QPoint depart = c.clavier.curseur();
         QKeyEvent ctrl(QEvent::KeyPress, Qt::Key_Control, Qt::NoModifier);
@@ -181,7 +181,7 @@ private slots:
         QVERIFY(!c.clavier.controleCurseur());
         QCOMPARE(c.clavier.curseur(), depart);
         repondeur.puis([] { return test::cliquer("ligne1", "Ok"); });
-        QTRY_VERIFY_WITH_TIMEOUT(controles(p).commencer.visible && repondeur.fini(), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(controles(p).commencer.visible && repondeur.fini(), test::attenteMax);
     }
 
     // Space sends the carried tile back; a mouse press on a tile ends the carry
@@ -281,7 +281,7 @@ private slots:
         QVERIFY(repondeur.fini());
         Clavier c(p);
         ui::MemoMots* memo = f.memo1();
-        QTRY_VERIFY(memo->nombreDeLignes() > 2);
+        QTRY_VERIFY_WITH_TIMEOUT(memo->nombreDeLignes() > 2, test::attenteMax);
         const Partie& partie = p.programme.jeu().partie;
         const auto tuilesDuCoup = [&partie](int ligne) {
             return partie.ordinateur.ListeCoups[static_cast<std::size_t>(ligne)].find(';');
@@ -312,7 +312,7 @@ private slots:
         c.taper(Qt::Key_Tab);
         QVERIFY(f.bouton("Jouer")->hasFocus());
         c.taper(Qt::Key_Return);
-        QTRY_VERIFY(partie.score[1] > 0);
+        QTRY_VERIFY_WITH_TIMEOUT(partie.score[1] > 0, test::attenteMax);
         QVERIFY(partie.plateau.grilleFixe == choisi);
     }
 
@@ -323,13 +323,13 @@ private slots:
         Repondeur repondeur;
         commencer(p, repondeur, {false});
         QLabel* couvercle = p.programme.fenetre().findChild<QLabel*>("CacheLettres");
-        QTRY_VERIFY(couvercle->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(couvercle->isVisible(), test::attenteMax);
         couvercle->setFocus();
         QTest::keyClick(couvercle, Qt::Key_Shift);
         QVERIFY(couvercle->isVisible());
         QTest::keyClick(couvercle, Qt::Key_A);
-        QTRY_VERIFY(!couvercle->isVisible());
-        QTRY_VERIFY(p.programme.fenetre().bouton("Jouer")->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(!couvercle->isVisible(), test::attenteMax);
+        QTRY_VERIFY_WITH_TIMEOUT(p.programme.fenetre().bouton("Jouer")->isEnabled(), test::attenteMax);
     }
 
     // The mouse over a button gives it the focus; over a turn button only
@@ -351,8 +351,8 @@ private slots:
 
         Repondeur repondeur;
         commencer(p, repondeur, {true, true});
-        QTRY_VERIFY(p.programme.vue().tourOrdinateur());
-        QTRY_VERIFY(f.bouton("Jouer")->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(p.programme.vue().tourOrdinateur(), test::attenteMax);
+        QTRY_VERIFY_WITH_TIMEOUT(f.bouton("Jouer")->isVisible(), test::attenteMax);
         f.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&f));
         f.bouton("Button15")->setFocus();
@@ -361,7 +361,7 @@ private slots:
         survoler(f.bouton("Button1"));
         QVERIFY(f.bouton("Button1")->hasFocus());
         repondeur.puis([] { return test::cliquer("ligne1", "Ok"); });
-        QTRY_VERIFY_WITH_TIMEOUT(controles(p).commencer.visible && repondeur.fini(), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(controles(p).commencer.visible && repondeur.fini(), test::attenteMax);
     }
 
     // Its 18 lines as stored; shown by the menu entry and "&clavier ?", put

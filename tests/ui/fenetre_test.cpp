@@ -29,12 +29,11 @@ using glyphane::test::controles;
 using glyphane::test::deuxJetons;
 using glyphane::test::dialogueAvec;
 using glyphane::test::lireBrut;
+using glyphane::test::attenteMax;
 using glyphane::test::ProgrammeDeTest;
 using glyphane::test::Repondeur;
 
 namespace {
-
-constexpr int attenteMax = 30000;  // ms, for a whole game between computer seats
 
 QPushButton* bouton(ProgrammeDeTest& p, const char* nom) { return p.programme.fenetre().bouton(nom); }
 
@@ -216,7 +215,7 @@ private slots:
         f.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&f));
         QTest::keyClick(&f, Qt::Key_F1);
-        QTRY_VERIFY(f.menu().isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(f.menu().isVisible(), test::attenteMax);
         f.menu().hide();
     }
 
@@ -244,7 +243,7 @@ private slots:
             }
             return true;
         };
-        QTRY_VERIFY(copieAJour());
+        QTRY_VERIFY_WITH_TIMEOUT(copieAJour(), test::attenteMax);
         int poses = 0;
         for (int x = 1; x <= tailleGrille; ++x) {
             for (int y = 1; y <= tailleGrille; ++y) {
@@ -285,7 +284,7 @@ private slots:
         commencer(p, repondeur, {true, false});
         QVERIFY(pauses > 0);
         QCOMPARE(pausesSansLaPartie, 0);
-        QTRY_VERIFY(cadence.tientLOrdinateur());
+        QTRY_VERIFY_WITH_TIMEOUT(cadence.tientLOrdinateur(), test::attenteMax);
         QVERIFY(partieMontree());
     }
 
@@ -301,10 +300,10 @@ private slots:
         QCOMPARE(int(partie.plateau.grilleJeu[9][8]), jetons.second);
         QVERIFY(p.programme.fenetre().findChild<QLabel*>("Epointsdutour")->text().toInt() > 0);
         bouton(p, "Jouer")->click();
-        QTRY_VERIFY(partie.score[1] > 0);
+        QTRY_VERIFY_WITH_TIMEOUT(partie.score[1] > 0, test::attenteMax);
         QCOMPARE(int(partie.plateau.grilleFixe[8][8]), jetons.first);
         ui::VignetteJeton* posee = p.programme.fenetre().vignette(jetons.first);
-        QTRY_VERIFY(!posee->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(!posee->isEnabled(), test::attenteMax);
         // A committed tile stays where it is.
         glisser(posee, QPoint(10, 10));
         QCOMPARE(posee->pos(), caseEn(partie, 8, 8));
@@ -450,7 +449,7 @@ private slots:
         QCOMPARE(int(partie.drapeaux.ordiOccupe.load()), 0);
         QCOMPARE(int(partie.drapeaux.miseAJourEnCours.load()), 0);
         QCOMPARE(int(partie.numeroTour), 0);
-        QTRY_VERIFY(bouton(p, "Commencer")->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(bouton(p, "Commencer")->isVisible(), test::attenteMax);
         QVERIFY(p.programme.fenetre().isEnabled());
         QTest::qWait(50);
         QCOMPARE(int(partie.numeroTour), 0);
@@ -476,7 +475,7 @@ private slots:
             vue.AfficherMessage(",Bonjour,;", "Titre");
             fini = true;
         });
-        QTRY_VERIFY(fini);
+        QTRY_VERIFY_WITH_TIMEOUT(fini, test::attenteMax);
         fil.join();
         QCOMPARE(ligneMontree, QStringLiteral("Bonjour"));
         QVERIFY(filEnAttente);
@@ -489,7 +488,7 @@ private slots:
             vue.AfficherMessage(",Trop tard,;", "Titre");
             fini = true;
         });
-        QTRY_VERIFY(fini);
+        QTRY_VERIFY_WITH_TIMEOUT(fini, test::attenteMax);
         QVERIFY(attente.arrivee);
         tardif.join();
         QVERIFY(dialogueAvec("ligne2") == nullptr);
@@ -511,7 +510,7 @@ private slots:
         ui::VignetteJeton* v = p.programme.fenetre().vignette(1);
         QVERIFY(v->pos() != QPoint(100, 120));
         QCOMPARE(p.programme.vue().instantane().images[1].left, 100);
-        QTRY_COMPARE(v->pos(), QPoint(100, 120));
+        QTRY_COMPARE_WITH_TIMEOUT(v->pos(), QPoint(100, 120), test::attenteMax);
         QVERIFY(v->isVisible());
     }
 };

@@ -246,7 +246,7 @@ private slots:
         QVERIFY(etiquette(p, "LTG1")->isVisible() && etiquette(p, "LTG2")->isVisible());
         QVERIFY(!etiquette(p, "LTG3")->isVisible());
         QCOMPARE(etiquette(p, "LCJ")->text(), QStringLiteral("02:00"));
-        QTRY_VERIFY(f.findChild<QTimer*>("TJ")->isActive());
+        QTRY_VERIFY_WITH_TIMEOUT(f.findChild<QTimer*>("TJ")->isActive(), test::attenteMax);
         emit f.ticChrono();
         QCOMPARE(etiquette(p, "LTG1")->text(), QStringLiteral("01:59:59"));
         QCOMPARE(etiquette(p, "LTG2")->text(), QStringLiteral("02:00:00"));

@@ -19,6 +19,11 @@
 
 namespace glyphane::test {
 
+// How long a test waits for what the workers do, a whole game between computer
+// seats at the most. Waits end as soon as their condition holds: the bound only
+// keeps a loaded machine from failing a test that would pass.
+inline constexpr int attenteMax = 30000;  // ms
+
 // The program in a folder of its own, without pauses (unless given its own) or
 // sounds, dealing the same tiles at every run, its window shown at the size of
 // its layout.
