@@ -40,6 +40,8 @@ void ReinitialiserModeleOrdinateur(ModeleOrdinateur& modele, bool avecModeles) {
     modele.ListeCoups.clear();
     modele.ListePoints.clear();
     modele.compteurFichiers = 7;
+    modele.LignesLettres = lignesMotifsVides(lettreMotifVide);
+    modele.LignesChiffres = lignesMotifsVides(chiffreMotifVide);
     if (avecModeles) PoserModelesPremierCoup(modele);
 }
 

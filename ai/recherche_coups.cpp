@@ -20,21 +20,21 @@ using namespace std::chrono_literals;
 constexpr int bonusSeptJetons = 50;
 constexpr std::string_view niveauSeptLettres = "&niveau5";
 
-std::vector<Possibilite>& liste(Partie& partie, int nombre) {
-    return partie.ordinateur.Possibilites[static_cast<std::size_t>(nombre)];
+const std::vector<Possibilite>& liste(const ModeleOrdinateur& modele, int nombre) {
+    return modele.Possibilites[static_cast<std::size_t>(nombre)];
 }
 
 // The board as committed, the lists and the word list empty; the cover over the
 // list stays only while a computer seat plays.
-void repartirDeZero(Partie& partie) {
+void repartirDeZero(Partie& partie, ModeleOrdinateur& modele) {
     partie.plateau.grilleJeu = partie.plateau.grilleFixe;
     const bool humain = !estSiegeOrdinateur(partie);
     partie.fenetre.modifier([humain](EtatControles& e) {
         e.memo1.clear();
         if (humain) e.memoCache.visible = false;
     });
-    partie.ordinateur.ListeCoups.clear();
-    partie.ordinateur.ListePoints.clear();
+    modele.ListeCoups.clear();
+    modele.ListePoints.clear();
 }
 
 // A blank on the rack has no letter yet; every tile, including one lying on the
@@ -72,25 +72,26 @@ void pourChaqueMot(std::string_view contenu, Fonction&& f) {
     }
 }
 
-int possibilitesValides(Partie& partie, int nombreMax) {
+int possibilitesValides(const ModeleOrdinateur& modele, int nombreMax) {
     int total = 0;
     for (int n = 1; n <= nombreMax; ++n) {
-        for (const Possibilite& record : liste(partie, n)) total += record.valide == 1 ? 1 : 0;
+        for (const Possibilite& record : liste(modele, n)) total += record.valide == 1 ? 1 : 0;
     }
     return total;
 }
 
 class RechercheDeCoups {
 public:
-    RechercheDeCoups(Jeu& jeuEnCours, ChevaletDeRecherche chevaletLu)
+    RechercheDeCoups(Jeu& jeuEnCours, ModeleOrdinateur& modeleOrdinateur, ChevaletDeRecherche chevaletLu)
         : jeu(jeuEnCours),
           partie(jeuEnCours.partie),
+          modele(modeleOrdinateur),
           chevalet(std::move(chevaletLu)),
-          lignes(jeuEnCours.partie.ordinateur) {}
+          lignes(modeleOrdinateur) {}
 
     // False when a stop was asked before the end of the list.
     bool parcourirListe(int nombre) {
-        const std::vector<Possibilite>& records = liste(partie, nombre);
+        const std::vector<Possibilite>& records = liste(modele, nombre);
         for (std::size_t i = 0; i < records.size(); ++i) {
             if (arretDemande(partie)) return false;
             if (records[i].valide == 1) traiterPossibilite(records[i], nombre);
@@ -102,7 +103,7 @@ public:
     // After the seven-tile moves: whether the search goes on to shorter ones.
     enum class Suite { continuer, terminee, refusee };
     Suite apresSeptLettres() {
-        if (partie.ordinateur.ListeCoups.empty()) return Suite::continuer;
+        if (modele.ListeCoups.empty()) return Suite::continuer;
         const bool ordinateur = estSiegeOrdinateur(partie);
         if (ordinateur && captionNiveauCourante(partie) == niveauSeptLettres) return Suite::terminee;
         if (ordinateur || chevalet.nombreJokers == 0) return Suite::continuer;
@@ -139,13 +140,14 @@ private:
     void lister(const Placement& placement, std::int32_t total) {
         std::string texte = texteDuCoup(placement);
         if (!dejaListes.insert(texte).second) return;
-        partie.ordinateur.ListeCoups.push_back(std::move(texte));
-        partie.ordinateur.ListePoints.push_back(std::to_string(total));
+        modele.ListeCoups.push_back(std::move(texte));
+        modele.ListePoints.push_back(std::to_string(total));
         nouvellesLignes.push_back(ligneDuMemo(lignes, placement, total));
     }
 
     Jeu& jeu;
     Partie& partie;
+    ModeleOrdinateur& modele;
     const ChevaletDeRecherche chevalet;
     LignesDeTravail lignes;
     std::string contenuFichier;  // kept from file to file so that its storage is reused
@@ -162,17 +164,17 @@ void preparerProgression(Partie& partie, int maximum) {
 
 }  // namespace
 
-bool ChercherCoups(Jeu& jeu) {
+bool ChercherCoups(Jeu& jeu, ModeleOrdinateur& modele) {
     if (!attendreFinMiseAJour(jeu)) return false;
     jeu.vue.TraiterEvenements();
     jeu.cadence.pause(500ms);
     Partie& partie = jeu.partie;
     if (partie.joueurCourant < 1 || partie.joueurCourant > nbSiegesMax) return false;
 
-    repartirDeZero(partie);
-    RechercheDeCoups recherche(jeu, reprendreChevalet(partie));
+    repartirDeZero(partie, modele);
+    RechercheDeCoups recherche(jeu, modele, reprendreChevalet(partie));
     jeu.vue.Rafraichir();
-    preparerProgression(partie, possibilitesValides(partie, recherche.nombreJetons()));
+    preparerProgression(partie, possibilitesValides(modele, recherche.nombreJetons()));
     jeu.vue.ActualiserControles();
 
     for (int nombre = tailleChevalet; nombre >= 1; --nombre) {

@@ -260,14 +260,14 @@ protected:
         Jeu jeu{trie, vue, hasard, cadence, dossier()};
         std::mutex verrou;
         std::vector<PositionCherchee> positions;
-        JoueurOrdinateur joueur(jeu, [&](Jeu& j) {
+        JoueurOrdinateur joueur(jeu, [&](Jeu& j, ModeleOrdinateur& modele) {
             if (!attendreFinMiseAJour(j)) return;
             PositionCherchee position{j.partie.plateau.grilleFixe, j.partie.LettreJeton, chevaletDe(j.partie),
                                       j.partie.chevalet.caseChevalet[j.partie.joueurCourant], {}, {}, {}};
             if (j.partie.jetonsSurPlateau == 0) position.gabaritsDuPremierCoup = gabaritsDuPremierCoup();
-            TourOrdinateurRelaye(j, [&](Jeu& relais) {
-                position.candidats = relais.partie.ordinateur.ListeCoups;
-                position.points = relais.partie.ordinateur.ListePoints;
+            TourOrdinateurRelaye(j, modele, [&](Jeu& relais) {
+                position.candidats = modele.ListeCoups;
+                position.points = modele.ListePoints;
                 {
                     std::lock_guard garde(verrou);
                     positions.push_back(position);

@@ -31,7 +31,7 @@ protected:
 TEST_F(Chercher, FirstMoveKnownAnswer) {
     t.semerPremierCoup();
     t.auChevalet(1, "tea");
-    EXPECT_TRUE(ChercherCoups(t.jeu));
+    EXPECT_TRUE(ChercherCoups(t.jeu, t.modele));
     EXPECT_EQ(t.coups(), (Lignes{"eta;FHGHHH", "tea;FHGHHH", "et;GHHH", "ta;GHHH", "te;GHHH"}));
     EXPECT_EQ(t.points(), (Lignes{"6", "6", "4", "4", "4"}));
     EXPECT_EQ(t.lignesMemo(), (Lignes{"eta             6   H6", "tea             6   H6", "et              4   H7",
@@ -53,7 +53,7 @@ TEST_F(Chercher, CrossWordsAreCheckedAndScoredAndBoardLettersMarked) {
     t.possibilite("??", 8, {{10, 7}, {10, 8}});
     t.possibilite("mer?", 9, {{10, 8}});
     t.auChevalet(1, "easi");
-    EXPECT_TRUE(ChercherCoups(t.jeu));
+    EXPECT_TRUE(ChercherCoups(t.jeu, t.modele));
     EXPECT_EQ(t.coups(), (Lignes{"as;JGJH", "es;JGJH", "s;JH"}));
     EXPECT_EQ(t.points(), (Lignes{"7", "7", "5"}));  // 2 + "mers" 5; "mers" without a word premium
     EXPECT_EQ(t.lignesMemo(),
@@ -69,7 +69,7 @@ TEST_F(Chercher, ARealLetterIsUsedBeforeTheBlank) {
     t.fichier(8, {"ete", "est"});
     t.possibilite("???", 8, {{4, 8}, {5, 8}, {6, 8}});
     const auto tuiles = t.auChevalet(1, "e?t");
-    EXPECT_TRUE(ChercherCoups(t.jeu));
+    EXPECT_TRUE(ChercherCoups(t.jeu, t.modele));
     EXPECT_EQ(t.coups(), (Lignes{"ete;DHEHFH", "est;DHEHFH"}));
     EXPECT_EQ(t.points(), (Lignes{"3", "3"}));
     EXPECT_EQ(t.partie.LettreJeton[tuiles[2]], '?');
@@ -77,7 +77,7 @@ TEST_F(Chercher, ARealLetterIsUsedBeforeTheBlank) {
 
 TEST_F(Chercher, SevenTilesAddFiftyAndAreListedOnce) {
     septLettres("abeille");
-    EXPECT_TRUE(ChercherCoups(t.jeu));
+    EXPECT_TRUE(ChercherCoups(t.jeu, t.modele));
     EXPECT_EQ(t.coups(), (Lignes{"abeille;BHCHDHEHFHGHHH", "ai;GHHH"}));
     EXPECT_EQ(t.points().front(), "70");  // (1 + 3 + 1 x 2 + 1 + 1 + 1 + 1) x 2 + 50
     EXPECT_EQ(t.lignesMemo().front(), "abeille         70  H2");
@@ -86,10 +86,10 @@ TEST_F(Chercher, SevenTilesAddFiftyAndAreListedOnce) {
 TEST_F(Chercher, BestLevelComputerStopsAfterSevenTileMoves) {
     septLettres("abeille");
     t.partie.estOrdinateur[1] = 1;
-    EXPECT_TRUE(ChercherCoups(t.jeu));
+    EXPECT_TRUE(ChercherCoups(t.jeu, t.modele));
     EXPECT_EQ(t.coups(), (Lignes{"abeille;BHCHDHEHFHGHHH"}));
     t.partie.fenetre.modifier([](EtatControles& e) { e.captionNiveau = "&niveau4"; });
-    EXPECT_TRUE(ChercherCoups(t.jeu));
+    EXPECT_TRUE(ChercherCoups(t.jeu, t.modele));
     EXPECT_EQ(t.coups().size(), 2u);
     EXPECT_TRUE(t.vue.messages.empty());
 }
@@ -97,11 +97,11 @@ TEST_F(Chercher, BestLevelComputerStopsAfterSevenTileMoves) {
 TEST_F(Chercher, AHumanWithABlankMayStopAfterSevenTileMoves) {
     septLettres("abeile?");
     t.vue.reponses = {Reponse::non, Reponse::oui};
-    EXPECT_FALSE(ChercherCoups(t.jeu));
+    EXPECT_FALSE(ChercherCoups(t.jeu, t.modele));
     EXPECT_EQ(t.coups(), (Lignes{"abeille;BHCHDHEHFHGHHH"}));
     EXPECT_EQ(t.points(), (Lignes{"68"}));  // the second "l" is the blank
     EXPECT_EQ(t.partie.fenetre.copie().progression, 0);
-    EXPECT_TRUE(ChercherCoups(t.jeu));
+    EXPECT_TRUE(ChercherCoups(t.jeu, t.modele));
     EXPECT_EQ(t.coups().size(), 2u);
     const test::VueFactice::Message question{",,Voulez-vous continuer la ,recherche ?,;", "Mots de 7 lettres trouvés",
                                              true};
@@ -117,7 +117,7 @@ TEST_F(Chercher, ALoneTileTakesItsWordPremiumInItsCrossingWordOnly) {
     t.possibilite("?", 2, {{5, 5}});
     t.noterPlateau();
     t.auChevalet(1, "s");
-    EXPECT_TRUE(ChercherCoups(t.jeu));
+    EXPECT_TRUE(ChercherCoups(t.jeu, t.modele));
     EXPECT_EQ(t.coups(), (Lignes{"s;EE"}));
     // The list shows the word the tile makes, not the file's first "s" word.
     EXPECT_EQ(t.lignesMemo(), (Lignes{"les             3   5E"}));
@@ -125,35 +125,35 @@ TEST_F(Chercher, ALoneTileTakesItsWordPremiumInItsCrossingWordOnly) {
     t.poserFixe("a", 6, 5);
     t.noterPlateau();
     t.fichier(9, {"sa"});
-    t.partie.ordinateur.Possibilites[1] = {};
+    t.modele.Possibilites[1] = {};
     t.possibilite("?a", 9, {{5, 5}});
-    EXPECT_TRUE(ChercherCoups(t.jeu));
+    EXPECT_TRUE(ChercherCoups(t.jeu, t.modele));
     EXPECT_EQ(t.lignesMemo(), (Lignes{"sa              8   E5"}));  // 2 + (1 + 1 + 1) x 2
 }
 
 TEST_F(Chercher, UnusableRecordsAndFilesAreSkipped) {
     t.semerPremierCoup();
-    t.partie.ordinateur.Possibilites[2].front().valide = 0;
+    t.modele.Possibilites[2].front().valide = 0;
     t.possibilite("???", 99, {{6, 8}, {7, 8}, {8, 8}});  // no such file
     t.possibilite("???", 3, {{6, 8}, {7, 9}, {8, 8}});   // not on one line
     t.poserFixe("x", 1, 1);
     t.possibilite("???", 3, {{1, 1}, {1, 2}, {1, 3}});  // covered since
     t.auChevalet(1, "tea");
-    EXPECT_TRUE(ChercherCoups(t.jeu));
+    EXPECT_TRUE(ChercherCoups(t.jeu, t.modele));
     EXPECT_EQ(t.coups(), (Lignes{"eta;FHGHHH", "tea;FHGHHH"}));
 }
 
 TEST_F(Chercher, EmptyRackListsNothingAndAStopEndsTheSearch) {
     t.semerPremierCoup();
-    EXPECT_TRUE(ChercherCoups(t.jeu));
+    EXPECT_TRUE(ChercherCoups(t.jeu, t.modele));
     EXPECT_TRUE(t.coups().empty());
     t.auChevalet(1, "tea");
     t.partie.drapeaux.arretDemande = 1;
-    EXPECT_FALSE(ChercherCoups(t.jeu));
+    EXPECT_FALSE(ChercherCoups(t.jeu, t.modele));
     EXPECT_TRUE(t.coups().empty());
     t.partie.joueurCourant = 0;
     t.partie.drapeaux.arretDemande = 0;
-    EXPECT_FALSE(ChercherCoups(t.jeu));
+    EXPECT_FALSE(ChercherCoups(t.jeu, t.modele));
 }
 
 // Every segment of the board a word could fill, with every word of its length
@@ -208,7 +208,7 @@ TEST_F(Chercher, EveryListedMoveIsLegalOnceLaid) {
     t.noterPlateau();
     possibilitesExhaustives(t, dico);
     t.auChevalet(1, "ailrs?e");
-    EXPECT_TRUE(ChercherCoups(t.jeu));
+    EXPECT_TRUE(ChercherCoups(t.jeu, t.modele));
     ASSERT_GT(t.coups().size(), 20u);
     for (const std::string& coup : t.coups()) {
         RetirerCoup(t.partie);

@@ -6,8 +6,8 @@
 
 #include "engine/jetons.h"
 
-// What the computer player keeps between turns, owned by the game so that a new
-// game, a load and the turn controller can reset and feed it.
+// What the computer player keeps between turns. The player owns it; the turn
+// controller feeds it the committed tiles through its hooks.
 namespace glyphane {
 
 // One board segment a word could fill: its frame ("?" on the free squares), the
@@ -42,13 +42,6 @@ inline LignesMotifs lignesMotifsVides(char vide) {
     }
     return lignes;
 }
-
-// One line of the list of possible words, with the letters already on the board
-// marked so that the window can show them in red.
-struct LigneMot {
-    std::string texte;
-    std::vector<bool> dejaPose;  // one flag per character of texte
-};
 
 struct ModeleOrdinateur {
     std::array<std::vector<Possibilite>, tailleChevalet + 1> Possibilites;  // 1..7 free squares
