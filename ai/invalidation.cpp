@@ -58,7 +58,8 @@ void InvaliderAutourDuCoup(Jeu& jeu, ModeleOrdinateur& modele, int nbPoses) {
     const std::vector<Pas> directions = directionsEnTravers(tuiles);
     for (const Case tuile : tuiles) {
         for (const Pas pas : directions) {
-            if (const auto vide = premiereCaseVide(jeu.partie.plateau.grilleFixe, tuile, pas)) invaliderSurCase(jeu, modele, *vide);
+            const auto vide = premiereCaseVide(jeu.partie.plateau.grilleFixe, tuile, pas);
+            if (vide) invaliderSurCase(jeu, modele, *vide);
         }
     }
 }

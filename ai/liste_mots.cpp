@@ -24,7 +24,7 @@ void activerListeDeMot(Jeu& jeu, bool actif) {
 bool ligneAffichee(Partie& partie, const ModeleOrdinateur& modele, int ligne) {
     std::size_t lignes = 0;
     partie.fenetre.modifier([&lignes](EtatControles& e) { lignes = e.memo1.size(); });
-    lignes = std::min(lignes, modele.ListeCoups.size());
+    lignes = std::min(lignes, modele.Candidats.size());
     return ligne >= 0 && static_cast<std::size_t>(ligne) < lignes;
 }
 
@@ -62,7 +62,7 @@ void memo1MouseDown(Jeu& jeu, const ModeleOrdinateur& modele, int ligne) {
     RetirerCoup(partie);
     if (ligneAffichee(partie, modele, ligne)) {
         try {
-            PoserTexteDeCoup(partie, modele.ListeCoups[static_cast<std::size_t>(ligne)]);
+            PoserTexteDeCoup(partie, modele.Candidats[static_cast<std::size_t>(ligne)].coup);
         } catch (...) {
         }
     }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/jetons.h"
+#include "engine/ligne_mot.h"
 
 // What the computer player keeps between turns. The player owns it; the turn
 // controller feeds it the committed tiles through its hooks.
@@ -43,14 +44,21 @@ inline LignesMotifs lignesMotifsVides(char vide) {
     return lignes;
 }
 
+// One move the rack can make: its text (the letters, ";", then column and row
+// of each tile), its score with the seven-tile bonus, and its word-list line.
+struct Candidat {
+    std::string coup;
+    std::int32_t points = 0;
+    LigneMot ligne;
+};
+
 struct ModeleOrdinateur {
     std::array<std::vector<Possibilite>, tailleChevalet + 1> Possibilites;  // 1..7 free squares
     std::array<std::vector<Segment>, tailleChevalet + 1> Segments;          // 1..7
     std::int32_t compteurFichiers = 7;
     LignesMotifs LignesLettres = lignesMotifsVides(lettreMotifVide);
     LignesMotifs LignesChiffres = lignesMotifsVides(chiffreMotifVide);
-    std::vector<std::string> ListeCoups;
-    std::vector<std::string> ListePoints;
+    std::vector<Candidat> Candidats;  // the last search's, in the order found
 };
 
 // The computer player reads the board through these rows: per committed square

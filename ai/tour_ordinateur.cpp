@@ -52,10 +52,10 @@ bool coupAccepte(Jeu& jeu) {
     return evalue && partie.motsConnus == 1;
 }
 
-std::optional<int> choisir(const Partie& partie, const ModeleOrdinateur& modele, const std::vector<std::int32_t>& points, std::int32_t& cible,
-                           const Essayes& essayes) {
+std::optional<int> choisir(const Partie& partie, const ModeleOrdinateur& modele,
+                           const std::vector<std::int32_t>& points, std::int32_t& cible, const Essayes& essayes) {
     if (chevaletContient(partie, jetonQ)) {
-        if (const auto choix = choisirAvecLeQ(modele.ListeCoups, points, essayes)) return choix;
+        if (const auto choix = choisirAvecLeQ(modele.Candidats, essayes)) return choix;
     }
     return choisirParNiveau(points, cible, essayes);
 }
@@ -89,9 +89,9 @@ bool jouerLeTour(Jeu& jeu, const ModeleOrdinateur& modele) {
     Partie& partie = jeu.partie;
     const Niveau& niveau = niveauDeCaption(captionNiveauCourante(partie));
     const std::int32_t cible =
-        cibleDuTour(lirePoints(modele.ListePoints), partie.jetonsDansSac, niveau.diviseur);
+        cibleDuTour(pointsDes(modele.Candidats), partie.jetonsDansSac, niveau.diviseur);
     if (arretDemande(partie)) return false;
-    if (modele.ListeCoups.empty()) {
+    if (modele.Candidats.empty()) {
         echangerOuPasser(jeu);
         return true;
     }
@@ -102,15 +102,14 @@ bool jouerLeTour(Jeu& jeu, const ModeleOrdinateur& modele) {
 
 IssueCandidats JouerLesCandidats(Jeu& jeu, const ModeleOrdinateur& modele, std::int32_t cible) {
     Partie& partie = jeu.partie;
-    std::vector<std::int32_t> points = lirePoints(modele.ListePoints);
-    points.resize(std::min(points.size(), modele.ListeCoups.size()));
+    const std::vector<std::int32_t> points = pointsDes(modele.Candidats);
     Essayes essayes;
     while (essayes.size() < essaisMax) {
         RetirerCoup(partie);
         if (arretDemande(partie)) return IssueCandidats::arret;
         const std::optional<int> choix = choisir(partie, modele, points, cible, essayes);
         if (!choix) break;
-        if (poser(partie, modele.ListeCoups[static_cast<std::size_t>(*choix)])) {
+        if (poser(partie, modele.Candidats[static_cast<std::size_t>(*choix)].coup)) {
             if (arretDemande(partie)) return IssueCandidats::arret;
             if (coupAccepte(jeu)) {
                 jeu.vue.Rafraichir();

@@ -28,7 +28,7 @@ enum class IssueCandidats {
     arret,     // a stop was asked: nothing more to do
 };
 
-// Tries the listed candidates (ListeCoups, ListePoints) by level until one
+// Tries the listed candidates by level until one
 // stands on the board forming known words only, at most ten times.
 IssueCandidats JouerLesCandidats(Jeu& jeu, const ModeleOrdinateur& modele, std::int32_t cible);
 

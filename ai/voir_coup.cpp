@@ -39,7 +39,7 @@ bool rechercher(Jeu& jeu, ModeleOrdinateur& modele) {
     for (int essai = 0; essai < 2 && !arretDemande(jeu.partie); ++essai) {
         fixerProgression(jeu.partie, 0);
         ChercherCoups(jeu, modele);
-        if (!modele.ListeCoups.empty()) break;
+        if (!modele.Candidats.empty()) break;
     }
     return !arretDemande(jeu.partie);
 }
@@ -54,14 +54,14 @@ void annoncerRienAJouer(Jeu& jeu) {
 // ten failures, the board then as the turn began.
 bool poserLeMeilleur(Jeu& jeu, const ModeleOrdinateur& modele) {
     Partie& partie = jeu.partie;
-    const std::vector<std::int32_t> points = lirePoints(modele.ListePoints);
+    const std::vector<std::int32_t> points = pointsDes(modele.Candidats);
     Essayes essayes;
     while (essayes.size() < essaisMax) {
         const std::optional<int> choix = meilleurSousLaCible(points, sansLimite, essayes);
-        if (!choix || static_cast<std::size_t>(*choix) >= modele.ListeCoups.size()) break;
+        if (!choix || static_cast<std::size_t>(*choix) >= modele.Candidats.size()) break;
         partie.grilleSuggestion = {};
         RetirerCoup(partie);
-        if (PoserTexteDeCoup(partie, modele.ListeCoups[static_cast<std::size_t>(*choix)]) &&
+        if (PoserTexteDeCoup(partie, modele.Candidats[static_cast<std::size_t>(*choix)].coup) &&
             EvaluerCoup(partie)) {
             return true;
         }
@@ -96,7 +96,7 @@ void voirLeCoupdeLOrdiCherche(Jeu& jeu, ModeleOrdinateur& modele) {
     preparer(partie);
     try {
         if (rechercher(jeu, modele)) {
-            if (modele.ListeCoups.empty()) {
+            if (modele.Candidats.empty()) {
                 annoncerRienAJouer(jeu);
             } else if (!poserLeMeilleur(jeu, modele)) {
                 abandonner(jeu);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "ai/fichier_mots.h"
+#include "ai/recherche_candidats.h"
 #include "engine/chevalet.h"
 #include "engine/evaluation.h"
 #include "tests/recherche_de_test.h"
@@ -11,6 +13,7 @@ namespace glyphane {
 namespace {
 
 using Lignes = std::vector<std::string>;
+using Points = std::vector<std::int32_t>;
 
 class Chercher : public ::testing::Test {
 protected:
@@ -33,7 +36,7 @@ TEST_F(Chercher, FirstMoveKnownAnswer) {
     t.auChevalet(1, "tea");
     EXPECT_TRUE(ChercherCoups(t.jeu, t.modele));
     EXPECT_EQ(t.coups(), (Lignes{"eta;FHGHHH", "tea;FHGHHH", "et;GHHH", "ta;GHHH", "te;GHHH"}));
-    EXPECT_EQ(t.points(), (Lignes{"6", "6", "4", "4", "4"}));
+    EXPECT_EQ(t.points(), (Points{6, 6, 4, 4, 4}));
     EXPECT_EQ(t.lignesMemo(), (Lignes{"eta             6   H6", "tea             6   H6", "et              4   H7",
                                       "ta              4   H7", "te              4   H7"}));
     const EtatControles e = t.partie.fenetre.copie();
@@ -55,7 +58,7 @@ TEST_F(Chercher, CrossWordsAreCheckedAndScoredAndBoardLettersMarked) {
     t.auChevalet(1, "easi");
     EXPECT_TRUE(ChercherCoups(t.jeu, t.modele));
     EXPECT_EQ(t.coups(), (Lignes{"as;JGJH", "es;JGJH", "s;JH"}));
-    EXPECT_EQ(t.points(), (Lignes{"7", "7", "5"}));  // 2 + "mers" 5; "mers" without a word premium
+    EXPECT_EQ(t.points(), (Points{7, 7, 5}));  // 2 + "mers" 5; "mers" without a word premium
     EXPECT_EQ(t.lignesMemo(),
               (Lignes{"as              7   10G", "es              7   10G", "mers            5   H10"}));
     const LigneMot mers = t.partie.fenetre.copie().memo1.at(2);
@@ -71,7 +74,7 @@ TEST_F(Chercher, ARealLetterIsUsedBeforeTheBlank) {
     const auto tuiles = t.auChevalet(1, "e?t");
     EXPECT_TRUE(ChercherCoups(t.jeu, t.modele));
     EXPECT_EQ(t.coups(), (Lignes{"ete;DHEHFH", "est;DHEHFH"}));
-    EXPECT_EQ(t.points(), (Lignes{"3", "3"}));
+    EXPECT_EQ(t.points(), (Points{3, 3}));
     EXPECT_EQ(t.partie.LettreJeton[tuiles[2]], '?');
 }
 
@@ -79,7 +82,7 @@ TEST_F(Chercher, SevenTilesAddFiftyAndAreListedOnce) {
     septLettres("abeille");
     EXPECT_TRUE(ChercherCoups(t.jeu, t.modele));
     EXPECT_EQ(t.coups(), (Lignes{"abeille;BHCHDHEHFHGHHH", "ai;GHHH"}));
-    EXPECT_EQ(t.points().front(), "70");  // (1 + 3 + 1 x 2 + 1 + 1 + 1 + 1) x 2 + 50
+    EXPECT_EQ(t.points().front(), 70);  // (1 + 3 + 1 x 2 + 1 + 1 + 1 + 1) x 2 + 50
     EXPECT_EQ(t.lignesMemo().front(), "abeille         70  H2");
 }
 
@@ -99,7 +102,7 @@ TEST_F(Chercher, AHumanWithABlankMayStopAfterSevenTileMoves) {
     t.vue.reponses = {Reponse::non, Reponse::oui};
     EXPECT_FALSE(ChercherCoups(t.jeu, t.modele));
     EXPECT_EQ(t.coups(), (Lignes{"abeille;BHCHDHEHFHGHHH"}));
-    EXPECT_EQ(t.points(), (Lignes{"68"}));  // the second "l" is the blank
+    EXPECT_EQ(t.points(), (Points{68}));  // the second "l" is the blank
     EXPECT_EQ(t.partie.fenetre.copie().progression, 0);
     EXPECT_TRUE(ChercherCoups(t.jeu, t.modele));
     EXPECT_EQ(t.coups().size(), 2u);
@@ -154,6 +157,41 @@ TEST_F(Chercher, EmptyRackListsNothingAndAStopEndsTheSearch) {
     t.partie.joueurCourant = 0;
     t.partie.drapeaux.arretDemande = 0;
     EXPECT_FALSE(ChercherCoups(t.jeu, t.modele));
+}
+
+// The search alone: nothing on the game moves, and the watcher sees each
+// record's new candidates and stops it when it says so.
+TEST_F(Chercher, TheBareSearchReportsEachRecordAndStopsWhenTold) {
+    struct Suivi final : SuiviRecherche {
+        int records = 99;
+        std::vector<std::size_t> nouveaux;
+        bool continuer() override { return records-- > 0; }
+        void apresRecord(bool, std::span<const Candidat> n) override { nouveaux.push_back(n.size()); }
+    };
+    t.semerPremierCoup();
+    const ChevaletDeRecherche chevalet{"tea----", "1110000", 3, 0};
+    const auto lire = [this](std::int32_t n, std::string& contenu) { return LireFichierMots(t.jeu, n, contenu); };
+    Suivi suivi;
+    const Grille& plateau = t.partie.plateau.grilleFixe;
+    const CandidatsTrouves tout = ChercherCandidats(plateau, chevalet, t.modele, t.trie, lire, &suivi);
+    EXPECT_FALSE(tout.arretee);
+    Lignes coups;
+    Points points;
+    for (const Candidat& c : tout.candidats) {
+        coups.push_back(c.coup);
+        points.push_back(c.points);
+    }
+    EXPECT_EQ(coups, (Lignes{"eta;FHGHHH", "tea;FHGHHH", "et;GHHH", "ta;GHHH", "te;GHHH"}));
+    EXPECT_EQ(points, (Points{6, 6, 4, 4, 4}));
+    EXPECT_EQ(tout.candidats.front().ligne.texte, "eta             6   H6");
+    EXPECT_EQ(suivi.nouveaux, (std::vector<std::size_t>{2, 3}));
+    EXPECT_TRUE(t.lignesMemo().empty());
+
+    Suivi court;
+    court.records = 1;
+    const CandidatsTrouves arretee = ChercherCandidats(plateau, chevalet, t.modele, t.trie, lire, &court);
+    EXPECT_TRUE(arretee.arretee);
+    EXPECT_EQ(arretee.candidats.size(), 2u);
 }
 
 // Every segment of the board a word could fill, with every word of its length

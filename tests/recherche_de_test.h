@@ -98,8 +98,16 @@ public:
         return lettres;
     }
 
-    const std::vector<std::string>& coups() const { return modele.ListeCoups; }
-    const std::vector<std::string>& points() const { return modele.ListePoints; }
+    std::vector<std::string> coups() const {
+        std::vector<std::string> textes;
+        for (const Candidat& c : modele.Candidats) textes.push_back(c.coup);
+        return textes;
+    }
+    std::vector<std::int32_t> points() const {
+        std::vector<std::int32_t> scores;
+        for (const Candidat& c : modele.Candidats) scores.push_back(c.points);
+        return scores;
+    }
 };
 
 }  // namespace glyphane::test

@@ -24,9 +24,9 @@ protected:
         partie.fenetre.modifier([caption](EtatControles& e) { e.captionNiveau = caption; });
     }
     // A list as a search would leave it, on the empty board.
-    void lister(std::vector<std::string> coups, std::vector<std::string> points) {
-        t.modele.ListeCoups = std::move(coups);
-        t.modele.ListePoints = std::move(points);
+    void lister(const std::vector<std::string>& coups, const std::vector<std::int32_t>& points) {
+        t.modele.Candidats.clear();
+        for (std::size_t i = 0; i < coups.size(); ++i) t.modele.Candidats.push_back({coups[i], points[i], {}});
     }
     static int jetonsRendus(const Partie& p, const std::array<int, tailleChevalet + 1>& tuiles) {
         int rendus = 0;
@@ -89,7 +89,7 @@ TEST_F(Ordinateur, BlanksNeverGoBackInAnExchange) {
 TEST_F(Ordinateur, AMoveFormingAnUnknownWordIsWithdrawnAndTheNextTried) {
     t.connaitre({"eta", "tea"});
     t.auChevalet(1, "tea");
-    lister({"ae;GHHH", "eta;FHGHHH"}, {"9", "6"});
+    lister({"ae;GHHH", "eta;FHGHHH"}, {9, 6});
     EXPECT_EQ(JouerLesCandidats(t.jeu, t.modele, 9), IssueCandidats::coupPose);
     EXPECT_EQ(t.lettresPosees(), "eta");
     EXPECT_EQ(partie.motsConnus, 1);
@@ -98,16 +98,15 @@ TEST_F(Ordinateur, AMoveFormingAnUnknownWordIsWithdrawnAndTheNextTried) {
 TEST_F(Ordinateur, TenFailuresOrNothingLeftToTryGiveTheTurnUp) {
     t.connaitre({"eta"});
     t.auChevalet(1, "tea");
-    lister(std::vector<std::string>(10, "ae;GHHH"), std::vector<std::string>(10, "9"));
-    t.modele.ListeCoups.push_back("eta;FHGHHH");
-    t.modele.ListePoints.push_back("6");
+    lister(std::vector<std::string>(10, "ae;GHHH"), std::vector<std::int32_t>(10, 9));
+    t.modele.Candidats.push_back({"eta;FHGHHH", 6, {}});
     EXPECT_EQ(JouerLesCandidats(t.jeu, t.modele, 9), IssueCandidats::abandon);
     EXPECT_EQ(t.lettresPosees(), "");
     EXPECT_EQ(partie.finDeTourSansPoints, 1);
 
     EXPECT_EQ(partie.passe[1], 0);  // tiles are left in the bag: no pass
 
-    lister({"ae;GHHH", "ta;AABB", ""}, {"9", "8", "7"});  // unknown word, badly placed, no text
+    lister({"ae;GHHH", "ta;AABB", ""}, {9, 8, 7});  // unknown word, badly placed, no text
     partie.finDeTourSansPoints = 0;
     partie.jetonsDansSac = 0;
     EXPECT_EQ(JouerLesCandidats(t.jeu, t.modele, 9), IssueCandidats::abandon);
@@ -118,7 +117,7 @@ TEST_F(Ordinateur, TenFailuresOrNothingLeftToTryGiveTheTurnUp) {
 TEST_F(Ordinateur, TheQIsPlayedWhateverTheLevel) {
     t.connaitre({"qi", "li"});
     t.auChevalet(1, "qil");
-    lister({"li;GHHH", "qi;GHHH"}, {"20", "18"});
+    lister({"li;GHHH", "qi;GHHH"}, {20, 18});
     EXPECT_EQ(JouerLesCandidats(t.jeu, t.modele, 20), IssueCandidats::coupPose);
     EXPECT_EQ(t.lettresPosees(), "qi");
 }

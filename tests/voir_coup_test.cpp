@@ -71,7 +71,7 @@ TEST_F(Voir, TheListIsMadeOnceAndAClickLaysItsMove) {
     EXPECT_TRUE(ButtonListeMotClick(t.jeu, t.modele));
     EXPECT_EQ(controles().memo1.size(), 5u);
     EXPECT_TRUE(controles().menuListeDeMot);
-    t.modele.ListeCoups = {"eta;FHGHHH", "te;GHHH"};
+    t.modele.Candidats = {{"eta;FHGHHH", 6, {}}, {"te;GHHH", 4, {}}};
     EXPECT_FALSE(ListeDeMotClick(t.jeu, t.modele));  // already shown: no new search
     EXPECT_EQ(t.coups().size(), 2u);
 

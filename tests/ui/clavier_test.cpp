@@ -285,7 +285,7 @@ private slots:
         const Partie& partie = p.programme.jeu().partie;
         const ModeleOrdinateur& modele = p.programme.ordinateur().modeleOrdinateur();
         const auto tuilesDuCoup = [&modele](int ligne) {
-            return modele.ListeCoups[static_cast<std::size_t>(ligne)].find(';');
+            return modele.Candidats[static_cast<std::size_t>(ligne)].coup.find(';');
         };
         const auto tuilesPosees = [&partie] {
             std::size_t poses = 0;
