@@ -13,16 +13,15 @@ char codeCoordonnee(int numero) { return static_cast<char>('A' + numero - 1); }
 
 bool surLePlateau(int x, int y) { return x >= 1 && x <= tailleGrille && y >= 1 && y <= tailleGrille; }
 
-bool voisinHorizontalFixe(const Partie& partie, int x, int y) {
-    const Grille& fixe = partie.plateau.grilleFixe;
+bool voisinHorizontalFixe(const Grille& fixe, int x, int y) {
     return (x > 1 && fixe[x - 1][y] != 0) || (x < tailleGrille && fixe[x + 1][y] != 0);
 }
 
 // Several free squares share a column (a vertical word) or a row; a single one
 // runs along the row only when it joins a tile there.
-void orienter(const Partie& partie, const Possibilite& record, int nombre, Placement& p) {
+void orienter(const Grille& fixe, const Possibilite& record, int nombre, Placement& p) {
     const bool vertical = nombre >= 2 ? record.colonnes[0] == record.colonnes[1]
-                                      : !voisinHorizontalFixe(partie, record.colonnes[0], record.lignes[0]);
+                                      : !voisinHorizontalFixe(fixe, record.colonnes[0], record.lignes[0]);
     p.sens = vertical ? sensVertical : sensHorizontal;
     p.ligne = vertical ? record.colonnes[0] : record.lignes[0];
     for (std::size_t k = 0; k < static_cast<std::size_t>(nombre); ++k) {
@@ -30,13 +29,13 @@ void orienter(const Partie& partie, const Possibilite& record, int nombre, Place
     }
 }
 
-bool casesLibresSures(const Partie& partie, const Possibilite& record, const Placement& p) {
+bool casesLibresSures(const Grille& fixe, const Possibilite& record, const Placement& p) {
     for (int k = 0; k < p.nombre; ++k) {
         const int x = p.colonne(k);
         const int y = p.rangee(k);
         const auto i = static_cast<std::size_t>(k);
         if (x != record.colonnes[i] || y != record.lignes[i]) return false;
-        if (!surLePlateau(x, y) || partie.plateau.grilleFixe[x][y] != 0) return false;
+        if (!surLePlateau(x, y) || fixe[x][y] != 0) return false;
         if (k > 0 && p.positions[static_cast<std::size_t>(k)] <= p.positions[static_cast<std::size_t>(k - 1)]) {
             return false;
         }
@@ -46,7 +45,7 @@ bool casesLibresSures(const Partie& partie, const Possibilite& record, const Pla
 
 }  // namespace
 
-std::optional<Placement> placementDuRecord(const Partie& partie, const Possibilite& record, int nombre) {
+std::optional<Placement> placementDuRecord(const Grille& fixe, const Possibilite& record, int nombre) {
     const auto n = static_cast<std::size_t>(nombre);
     if (nombre < 1 || nombre > tailleChevalet || record.lignes.size() < n || record.colonnes.size() < n) return {};
     if (record.motif.empty() || record.motif.size() > tailleGrille) return {};
@@ -54,8 +53,8 @@ std::optional<Placement> placementDuRecord(const Partie& partie, const Possibili
     if (!surLePlateau(record.colonnes[0], record.lignes[0])) return {};
     Placement p;
     p.nombre = nombre;
-    orienter(partie, record, nombre, p);
-    if (!casesLibresSures(partie, record, p)) return {};
+    orienter(fixe, record, nombre, p);
+    if (!casesLibresSures(fixe, record, p)) return {};
     return p;
 }
 

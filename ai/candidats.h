@@ -25,7 +25,7 @@ inline constexpr char casierVide = '-';
 // Where a possibility's free squares lie, as a placement still without letters.
 // Nothing when the record cannot be trusted: its squares off the board, out of
 // line, already covered, or not matching the "?" of its frame.
-std::optional<Placement> placementDuRecord(const Partie& partie, const Possibilite& record, int nombre);
+std::optional<Placement> placementDuRecord(const Grille& grilleFixe, const Possibilite& record, int nombre);
 
 // Fills the placement's letters and digits with the rack tiles that make the
 // word on the frame, a real letter before a blank; false when the rack cannot.

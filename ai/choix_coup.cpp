@@ -1,7 +1,6 @@
 #include "ai/choix_coup.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
 namespace glyphane {
@@ -24,15 +23,10 @@ std::int32_t diviser(std::int32_t points, double diviseur) {
 
 }  // namespace
 
-std::vector<std::int32_t> lirePoints(const std::vector<std::string>& ListePoints) {
+std::vector<std::int32_t> pointsDes(const std::vector<Candidat>& candidats) {
     std::vector<std::int32_t> points;
-    points.reserve(ListePoints.size());
-    for (const std::string& texte : ListePoints) {
-        std::int32_t valeur = 0;
-        const auto fin = texte.data() + texte.size();
-        const auto [ptr, erreur] = std::from_chars(texte.data(), fin, valeur);
-        points.push_back(texte.empty() || erreur != std::errc{} || ptr != fin ? pointsIllisibles : valeur);
-    }
+    points.reserve(candidats.size());
+    for (const Candidat& candidat : candidats) points.push_back(candidat.points);
     return points;
 }
 
@@ -67,15 +61,15 @@ std::optional<int> choisirParNiveau(const std::vector<std::int32_t>& points, std
     return meilleurSousLaCible(points, cible, essayes);
 }
 
-std::optional<int> choisirAvecLeQ(const std::vector<std::string>& ListeCoups, const std::vector<std::int32_t>& points,
-                                  const Essayes& essayes) {
+std::optional<int> choisirAvecLeQ(const std::vector<Candidat>& candidats, const Essayes& essayes) {
     std::optional<int> choix;
     std::size_t avecLeQ = 0;
-    for (int i = 0; i < static_cast<int>(ListeCoups.size()) && avecLeQ < candidatsAvecLeQ; ++i) {
-        if (ListeCoups[static_cast<std::size_t>(i)].find('q') == std::string::npos) continue;
+    for (int i = 0; i < static_cast<int>(candidats.size()) && avecLeQ < candidatsAvecLeQ; ++i) {
+        const Candidat& candidat = candidats[static_cast<std::size_t>(i)];
+        if (candidat.coup.find('q') == std::string::npos) continue;
         ++avecLeQ;
-        if (essaye(essayes, i) || static_cast<std::size_t>(i) >= points.size()) continue;
-        if (!choix || points[static_cast<std::size_t>(i)] > points[static_cast<std::size_t>(*choix)]) choix = i;
+        if (essaye(essayes, i)) continue;
+        if (!choix || candidat.points > candidats[static_cast<std::size_t>(*choix)].points) choix = i;
     }
     return choix;
 }

@@ -4,8 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "ai/modele_ordinateur.h"
+
 // Which listed candidate the computer tries next. Candidates are indices into
-// ListeCoups / ListePoints, from 0.
+// the search's list, from 0.
 namespace glyphane {
 
 inline constexpr std::size_t essaisMax = 10;
@@ -13,8 +15,8 @@ inline constexpr std::int32_t pointsIllisibles = -1;
 
 using Essayes = std::vector<int>;
 
-// ListePoints as numbers; an entry that is not an integer counts -1.
-std::vector<std::int32_t> lirePoints(const std::vector<std::string>& ListePoints);
+// The candidates' scores, in their order.
+std::vector<std::int32_t> pointsDes(const std::vector<Candidat>& candidats);
 
 // The score the level aims at: the best score divided by the level's divisor,
 // rounded down, while more than 5 tiles are in the bag; the best score itself
@@ -34,7 +36,6 @@ std::optional<int> choisirParNiveau(const std::vector<std::int32_t>& points, std
 
 // With the "q" on the rack: the best untried candidate among the first 31 that
 // place a "q", whatever the level.
-std::optional<int> choisirAvecLeQ(const std::vector<std::string>& ListeCoups, const std::vector<std::int32_t>& points,
-                                  const Essayes& essayes);
+std::optional<int> choisirAvecLeQ(const std::vector<Candidat>& candidats, const Essayes& essayes);
 
 }  // namespace glyphane

@@ -28,8 +28,7 @@ std::size_t nombreDeSegments(const ModeleOrdinateur& modele) {
 }
 
 // False when a stop request ended it before the last segment.
-bool construirePossibilites(Jeu& jeu) {
-    ModeleOrdinateur& modele = jeu.partie.ordinateur;
+bool construirePossibilites(Jeu& jeu, ModeleOrdinateur& modele) {
     // This update's records are those past each list's length now, not those
     // numbered from the counter on: past the last file, numbers come back.
     std::array<std::size_t, tailleChevalet + 1> avantMiseAJour{};
@@ -67,16 +66,16 @@ void Supplanter(std::vector<Possibilite>& liste, std::size_t avantMiseAJour, con
     }
 }
 
-void creatiPoss(Jeu& jeu) {
+void creatiPoss(Jeu& jeu, ModeleOrdinateur& modele) {
     bool complete = false;
     try {
-        complete = construirePossibilites(jeu);
+        complete = construirePossibilites(jeu, modele);
     } catch (...) {
         // A fault (memory, the file system) ends the update as a stop would: the
         // search must not wait for it forever.
     }
     if (complete) {
-        for (auto& liste : jeu.partie.ordinateur.Segments) liste.clear();
+        for (auto& liste : modele.Segments) liste.clear();
     }
     // The label and the bar first: once the flag falls, the search owns the bar.
     AfficherEtat(jeu.partie, etatFinMiseAJour);

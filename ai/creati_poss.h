@@ -2,6 +2,7 @@
 #include <cstddef>
 #include <vector>
 
+#include "ai/modele_ordinateur.h"
 #include "engine/jeu.h"
 
 // The background half of the possibility update: one word file and one new
@@ -11,7 +12,7 @@ namespace glyphane {
 
 // The update thread's work, run to its end or to a stop request on the calling
 // thread. Whatever happens, miseAJourEnCours is 0 when it returns.
-void creatiPoss(Jeu& jeu);
+void creatiPoss(Jeu& jeu, ModeleOrdinateur& modele);
 
 // Earlier records (the first `avantMiseAJour` of the list) for the same letters
 // and free squares as the segment are out of date.

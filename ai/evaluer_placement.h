@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "engine/possibilites.h"
+#include "ai/modele_ordinateur.h"
 #include "lexicon/trie.h"
 
 // Scoring a candidate on the pattern rows instead of the board: the rows are

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "ai/modele_ordinateur.h"
 #include "engine/jeu.h"
 
 // The word file of a segment: the words of one search file that fit the

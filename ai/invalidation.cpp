@@ -23,8 +23,8 @@ bool caseLibreCouverte(const Grille& grille, const Possibilite& possibilite) {
     return false;
 }
 
-void invaliderSurCase(Jeu& jeu, Case c) {
-    for (auto& liste : jeu.partie.ordinateur.Possibilites) {
+void invaliderSurCase(Jeu& jeu, ModeleOrdinateur& modele, Case c) {
+    for (auto& liste : modele.Possibilites) {
         for (Possibilite& possibilite : liste) {
             if (aCaseLibre(possibilite, c)) InvaliderPossibilite(jeu.temporaires, possibilite);
         }
@@ -53,23 +53,24 @@ void InvaliderPossibilite(FichiersTemporaires& fichiers, Possibilite& possibilit
     SupprimerFichierMots(fichiers, possibilite);
 }
 
-void InvaliderAutourDuCoup(Jeu& jeu, int nbPoses) {
+void InvaliderAutourDuCoup(Jeu& jeu, ModeleOrdinateur& modele, int nbPoses) {
     const std::vector<Case> tuiles = tuilesDuCoup(jeu.partie, nbPoses);
     const std::vector<Pas> directions = directionsEnTravers(tuiles);
     for (const Case tuile : tuiles) {
         for (const Pas pas : directions) {
-            if (const auto vide = premiereCaseVide(jeu.partie.plateau.grilleFixe, tuile, pas)) invaliderSurCase(jeu, *vide);
+            const auto vide = premiereCaseVide(jeu.partie.plateau.grilleFixe, tuile, pas);
+            if (vide) invaliderSurCase(jeu, modele, *vide);
         }
     }
 }
 
-void InvaliderCasesCouvertes(Jeu& jeu) {
+void InvaliderCasesCouvertes(Jeu& jeu, ModeleOrdinateur& modele) {
     const Partie& partie = jeu.partie;
     if (partie.distributionFaite == 0 || partie.finDeTourSansPoints == 1 || partie.partieFinie == partieTerminee ||
         partie.numeroTour == 1) {
         return;
     }
-    auto& listes = jeu.partie.ordinateur.Possibilites;
+    auto& listes = modele.Possibilites;
     for (int n = tailleChevalet; n >= 1; --n) {
         for (Possibilite& possibilite : listes[static_cast<std::size_t>(n)]) {
             if (possibilite.valide == 1 && caseLibreCouverte(partie.plateau.grilleFixe, possibilite)) {

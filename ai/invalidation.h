@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 
+#include "ai/modele_ordinateur.h"
 #include "engine/jeu.h"
 
 // Possibilities that a move spoiled: they are marked invalid and lose their word
@@ -22,10 +23,10 @@ void InvaliderPossibilite(FichiersTemporaires& fichiers, Possibilite& possibilit
 // Across the line of the move (every way for a single tile): the first empty
 // square past each tile and its neighbours now touches the move, so every
 // possibility with a free square there is spoiled.
-void InvaliderAutourDuCoup(Jeu& jeu, int nbPoses);
+void InvaliderAutourDuCoup(Jeu& jeu, ModeleOrdinateur& modele, int nbPoses);
 
 // After a scored move of a running game: every possibility whose free squares
 // the board now covers is spoiled; then the files of all invalid records go.
-void InvaliderCasesCouvertes(Jeu& jeu);
+void InvaliderCasesCouvertes(Jeu& jeu, ModeleOrdinateur& modele);
 
 }  // namespace glyphane

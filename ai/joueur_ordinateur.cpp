@@ -39,10 +39,10 @@ void JoueurOrdinateur::miseAJourApresCoup(int nbPoses) {
     std::lock_guard garde(verrou);
     if (!preparerMiseAJour()) return;
     lancerMiseAJour([this, nbPoses] {
-        InvaliderAutourDuCoup(jeu, nbPoses);
-        InvaliderCasesCouvertes(jeu);
-        viderSegments(jeu.partie.ordinateur);
-        EnumererSegments(jeu, nbPoses);
+        InvaliderAutourDuCoup(jeu, modele, nbPoses);
+        InvaliderCasesCouvertes(jeu, modele);
+        viderSegments(modele);
+        EnumererSegments(jeu.partie, modele, nbPoses);
     });
 }
 
@@ -50,8 +50,8 @@ void JoueurOrdinateur::miseAJourApresChargement() {
     std::lock_guard garde(verrou);
     if (!preparerMiseAJour()) return;
     lancerMiseAJour([this] {
-        viderSegments(jeu.partie.ordinateur);
-        EnumererSegmentsDuPlateau(jeu);
+        viderSegments(modele);
+        EnumererSegmentsDuPlateau(jeu.partie, modele);
     });
 }
 
@@ -64,7 +64,7 @@ void JoueurOrdinateur::lancerMiseAJour(const std::function<void()>& preparerSegm
         // No thread (or no memory) for this update: it is skipped, and the flag
         // must fall or the search would wait for it forever. What was
         // invalidated stays so; that only takes possibilities away.
-        viderSegments(jeu.partie.ordinateur);
+        viderSegments(modele);
         jeu.partie.drapeaux.miseAJourEnCours.store(0, std::memory_order_release);
         signalerFinMiseAJour();
     }
@@ -87,7 +87,7 @@ bool JoueurOrdinateur::preparerMiseAJour() {
 
 void JoueurOrdinateur::lancerCreatiPoss(std::chrono::steady_clock::time_point debut) {
     filCreatiPoss = std::thread([this, debut] {
-        creatiPoss(jeu);
+        creatiPoss(jeu, modele);
         if (mesure) mesure(std::chrono::steady_clock::now() - debut);
         signalerFinMiseAJour();
     });
@@ -160,12 +160,20 @@ void JoueurOrdinateur::demarrerTourOrdinateur() {
 
 void JoueurOrdinateur::jouerUnTour() {
     try {
-        tour(jeu);
+        tour(jeu, modele);
     } catch (...) {
         // The turn catches its own faults; one that escapes still must not end
         // the program or leave the seat marked busy.
         jeu.partie.drapeaux.ordiOccupe.store(0, std::memory_order_release);
     }
+}
+
+void JoueurOrdinateur::jetonFixe(int x, int y, char lettre, int valeur) {
+    NoterDansLesMotifs(modele, x, y, lettre, valeur);
+}
+
+void JoueurOrdinateur::oublierModelesPremierCoup() {
+    for (auto& liste : modele.Possibilites) liste.clear();
 }
 
 void JoueurOrdinateur::traiterEvenements() { jeu.vue.TraiterEvenements(); }
@@ -178,7 +186,7 @@ void JoueurOrdinateur::reinitialiser(bool avecModeles) {
     oublierAttentes();
     recolterAttentes(false);
     arrete = false;
-    ReinitialiserModeleOrdinateur(jeu.partie.ordinateur, avecModeles);
+    ReinitialiserModeleOrdinateur(modele, avecModeles);
 }
 
 void JoueurOrdinateur::arreter() {

@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "ai/fil_ordinateur.h"
+#include "ai/modele_ordinateur.h"
 #include "engine/jeu.h"
 
 // The computer player as the turn controller sees it: it keeps the possibility
@@ -20,7 +21,7 @@ namespace glyphane {
 class JoueurOrdinateur final : public CrochetsOrdinateur {
 public:
     // Plays one computer turn to its end, handing over to the turn controller.
-    using TourDeJeu = std::function<void(Jeu&)>;
+    using TourDeJeu = std::function<void(Jeu&, ModeleOrdinateur&)>;
     // Told, on the update thread, how long each possibility update took from
     // the invalidation to the end of its thread.
     using MesureMiseAJour = std::function<void(std::chrono::steady_clock::duration)>;
@@ -33,6 +34,9 @@ public:
     JoueurOrdinateur& operator=(const JoueurOrdinateur&) = delete;
     ~JoueurOrdinateur() override;
 
+    // The board rows learn the tile, on the turn controller's thread.
+    void jetonFixe(int x, int y, char lettre, int valeur) override;
+    void oublierModelesPremierCoup() override;
     // On the caller's thread: invalidation and segments; then the update thread.
     void miseAJourApresCoup(int nbPoses) override;
     // A thread that gives a human the controls back once the update is over.
@@ -56,6 +60,10 @@ public:
     // Until no computer turn is queued or running and no update runs (the
     // console waits so for the computer seats to have played).
     void attendreInactivite();
+
+    // The lists, rows and candidates, for the window's own searches (the word
+    // list, the shown move) and for tests.
+    ModeleOrdinateur& modeleOrdinateur() { return modele; }
 
 private:
     struct Attente {
@@ -81,6 +89,7 @@ private:
     Jeu& jeu;
     TourDeJeu tour;
     MesureMiseAJour mesure;
+    ModeleOrdinateur modele;
 
     std::mutex verrou;  // the thread handles below and `arrete`
     bool arrete = false;

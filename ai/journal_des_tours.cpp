@@ -90,12 +90,12 @@ std::string ligneDuTour(const TourJoue& tour) {
     return "passe " + debut;
 }
 
-void JournalDesTours::jouerTour(Jeu& jeu) {
+void JournalDesTours::jouerTour(Jeu& jeu, ModeleOrdinateur& modele) {
     // The turn waits for the update too; waiting first keeps the update out of
     // the search's time.
     attendreFinMiseAJour(jeu);
     const auto debut = std::chrono::steady_clock::now();
-    TourOrdinateurRelaye(jeu, [this, debut](Jeu& jeuDuTour) {
+    TourOrdinateurRelaye(jeu, modele, [this, debut](Jeu& jeuDuTour) {
         const Duree recherche = std::chrono::steady_clock::now() - debut;
         TourJoue tour = tourAvantLeRelais(jeuDuTour.partie);
         const std::int32_t jetonsAvant = jeuDuTour.partie.jetonsSurPlateau;

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "ai/modele_ordinateur.h"
 #include "engine/jeu.h"
 
 // What the computer's turns did, written down as each one is handed over, so
@@ -42,7 +43,7 @@ public:
     using Duree = std::chrono::steady_clock::duration;
 
     // The turn function to give the computer player.
-    void jouerTour(Jeu& jeu);
+    void jouerTour(Jeu& jeu, ModeleOrdinateur& modele);
 
     // The turns written down since the last call, in play order.
     std::vector<TourJoue> prendreTours();

@@ -21,22 +21,22 @@ void activerListeDeMot(Jeu& jeu, bool actif) {
 // Only a line the list shows can be clicked. Once the list is cleared (a play
 // clears it) the candidates behind it come from an earlier search, maybe for
 // another rack: a click on the empty list only takes the tiles back.
-bool ligneAffichee(Partie& partie, int ligne) {
+bool ligneAffichee(Partie& partie, const ModeleOrdinateur& modele, int ligne) {
     std::size_t lignes = 0;
     partie.fenetre.modifier([&lignes](EtatControles& e) { lignes = e.memo1.size(); });
-    lignes = std::min(lignes, partie.ordinateur.ListeCoups.size());
+    lignes = std::min(lignes, modele.Candidats.size());
     return ligne >= 0 && static_cast<std::size_t>(ligne) < lignes;
 }
 
 }  // namespace
 
-bool ListeDeMotClick(Jeu& jeu) {
+bool ListeDeMotClick(Jeu& jeu, ModeleOrdinateur& modele) {
     if (longueurTexteMemo(jeu.partie) > texteDUneListeMontree) return false;
     activerListeDeMot(jeu, false);
     jeu.vue.TraiterEvenements();
     fixerProgression(jeu.partie, 0);
     try {
-        ChercherCoups(jeu);
+        ChercherCoups(jeu, modele);
     } catch (...) {
         fixerProgression(jeu.partie, 0);
     }
@@ -44,13 +44,13 @@ bool ListeDeMotClick(Jeu& jeu) {
     return true;
 }
 
-bool ButtonListeMotClick(Jeu& jeu) {
+bool ButtonListeMotClick(Jeu& jeu, ModeleOrdinateur& modele) {
     if (!menuActif(jeu.partie, &EtatControles::menuListeDeMot)) return false;
-    ListeDeMotClick(jeu);
+    ListeDeMotClick(jeu, modele);
     return true;
 }
 
-void memo1MouseDown(Jeu& jeu, int ligne) {
+void memo1MouseDown(Jeu& jeu, const ModeleOrdinateur& modele, int ligne) {
     Partie& partie = jeu.partie;
     // The cover over the list can be clicked while the computer plays; its
     // thread owns the board and the rack then.
@@ -60,9 +60,9 @@ void memo1MouseDown(Jeu& jeu, int ligne) {
     partie.surlignageDernierCoup = false;
     partie.grilleSuggestion = {};
     RetirerCoup(partie);
-    if (ligneAffichee(partie, ligne)) {
+    if (ligneAffichee(partie, modele, ligne)) {
         try {
-            PoserTexteDeCoup(partie, partie.ordinateur.ListeCoups[static_cast<std::size_t>(ligne)]);
+            PoserTexteDeCoup(partie, modele.Candidats[static_cast<std::size_t>(ligne)].coup);
         } catch (...) {
         }
     }

@@ -37,9 +37,10 @@ void PoserModelesPremierCoup(ModeleOrdinateur& modele) {
 void ReinitialiserModeleOrdinateur(ModeleOrdinateur& modele, bool avecModeles) {
     for (auto& liste : modele.Possibilites) liste.clear();
     for (auto& liste : modele.Segments) liste.clear();
-    modele.ListeCoups.clear();
-    modele.ListePoints.clear();
+    modele.Candidats.clear();
     modele.compteurFichiers = 7;
+    modele.LignesLettres = lignesMotifsVides(lettreMotifVide);
+    modele.LignesChiffres = lignesMotifsVides(chiffreMotifVide);
     if (avecModeles) PoserModelesPremierCoup(modele);
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "engine/possibilites.h"
+#include "ai/modele_ordinateur.h"
 
 namespace glyphane {
 

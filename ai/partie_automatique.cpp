@@ -19,7 +19,7 @@ PartieAutomatique::PartieAutomatique(LexiconTrie& trie, const std::filesystem::p
     : hasard(graine),
       jeu(trie, vue, hasard, cadence, dossier),
       joueur(
-          jeu, [this](Jeu& jeuEnCours) { journal.jouerTour(jeuEnCours); },
+          jeu, [this](Jeu& jeuEnCours, ModeleOrdinateur& modele) { journal.jouerTour(jeuEnCours, modele); },
           [this](Duree duree) { noterMiseAJour(duree); }) {}
 
 bool PartieAutomatique::fixerNiveau(int niveau) { return glyphane::fixerNiveau(jeu.partie, niveau); }
@@ -32,7 +32,7 @@ ResultatPartie PartieAutomatique::jouer(int sieges) {
     ResultatPartie resultat;
     resultat.tours = journal.prendreTours();
     resultat.scores.assign(partie.score.begin() + 1, partie.score.begin() + 1 + partie.nbJoueurs);
-    resultat.fichiers = partie.ordinateur.compteurFichiers - (premierFichierTemporaire - 1);
+    resultat.fichiers = joueur.modeleOrdinateur().compteurFichiers - (premierFichierTemporaire - 1);
     resultat.finie = partie.partieFinie == partieTerminee;
     return resultat;
 }

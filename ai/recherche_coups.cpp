@@ -2,11 +2,10 @@
 
 #include <algorithm>
 #include <chrono>
-#include <unordered_set>
 
-#include "ai/candidats.h"
 #include "ai/controles_ordinateur.h"
 #include "ai/fichier_mots.h"
+#include "ai/recherche_candidats.h"
 #include "engine/attente_mise_a_jour.h"
 #include "engine/chevalet.h"
 #include "engine/messages.h"
@@ -17,23 +16,16 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr int bonusSeptJetons = 50;
-
-std::vector<Possibilite>& liste(Partie& partie, int nombre) {
-    return partie.ordinateur.Possibilites[static_cast<std::size_t>(nombre)];
-}
-
-// The board as committed, the lists and the word list empty; the cover over the
-// list stays only while a computer seat plays.
-void repartirDeZero(Partie& partie) {
+// The board as committed, the candidates and the word list empty; the cover
+// over the list stays only while a computer seat plays.
+void repartirDeZero(Partie& partie, ModeleOrdinateur& modele) {
     partie.plateau.grilleJeu = partie.plateau.grilleFixe;
     const bool humain = !estSiegeOrdinateur(partie);
     partie.fenetre.modifier([humain](EtatControles& e) {
         e.memo1.clear();
         if (humain) e.memoCache.visible = false;
     });
-    partie.ordinateur.ListeCoups.clear();
-    partie.ordinateur.ListePoints.clear();
+    modele.Candidats.clear();
 }
 
 // A blank on the rack has no letter yet; every tile, including one lying on the
@@ -59,97 +51,48 @@ ChevaletDeRecherche reprendreChevalet(Partie& partie) {
     return chevalet;
 }
 
-// Each line of a word file without its CR LF (or LF alone).
-template <class Fonction>
-void pourChaqueMot(std::string_view contenu, Fonction&& f) {
-    while (!contenu.empty()) {
-        const std::size_t finLigne = std::min(contenu.find('\n'), contenu.size());
-        std::string_view mot = contenu.substr(0, finLigne);
-        contenu.remove_prefix(std::min(finLigne + 1, contenu.size()));
-        if (!mot.empty() && mot.back() == '\r') mot.remove_suffix(1);
-        if (!mot.empty()) f(mot);
-    }
-}
-
-int possibilitesValides(Partie& partie, int nombreMax) {
-    int total = 0;
-    for (int n = 1; n <= nombreMax; ++n) {
-        for (const Possibilite& record : liste(partie, n)) total += record.valide == 1 ? 1 : 0;
-    }
-    return total;
-}
-
-class RechercheDeCoups {
+// The window's side of a search: the stop flag, the word list and the bar as
+// the records go by, and the question after the seven-tile moves. The model's
+// candidates keep in step with the list shown, so that a click on a line
+// during the search lays that line's move.
+class SuiviDuJeu final : public SuiviRecherche {
 public:
-    RechercheDeCoups(Jeu& jeuEnCours, ChevaletDeRecherche chevaletLu)
-        : jeu(jeuEnCours),
-          partie(jeuEnCours.partie),
-          chevalet(std::move(chevaletLu)),
-          lignes(jeuEnCours.partie.ordinateur) {}
+    SuiviDuJeu(Jeu& jeuEnCours, ModeleOrdinateur& modeleOrdinateur, int nombreJokers)
+        : jeu(jeuEnCours), modele(modeleOrdinateur), jokers(nombreJokers) {}
 
-    // False when a stop was asked before the end of the list.
-    bool parcourirListe(int nombre) {
-        const std::vector<Possibilite>& records = liste(partie, nombre);
-        for (std::size_t i = 0; i < records.size(); ++i) {
-            if (arretDemande(partie)) return false;
-            if (records[i].valide == 1) traiterPossibilite(records[i], nombre);
-            jeu.vue.TraiterEvenements();
+    bool continuer() override { return !arretDemande(jeu.partie); }
+
+    void apresRecord(bool valide, std::span<const Candidat> nouveaux) override {
+        if (valide) {
+            modele.Candidats.insert(modele.Candidats.end(), nouveaux.begin(), nouveaux.end());
+            jeu.partie.fenetre.modifier([nouveaux](EtatControles& e) {
+                for (const Candidat& candidat : nouveaux) e.memo1.push_back(candidat.ligne);
+                ++e.progression;
+            });
+            jeu.vue.ActualiserControles();
         }
-        return true;
+        jeu.vue.TraiterEvenements();
     }
 
-    // After the seven-tile moves: whether the search goes on to shorter ones.
-    enum class Suite { continuer, terminee, refusee };
-    Suite apresSeptLettres() {
-        if (partie.ordinateur.ListeCoups.empty()) return Suite::continuer;
-        const bool ordinateur = estSiegeOrdinateur(partie);
-        if (ordinateur && niveauCourant(partie) == niveauMeilleur) return Suite::terminee;
-        if (ordinateur || chevalet.nombreJokers == 0) return Suite::continuer;
+    // A computer seat at the best level keeps to the seven-tile moves when there
+    // are any; a human with a blank is asked.
+    bool apresSeptJetons(const std::vector<Candidat>& trouves) override {
+        if (trouves.empty()) return true;
+        const bool ordinateur = estSiegeOrdinateur(jeu.partie);
+        if (ordinateur && niveauCourant(jeu.partie) == niveauMeilleur) return false;
+        if (ordinateur || jokers == 0) return true;
         const Reponse reponse =
             jeu.vue.PoserQuestion(std::string(messages::continuerRecherche), std::string(messages::titreMotsDe7));
-        return reponse == Reponse::non ? Suite::refusee : Suite::continuer;
+        refusee = reponse == Reponse::non;
+        return !refusee;
     }
 
-    int nombreJetons() const { return chevalet.nombreJetons; }
+    bool refusee = false;
 
 private:
-    void traiterPossibilite(const Possibilite& record, int nombre) {
-        std::optional<Placement> placement = placementDuRecord(partie, record, nombre);
-        if (placement && LireFichierMots(jeu, record.numeroFichier, contenuFichier)) {
-            pourChaqueMot(contenuFichier, [&](std::string_view mot) { essayerMot(mot, record.motif, *placement); });
-        }
-        partie.fenetre.modifier([this](EtatControles& e) {
-            for (LigneMot& ligne : nouvellesLignes) e.memo1.push_back(std::move(ligne));
-            ++e.progression;
-        });
-        nouvellesLignes.clear();
-        jeu.vue.ActualiserControles();
-    }
-
-    void essayerMot(std::string_view mot, std::string_view motif, Placement& placement) {
-        if (!apparierAuChevalet(mot, motif, chevalet, placement)) return;
-        lignes.ecrire(placement);
-        const std::int32_t points = EvaluerPlacement(lignes, jeu.trie, placement);
-        if (points != 0) lister(placement, points + (placement.nombre == tailleChevalet ? bonusSeptJetons : 0));
-        lignes.effacer(placement);
-    }
-
-    // A move reached through two possibilities is listed once.
-    void lister(const Placement& placement, std::int32_t total) {
-        std::string texte = texteDuCoup(placement);
-        if (!dejaListes.insert(texte).second) return;
-        partie.ordinateur.ListeCoups.push_back(std::move(texte));
-        partie.ordinateur.ListePoints.push_back(std::to_string(total));
-        nouvellesLignes.push_back(ligneDuMemo(lignes, placement, total));
-    }
-
     Jeu& jeu;
-    Partie& partie;
-    const ChevaletDeRecherche chevalet;
-    LignesDeTravail lignes;
-    std::string contenuFichier;  // kept from file to file so that its storage is reused
-    std::unordered_set<std::string> dejaListes;
-    std::vector<LigneMot> nouvellesLignes;
+    ModeleOrdinateur& modele;
+    const int jokers;
 };
 
 void preparerProgression(Partie& partie, int maximum) {
@@ -161,30 +104,28 @@ void preparerProgression(Partie& partie, int maximum) {
 
 }  // namespace
 
-bool ChercherCoups(Jeu& jeu) {
+bool ChercherCoups(Jeu& jeu, ModeleOrdinateur& modele) {
     if (!attendreFinMiseAJour(jeu)) return false;
     jeu.vue.TraiterEvenements();
     jeu.cadence.pause(500ms);
     Partie& partie = jeu.partie;
     if (partie.joueurCourant < 1 || partie.joueurCourant > nbSiegesMax) return false;
 
-    repartirDeZero(partie);
-    RechercheDeCoups recherche(jeu, reprendreChevalet(partie));
+    repartirDeZero(partie, modele);
+    const ChevaletDeRecherche chevalet = reprendreChevalet(partie);
     jeu.vue.Rafraichir();
-    preparerProgression(partie, possibilitesValides(partie, recherche.nombreJetons()));
+    preparerProgression(partie, possibilitesValides(modele, chevalet.nombreJetons));
     jeu.vue.ActualiserControles();
 
-    for (int nombre = tailleChevalet; nombre >= 1; --nombre) {
-        if (nombre <= recherche.nombreJetons() && !recherche.parcourirListe(nombre)) return false;
-        if (nombre != tailleChevalet) continue;
-        const auto suite = recherche.apresSeptLettres();
-        if (suite == RechercheDeCoups::Suite::refusee) {
-            fixerProgression(partie, 0);
-            return false;
-        }
-        if (suite == RechercheDeCoups::Suite::terminee) break;
-    }
+    SuiviDuJeu suivi(jeu, modele, chevalet.nombreJokers);
+    const auto lire = [&jeu](std::int32_t numero, std::string& contenu) {
+        return LireFichierMots(jeu, numero, contenu);
+    };
+    const CandidatsTrouves resultat =
+        ChercherCandidats(partie.plateau.grilleFixe, chevalet, modele, jeu.trie, lire, &suivi);
+    if (resultat.arretee) return false;
     fixerProgression(partie, 0);
+    if (suivi.refusee) return false;
     jeu.vue.ActualiserControles();
     return true;
 }

@@ -122,26 +122,26 @@ void EnumererSegmentsDepuisAncre(const Partie& partie, Case ancre,
     }
 }
 
-void EnumererSegmentsDeLaCase(Jeu& jeu, Case c) {
-    EnumererSegmentsDepuisAncre(jeu.partie, c, jeu.partie.ordinateur.Segments);
+void EnumererSegmentsDeLaCase(const Partie& partie, ModeleOrdinateur& modele, Case c) {
+    EnumererSegmentsDepuisAncre(partie, c, modele.Segments);
 }
 
-void EnumererSegmentsAutourDeLaCase(Jeu& jeu, Case c) {
-    for (const Case ancre : ancresAutour(jeu.partie, c)) EnumererSegmentsDeLaCase(jeu, ancre);
+void EnumererSegmentsAutourDeLaCase(const Partie& partie, ModeleOrdinateur& modele, Case c) {
+    for (const Case ancre : ancresAutour(partie, c)) EnumererSegmentsDeLaCase(partie, modele, ancre);
 }
 
-void EnumererSegments(Jeu& jeu, int nbPoses) {
-    for (const Case tuile : tuilesDuCoup(jeu.partie, nbPoses)) {
-        EnumererSegmentsDeLaCase(jeu, tuile);
-        EnumererSegmentsAutourDeLaCase(jeu, tuile);
+void EnumererSegments(const Partie& partie, ModeleOrdinateur& modele, int nbPoses) {
+    for (const Case tuile : tuilesDuCoup(partie, nbPoses)) {
+        EnumererSegmentsDeLaCase(partie, modele, tuile);
+        EnumererSegmentsAutourDeLaCase(partie, modele, tuile);
     }
 }
 
-void EnumererSegmentsDuPlateau(Jeu& jeu) {
+void EnumererSegmentsDuPlateau(const Partie& partie, ModeleOrdinateur& modele) {
     for (const auto forme : {&EnumererSegmentsDeLaCase, &EnumererSegmentsAutourDeLaCase}) {
         for (int y = 1; y <= tailleGrille; ++y) {
             for (int x = 1; x <= tailleGrille; ++x) {
-                if (occupee(jeu.partie.plateau.grilleFixe, {x, y})) forme(jeu, {x, y});
+                if (occupee(partie.plateau.grilleFixe, {x, y})) forme(partie, modele, {x, y});
             }
         }
     }

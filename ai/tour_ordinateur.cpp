@@ -33,10 +33,10 @@ private:
     Drapeaux& drapeaux;
 };
 
-void rechercher(Jeu& jeu) {
+void rechercher(Jeu& jeu, ModeleOrdinateur& modele) {
     if (arretDemande(jeu.partie)) return;
     try {
-        if (!ChercherCoups(jeu)) jeu.partie.drapeaux.ordiOccupe.store(0);
+        if (!ChercherCoups(jeu, modele)) jeu.partie.drapeaux.ordiOccupe.store(0);
     } catch (...) {
         jeu.cadence.pause(2ms);
     }
@@ -52,10 +52,10 @@ bool coupAccepte(Jeu& jeu) {
     return evalue && partie.motsConnus == 1;
 }
 
-std::optional<int> choisir(const Partie& partie, const std::vector<std::int32_t>& points, std::int32_t& cible,
-                           const Essayes& essayes) {
+std::optional<int> choisir(const Partie& partie, const ModeleOrdinateur& modele,
+                           const std::vector<std::int32_t>& points, std::int32_t& cible, const Essayes& essayes) {
     if (chevaletContient(partie, jetonQ)) {
-        if (const auto choix = choisirAvecLeQ(partie.ordinateur.ListeCoups, points, essayes)) return choix;
+        if (const auto choix = choisirAvecLeQ(modele.Candidats, essayes)) return choix;
     }
     return choisirParNiveau(points, cible, essayes);
 }
@@ -85,32 +85,31 @@ void echangerOuPasser(Jeu& jeu) {
 }
 
 // Everything after the search; true when the turn is to be handed over.
-bool jouerLeTour(Jeu& jeu) {
+bool jouerLeTour(Jeu& jeu, const ModeleOrdinateur& modele) {
     Partie& partie = jeu.partie;
     const Niveau& niveau = niveauNumero(niveauCourant(partie));
     const std::int32_t cible =
-        cibleDuTour(lirePoints(partie.ordinateur.ListePoints), partie.jetonsDansSac, niveau.diviseur);
+        cibleDuTour(pointsDes(modele.Candidats), partie.jetonsDansSac, niveau.diviseur);
     if (arretDemande(partie)) return false;
-    if (partie.ordinateur.ListeCoups.empty()) {
+    if (modele.Candidats.empty()) {
         echangerOuPasser(jeu);
         return true;
     }
-    return JouerLesCandidats(jeu, cible) != IssueCandidats::arret;
+    return JouerLesCandidats(jeu, modele, cible) != IssueCandidats::arret;
 }
 
 }  // namespace
 
-IssueCandidats JouerLesCandidats(Jeu& jeu, std::int32_t cible) {
+IssueCandidats JouerLesCandidats(Jeu& jeu, const ModeleOrdinateur& modele, std::int32_t cible) {
     Partie& partie = jeu.partie;
-    std::vector<std::int32_t> points = lirePoints(partie.ordinateur.ListePoints);
-    points.resize(std::min(points.size(), partie.ordinateur.ListeCoups.size()));
+    const std::vector<std::int32_t> points = pointsDes(modele.Candidats);
     Essayes essayes;
     while (essayes.size() < essaisMax) {
         RetirerCoup(partie);
         if (arretDemande(partie)) return IssueCandidats::arret;
-        const std::optional<int> choix = choisir(partie, points, cible, essayes);
+        const std::optional<int> choix = choisir(partie, modele, points, cible, essayes);
         if (!choix) break;
-        if (poser(partie, partie.ordinateur.ListeCoups[static_cast<std::size_t>(*choix)])) {
+        if (poser(partie, modele.Candidats[static_cast<std::size_t>(*choix)].coup)) {
             if (arretDemande(partie)) return IssueCandidats::arret;
             if (coupAccepte(jeu)) {
                 jeu.vue.Rafraichir();
@@ -124,14 +123,14 @@ IssueCandidats JouerLesCandidats(Jeu& jeu, std::int32_t cible) {
     return IssueCandidats::abandon;
 }
 
-void TourOrdinateurRelaye(Jeu& jeu, const RelaisTourSuivant& tourSuivant) {
+void TourOrdinateurRelaye(Jeu& jeu, ModeleOrdinateur& modele, const RelaisTourSuivant& tourSuivant) {
     Partie& partie = jeu.partie;
     if (!attendreFinMiseAJour(jeu) || partie.partieFinie == partieTerminee) return;
     const TourEnCours tourEnCours(partie.drapeaux);
-    rechercher(jeu);
+    rechercher(jeu, modele);
     bool passerLaMain = false;
     try {
-        passerLaMain = jouerLeTour(jeu);
+        passerLaMain = jouerLeTour(jeu, modele);
     } catch (...) {
         partie.drapeaux.ordiOccupe.store(0);
         if (arretDemande(partie)) return;
@@ -148,6 +147,6 @@ void TourOrdinateurRelaye(Jeu& jeu, const RelaisTourSuivant& tourSuivant) {
     }
 }
 
-void TourOrdinateur(Jeu& jeu) { TourOrdinateurRelaye(jeu, TourSuivant); }
+void TourOrdinateur(Jeu& jeu, ModeleOrdinateur& modele) { TourOrdinateurRelaye(jeu, modele, TourSuivant); }
 
 }  // namespace glyphane

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "ai/modele_ordinateur.h"
 #include "engine/jeu.h"
 
 // The computer's turn, run on the thread that owns it.
@@ -16,10 +17,10 @@ using RelaisTourSuivant = std::function<void(Jeu&)>;
 // was asked. ordiOccupe is 1 while it runs and 0 once it returns: the next
 // computer turn, which tourSuivant asks for from this very thread, must start
 // only after it returns.
-void TourOrdinateurRelaye(Jeu& jeu, const RelaisTourSuivant& tourSuivant);
+void TourOrdinateurRelaye(Jeu& jeu, ModeleOrdinateur& modele, const RelaisTourSuivant& tourSuivant);
 
 // The same, handing over to the turn controller.
-void TourOrdinateur(Jeu& jeu);
+void TourOrdinateur(Jeu& jeu, ModeleOrdinateur& modele);
 
 enum class IssueCandidats {
     coupPose,  // a candidate stands on the board, checked: hand over
@@ -27,8 +28,8 @@ enum class IssueCandidats {
     arret,     // a stop was asked: nothing more to do
 };
 
-// Tries the listed candidates (ListeCoups, ListePoints) by level until one
+// Tries the listed candidates by level until one
 // stands on the board forming known words only, at most ten times.
-IssueCandidats JouerLesCandidats(Jeu& jeu, std::int32_t cible);
+IssueCandidats JouerLesCandidats(Jeu& jeu, const ModeleOrdinateur& modele, std::int32_t cible);
 
 }  // namespace glyphane

@@ -35,11 +35,11 @@ void preparer(Partie& partie) {
 }
 
 // A second search when the first found nothing; false when a stop was asked.
-bool rechercher(Jeu& jeu) {
+bool rechercher(Jeu& jeu, ModeleOrdinateur& modele) {
     for (int essai = 0; essai < 2 && !arretDemande(jeu.partie); ++essai) {
         fixerProgression(jeu.partie, 0);
-        ChercherCoups(jeu);
-        if (!jeu.partie.ordinateur.ListeCoups.empty()) break;
+        ChercherCoups(jeu, modele);
+        if (!modele.Candidats.empty()) break;
     }
     return !arretDemande(jeu.partie);
 }
@@ -52,16 +52,16 @@ void annoncerRienAJouer(Jeu& jeu) {
 
 // Lays the best candidates in turn until one stands on the board; false after
 // ten failures, the board then as the turn began.
-bool poserLeMeilleur(Jeu& jeu) {
+bool poserLeMeilleur(Jeu& jeu, const ModeleOrdinateur& modele) {
     Partie& partie = jeu.partie;
-    const std::vector<std::int32_t> points = lirePoints(partie.ordinateur.ListePoints);
+    const std::vector<std::int32_t> points = pointsDes(modele.Candidats);
     Essayes essayes;
     while (essayes.size() < essaisMax) {
         const std::optional<int> choix = meilleurSousLaCible(points, sansLimite, essayes);
-        if (!choix || static_cast<std::size_t>(*choix) >= partie.ordinateur.ListeCoups.size()) break;
+        if (!choix || static_cast<std::size_t>(*choix) >= modele.Candidats.size()) break;
         partie.grilleSuggestion = {};
         RetirerCoup(partie);
-        if (PoserTexteDeCoup(partie, partie.ordinateur.ListeCoups[static_cast<std::size_t>(*choix)]) &&
+        if (PoserTexteDeCoup(partie, modele.Candidats[static_cast<std::size_t>(*choix)].coup) &&
             EvaluerCoup(partie)) {
             return true;
         }
@@ -89,16 +89,16 @@ void montrer(Jeu& jeu) {
 
 }  // namespace
 
-void voirLeCoupdeLOrdiCherche(Jeu& jeu) {
+void voirLeCoupdeLOrdiCherche(Jeu& jeu, ModeleOrdinateur& modele) {
     Partie& partie = jeu.partie;
     fixerProgression(partie, 0);
     effacerSurlignages(jeu);
     preparer(partie);
     try {
-        if (rechercher(jeu)) {
-            if (partie.ordinateur.ListeCoups.empty()) {
+        if (rechercher(jeu, modele)) {
+            if (modele.Candidats.empty()) {
                 annoncerRienAJouer(jeu);
-            } else if (!poserLeMeilleur(jeu)) {
+            } else if (!poserLeMeilleur(jeu, modele)) {
                 abandonner(jeu);
                 return;
             }
@@ -118,18 +118,18 @@ bool voirPermis(Jeu& jeu) {
     return jouerDisponible && jeu.partie.drapeaux.miseAJourEnCours.load(std::memory_order_acquire) != 1;
 }
 
-bool VoirClick(Jeu& jeu) {
+bool VoirClick(Jeu& jeu, ModeleOrdinateur& modele) {
     activerMenu(jeu.partie, &EtatControles::menuVoir, false);
     const bool permis = voirPermis(jeu);
-    if (permis) voirLeCoupdeLOrdiCherche(jeu);
+    if (permis) voirLeCoupdeLOrdiCherche(jeu, modele);
     activerMenu(jeu.partie, &EtatControles::menuVoir, true);
     jeu.vue.ActualiserControles();
     return permis;
 }
 
-bool ButtonVoirClick(Jeu& jeu) {
+bool ButtonVoirClick(Jeu& jeu, ModeleOrdinateur& modele) {
     if (!menuActif(jeu.partie, &EtatControles::menuVoir)) return false;
-    VoirClick(jeu);
+    VoirClick(jeu, modele);
     return true;
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include "ai/modele_ordinateur.h"
 #include "engine/jeu.h"
 
 // Showing a human what the computer would play in its place: the best candidate,
@@ -6,7 +7,7 @@
 // outlined. These run on the window thread.
 namespace glyphane {
 
-void voirLeCoupdeLOrdiCherche(Jeu& jeu);
+void voirLeCoupdeLOrdiCherche(Jeu& jeu, ModeleOrdinateur& modele);
 
 // Whether the show may run now: Jouer shown and enabled, and no possibility
 // update under way. The window plays its click when it may.
@@ -14,9 +15,9 @@ bool voirPermis(Jeu& jeu);
 
 // The menu entry: disabled while it runs, enabled again whatever happens.
 // True when the show ran.
-bool VoirClick(Jeu& jeu);
+bool VoirClick(Jeu& jeu, ModeleOrdinateur& modele);
 
 // The button acts only while the menu entry is enabled; false: the window beeps.
-bool ButtonVoirClick(Jeu& jeu);
+bool ButtonVoirClick(Jeu& jeu, ModeleOrdinateur& modele);
 
 }  // namespace glyphane

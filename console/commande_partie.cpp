@@ -53,7 +53,7 @@ int commandePartie(const std::vector<std::string>& arguments, std::istream& entr
     Jeu jeu(trie, vue, hasard, cadence, options->dossier);
     JournalDesTours journal;
     // Gone before the game and the journal: its threads use both.
-    JoueurOrdinateur ordinateur(jeu, [&journal](Jeu& jeuEnCours) { journal.jouerTour(jeuEnCours); });
+    JoueurOrdinateur ordinateur(jeu, [&journal](Jeu& jeuEnCours, ModeleOrdinateur& modele) { journal.jouerTour(jeuEnCours, modele); });
     ReinitialiserPartie(jeu, false);
     SessionPartie session(jeu, vue, sortie, ordinateur, journal);
     for (std::string ligne; vue.lireLigne(ligne);) session.executer(ligne);

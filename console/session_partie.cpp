@@ -333,7 +333,7 @@ void SessionPartie::liste(const Arguments& arguments) {
     exigerArguments(arguments, 0, "liste");
     exigerTourHumain();
     exigerChevaletVisible();
-    if (!ButtonListeMotClick(jeu)) throw ErreurCommande("le bouton liste de mot possible est indisponible");
+    if (!ButtonListeMotClick(jeu, ordinateur.modeleOrdinateur())) throw ErreurCommande("le bouton liste de mot possible est indisponible");
     afficherListe();
 }
 
@@ -341,7 +341,7 @@ void SessionPartie::voir(const Arguments& arguments) {
     exigerArguments(arguments, 0, "voir");
     exigerTourHumain();
     exigerBouton(jeu.partie.fenetre.copie().jouer, "Jouer");
-    if (!ButtonVoirClick(jeu)) throw ErreurCommande("le bouton voir le coup de l'ordi est indisponible");
+    if (!ButtonVoirClick(jeu, ordinateur.modeleOrdinateur())) throw ErreurCommande("le bouton voir le coup de l'ordi est indisponible");
     const std::string texte = texteDesJetonsPoses(jeu.partie);
     if (!texte.empty()) sortie << "voir " << texte << ' ' << jeu.partie.fenetre.copie().epointsdutour << '\n';
 }
@@ -357,7 +357,7 @@ void SessionPartie::choisir(const Arguments& arguments) {
     if (!ligne || *ligne < 1 || static_cast<std::size_t>(*ligne) > lignes) {
         throw ErreurCommande(lignes == 0 ? "aucune liste affichée (tapez liste)" : "usage : " + usage);
     }
-    memo1MouseDown(jeu, *ligne - 1);
+    memo1MouseDown(jeu, ordinateur.modeleOrdinateur(), *ligne - 1);
     afficherPoints();
 }
 

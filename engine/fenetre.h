@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "engine/jetons.h"
-#include "engine/possibilites.h"
+#include "engine/ligne_mot.h"
 
 // What the window shows besides the board: which controls are shown and enabled,
 // and the captions that carry values. The game writes it from whichever thread owns

@@ -18,11 +18,18 @@ public:
     // After a committed move of nbPoses tiles: invalidate, enumerate the new
     // segments and start the background update.
     virtual void miseAJourApresCoup(int nbPoses) = 0;
+    // A tile committed to square (x, y), by a move or a load: the computer
+    // player reads the board from its own rows, kept as the tiles come.
+    virtual void jetonFixe(int x, int y, char lettre, int valeur) = 0;
+    // A human's first move: the seeds laid for a computer's first move are of no
+    // use, the update after the move builds the lists from the board.
+    virtual void oublierModelesPremierCoup() = 0;
     // Give the human the turn controls back once the update is over.
     virtual void attendreFinMiseAJour() = 0;
     // Play the current seat, which is a computer seat.
     virtual void demarrerTourOrdinateur() = 0;
-    // A new game: empty the lists, optionally seed them for the first move.
+    // A new game: empty the lists and the board rows, optionally seed the lists
+    // for the first move.
     virtual void reinitialiser(bool avecModeles) = 0;
     // A loaded game in progress: the segments of every occupied square, then the
     // update, as after a move (the caller has raised miseAJourEnCours).

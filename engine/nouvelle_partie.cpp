@@ -58,17 +58,10 @@ void reinitialiserHistorique(Partie& partie) {
     partie.score = {};
 }
 
-// A linked computer player empties its own lists (it knows how to seed them);
-// without one there is nothing to seed.
+// A linked computer player empties its own lists and rows (it knows how to
+// seed them); without one there is nothing to keep.
 void reinitialiserOrdinateur(Jeu& jeu, bool avecModeles) {
-    ModeleOrdinateur& modele = jeu.partie.ordinateur;
-    if (jeu.ordinateur == nullptr) {
-        modele = ModeleOrdinateur{};
-        return;
-    }
-    modele.LignesLettres = lignesMotifsVides(lettreMotifVide);
-    modele.LignesChiffres = lignesMotifsVides(chiffreMotifVide);
-    jeu.ordinateur->reinitialiser(avecModeles);
+    if (jeu.ordinateur != nullptr) jeu.ordinateur->reinitialiser(avecModeles);
 }
 
 std::string nomDuSiege(const ChoixNoms& choix, int siege) {

@@ -7,7 +7,6 @@
 
 #include "engine/fenetre.h"
 #include "engine/jetons.h"
-#include "engine/possibilites.h"
 
 // The game model: tiles, board, racks, bag, history and the state of a game. The
 // tables keep the shapes the rules speak of: fixed size, indexed from 1 (tile
@@ -128,7 +127,6 @@ struct Partie {
     Geometrie geometrie;
     EtatFenetre fenetre;
 
-    ModeleOrdinateur ordinateur;
     Drapeaux drapeaux;
 
     // Replay: the last position that may be shown and the position shown.

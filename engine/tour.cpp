@@ -45,8 +45,8 @@ bool coupAccepte(Jeu& jeu) {
     Partie& partie = jeu.partie;
     const bool coupHumainJoue = !siegeOrdinateur(partie) && partie.distributionFaite == 1 &&
                                 partie.finDeTourSansPoints == 0;
-    if (coupHumainJoue && partie.jetonsSurPlateau == 0 && partie.numeroTour == 1) {
-        for (auto& liste : partie.ordinateur.Possibilites) liste.clear();
+    if (coupHumainJoue && partie.jetonsSurPlateau == 0 && partie.numeroTour == 1 && jeu.ordinateur != nullptr) {
+        jeu.ordinateur->oublierModelesPremierCoup();
     }
     return true;
 }
@@ -69,10 +69,11 @@ void ouvrirNouveauTour(Partie& partie) {
     partie.surlignageDernierCoup = false;
 }
 
-void fixerJeton(Partie& partie, int x, int y, int jeton) {
+void fixerJeton(Jeu& jeu, int x, int y, int jeton) {
+    Partie& partie = jeu.partie;
     const auto t = static_cast<std::size_t>(jeton);
     partie.plateau.grilleFixe[x][y] = static_cast<std::uint8_t>(jeton);
-    NoterDansLesMotifs(partie.ordinateur, x, y, partie.LettreJeton[t], ChiffreJeton[t]);
+    if (jeu.ordinateur != nullptr) jeu.ordinateur->jetonFixe(x, y, partie.LettreJeton[t], ChiffreJeton[t]);
     partie.passe.fill(0);
     partie.grilleDernierCoup[x][y] = true;
     ++partie.jetonsSurPlateau;
@@ -93,7 +94,7 @@ int validerCoup(Jeu& jeu) {
     for (int x = 1; x <= tailleGrille; ++x) {
         for (int y = 1; y <= tailleGrille; ++y) {
             if (!estNouvelle(partie.plateau, x, y)) continue;
-            fixerJeton(partie, x, y, partie.plateau.grilleJeu[x][y]);
+            fixerJeton(jeu, x, y, partie.plateau.grilleJeu[x][y]);
             if (++poses > tailleChevalet) continue;
             coup.colonnes[static_cast<std::size_t>(poses)] = static_cast<std::uint8_t>(x);
             coup.lignes[static_cast<std::size_t>(poses)] = static_cast<std::uint8_t>(y);

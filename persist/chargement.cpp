@@ -68,7 +68,8 @@ void appliquerSieges(Partie& partie, const PartieSauvegardee& lue) {
 
 // Every tile starts off the board; the committed ones then stand on their
 // squares, fixed, and the computer player's pattern rows learn them.
-void poserPlateau(Partie& partie, const Grille& grilleFixe) {
+void poserPlateau(Jeu& jeu, const Grille& grilleFixe) {
+    Partie& partie = jeu.partie;
     partie.plateau.grilleFixe = grilleFixe;
     partie.plateau.grilleJeu = grilleFixe;
     for (int t = 1; t <= nbJetons; ++t) {
@@ -79,7 +80,7 @@ void poserPlateau(Partie& partie, const Grille& grilleFixe) {
         for (int y = 1; y <= tailleGrille; ++y) {
             const std::size_t t = grilleFixe[indice(x)][indice(y)];
             if (t == 0) continue;
-            NoterDansLesMotifs(partie.ordinateur, x, y, partie.LettreJeton[t], ChiffreJeton[t]);
+            if (jeu.ordinateur != nullptr) jeu.ordinateur->jetonFixe(x, y, partie.LettreJeton[t], ChiffreJeton[t]);
             partie.images[t] = ImageJeton{partie.geometrie.gaucheCase(x), partie.geometrie.hautCase(y), true, false};
             partie.jetonJoue[t] = 1;
         }
@@ -113,7 +114,7 @@ void appliquer(Jeu& jeu, const PartieSauvegardee& lue) {
     Partie& partie = jeu.partie;
     appliquerCompteurs(partie, lue);
     appliquerSieges(partie, lue);
-    poserPlateau(partie, lue.grilleFixe);
+    poserPlateau(jeu, lue.grilleFixe);
     montrerSac(partie);
     rangerChevalets(partie);
     SurlignerCoup(partie, partie.numeroTour - 1);

@@ -33,7 +33,12 @@ TEST(ChargementAvecOrdinateur, TheHumanGetsTheControlsOnceThePossibilitiesAreReb
     JoueurOrdinateur joueur(t.jeu);
     charger(t, test::fichier(test::sauvegardeALaMain()));
     EXPECT_EQ(t.partie.drapeaux.miseAJourEnCours.load(), 0);
-    EXPECT_GT(possibilitesFaites(t.modele), 0);
+    const ModeleOrdinateur& modele = joueur.modeleOrdinateur();
+    EXPECT_GT(possibilitesFaites(modele), 0);
+    // The rows the search reads learnt the loaded board.
+    EXPECT_EQ(modele.LignesLettres[1][8], "??????les??????");
+    EXPECT_EQ(modele.LignesLettres[2][9], "??????as???????");
+    EXPECT_EQ(modele.LignesChiffres[2][9], "xxxxxx01xxxxxxx");
     const EtatControles e = t.partie.fenetre.copie();
     EXPECT_FALSE(e.emiseajour.visible);
     EXPECT_TRUE(e.jouer.actif && e.fenetreActive);
@@ -46,7 +51,7 @@ TEST(ChargementAvecOrdinateur, TheComputerPlaysItsTurnAfterTheRebuild) {
     joueur.attendreInactivite();
     EXPECT_EQ(t.partie.numeroTour, 4);
     EXPECT_EQ(t.partie.joueurCourant, 1);
-    EXPECT_GT(possibilitesFaites(t.modele), 0);
+    EXPECT_GT(possibilitesFaites(joueur.modeleOrdinateur()), 0);
 }
 
 TEST(ChargementAvecOrdinateur, AnEmptyBoardGetsTheFirstMoveRecords) {
@@ -57,7 +62,7 @@ TEST(ChargementAvecOrdinateur, AnEmptyBoardGetsTheFirstMoveRecords) {
     charger(t, ContenuSauvegarde(seul.partie));
     EXPECT_EQ(t.partie.numeroTour, 1);
     EXPECT_EQ(t.partie.grilleDernierCoup, GrilleMarques{});
-    EXPECT_EQ(t.modele.Possibilites[7].size(), 7u);
+    EXPECT_EQ(joueur.modeleOrdinateur().Possibilites[7].size(), 7u);
     EXPECT_TRUE(t.partie.fenetre.copie().jouer.actif);
 }
 

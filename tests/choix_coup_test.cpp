@@ -14,7 +14,6 @@ TEST(ChoixCoup, TheTargetFollowsTheLevelUntilTheBagRunsLow) {
     EXPECT_EQ(cibleDuTour({133}, 80, 1.33), 100);  // not 99.999...
     EXPECT_EQ(cibleDuTour({100}, 80, 1.02), 98);
     EXPECT_EQ(cibleDuTour({}, 80, 1.5), -1);
-    EXPECT_EQ(lirePoints({"12", "x", "", "7a", "-3"}), (Points{12, -1, -1, -1, -3}));
 }
 
 TEST(ChoixCoup, TheLevelPlaysTheBestNotAboveItsTarget) {
@@ -32,16 +31,14 @@ TEST(ChoixCoup, TheLevelPlaysTheBestNotAboveItsTarget) {
 }
 
 TEST(ChoixCoup, WithTheQTheBestOfTheFirst31MovesPlacingItIsTaken) {
-    std::vector<std::string> coups = {"ab;HHHI", "qi;HHHI", "aqua;HHHIHJHK", "qat;HHHIHJ"};
-    Points points = {50, 10, 12, 12};
-    EXPECT_EQ(choisirAvecLeQ(coups, points, {}), 2);
-    EXPECT_EQ(choisirAvecLeQ(coups, points, {2, 3}), 1);
-    EXPECT_EQ(choisirAvecLeQ(coups, points, {1, 2, 3}), std::nullopt);
-    coups.assign(31, "qi;HHHI");
-    points.assign(31, 10);
-    coups.push_back("qat;HHHIHJ");
-    points.push_back(90);
-    EXPECT_EQ(choisirAvecLeQ(coups, points, {}), 0);
+    std::vector<Candidat> candidats = {{"ab;HHHI", 50, {}}, {"qi;HHHI", 10, {}}, {"aqua;HHHIHJHK", 12, {}},
+                                       {"qat;HHHIHJ", 12, {}}};
+    EXPECT_EQ(choisirAvecLeQ(candidats, {}), 2);
+    EXPECT_EQ(choisirAvecLeQ(candidats, {2, 3}), 1);
+    EXPECT_EQ(choisirAvecLeQ(candidats, {1, 2, 3}), std::nullopt);
+    candidats.assign(31, {"qi;HHHI", 10, {}});
+    candidats.push_back({"qat;HHHIHJ", 90, {}});
+    EXPECT_EQ(choisirAvecLeQ(candidats, {}), 0);
 }
 
 }  // namespace

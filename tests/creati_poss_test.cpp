@@ -51,6 +51,7 @@ TEST(ModelesPremierCoup, RowHAroundTheCentreFromTheWholeLengthFiles) {
     ModeleOrdinateur modele;
     modele.compteurFichiers = 300;
     modele.Segments[3].push_back(test::segment("a??", {{2, 2}, {3, 2}}));
+    NoterDansLesMotifs(modele, 8, 8, 'e', 1);
     ReinitialiserModeleOrdinateur(modele, true);
     EXPECT_EQ(modeles(modele),
               (std::vector<std::string>{"??@7-8#2", "???@6-8#3", "????@5-8#4", "?????@4-8#5", "?????@8-12#5",
@@ -59,6 +60,8 @@ TEST(ModelesPremierCoup, RowHAroundTheCentreFromTheWholeLengthFiles) {
                                         "???????@6-12#7", "???????@7-13#7", "???????@8-14#7"}));
     EXPECT_EQ(modele.compteurFichiers, 7);
     EXPECT_TRUE(modele.Segments[3].empty());
+    EXPECT_EQ(modele.LignesLettres[1][8], "???????????????");
+    EXPECT_EQ(modele.LignesChiffres[2][8], "xxxxxxxxxxxxxxx");
 
     ReinitialiserModeleOrdinateur(modele, false);
     EXPECT_TRUE(modeles(modele).empty());
@@ -73,7 +76,7 @@ TEST(CreatiPoss, ListsAreBuiltInTheOrderSevenOneTwoToSix) {
     t.modele.Segments[7].push_back(segment("???????", cases({1, 5}, 7, Sens::horizontal)));
     commencerMiseAJour(t);
 
-    creatiPoss(t.jeu);
+    creatiPoss(t.jeu, t.modele);
 
     EXPECT_EQ(t.modele.Possibilites[7].at(0).numeroFichier, 8);
     EXPECT_EQ(t.modele.Possibilites[1].at(0).numeroFichier, 9);
@@ -105,7 +108,7 @@ TEST(CreatiPoss, AnEarlierRecordOfTheSameSegmentIsSuperseded) {
     t.modele.Segments[2].push_back(segment("??", libres, "1z,"));
     commencerMiseAJour(t);
 
-    creatiPoss(t.jeu);
+    creatiPoss(t.jeu, t.modele);
 
     const auto& deux = t.modele.Possibilites[2];
     ASSERT_EQ(deux.size(), 3u);
@@ -123,7 +126,7 @@ TEST(CreatiPoss, PastTheLastFileNumberNoOtherPossibilitysFileIsOverwritten) {
     t.ecrireTemporaire(8, "la\r\n");
     t.modele.Segments[1].push_back(segment("?", {{1, 1}}));
     commencerMiseAJour(t);
-    creatiPoss(t.jeu);
+    creatiPoss(t.jeu, t.modele);
 
     // The record after a high number is still superseded; the new file takes a
     // number that no record holds.
@@ -135,14 +138,14 @@ TEST(CreatiPoss, PastTheLastFileNumberNoOtherPossibilitysFileIsOverwritten) {
 
     // Its file deleted, the old record lets its number go for good: the next
     // file may take it, and a later clean-up of invalid records leaves it be.
-    InvaliderCasesCouvertes(t.jeu);
+    InvaliderCasesCouvertes(t.jeu, t.modele);
     EXPECT_EQ(un[1].numeroFichier, aucunFichier);
     t.modele.Segments[1].push_back(segment("?", {{2, 2}}));
     commencerMiseAJour(t);
-    creatiPoss(t.jeu);
+    creatiPoss(t.jeu, t.modele);
     ASSERT_EQ(un.size(), 4u);
     EXPECT_EQ(un[3].numeroFichier, 8);
-    InvaliderCasesCouvertes(t.jeu);
+    InvaliderCasesCouvertes(t.jeu, t.modele);
     EXPECT_TRUE(t.existe(8));
     EXPECT_EQ(un[3].valide, 1);
 }
@@ -159,7 +162,7 @@ TEST(CreatiPoss, AStopRequestEndsTheUpdateBeforeTheNextSegment) {
             if (++actualisations == 2) arret = 1;
         };
 
-        creatiPoss(t.jeu);
+        creatiPoss(t.jeu, t.modele);
 
         const std::size_t faites = t.modele.Possibilites[1].size();
         EXPECT_GT(faites, 0u);

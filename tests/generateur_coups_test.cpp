@@ -137,8 +137,7 @@ struct PositionCherchee {
     std::array<char, nbJetons + 1> lettres{};
     std::string chevalet;
     std::array<std::uint8_t, tailleChevalet + 1> casiers{};
-    std::vector<std::string> candidats;
-    std::vector<std::string> points;
+    std::vector<Candidat> candidats;
     std::set<std::vector<std::pair<int, int>>> gabaritsDuPremierCoup;
 };
 
@@ -260,14 +259,13 @@ protected:
         Jeu jeu{trie, vue, hasard, cadence, dossier()};
         std::mutex verrou;
         std::vector<PositionCherchee> positions;
-        JoueurOrdinateur joueur(jeu, [&](Jeu& j) {
+        JoueurOrdinateur joueur(jeu, [&](Jeu& j, ModeleOrdinateur& modele) {
             if (!attendreFinMiseAJour(j)) return;
             PositionCherchee position{j.partie.plateau.grilleFixe, j.partie.LettreJeton, chevaletDe(j.partie),
-                                      j.partie.chevalet.caseChevalet[j.partie.joueurCourant], {}, {}, {}};
+                                      j.partie.chevalet.caseChevalet[j.partie.joueurCourant], {}, {}};
             if (j.partie.jetonsSurPlateau == 0) position.gabaritsDuPremierCoup = gabaritsDuPremierCoup();
-            TourOrdinateurRelaye(j, [&](Jeu& relais) {
-                position.candidats = relais.partie.ordinateur.ListeCoups;
-                position.points = relais.partie.ordinateur.ListePoints;
+            TourOrdinateurRelaye(j, modele, [&](Jeu& relais) {
+                position.candidats = modele.Candidats;
                 {
                     std::lock_guard garde(verrou);
                     positions.push_back(position);
@@ -301,17 +299,16 @@ TEST_F(RechercheContreGenerateur, TheSearchListsEveryLegalMoveItsRulesAllowWithI
             EXPECT_EQ(legaux.size(), coups.size()) << "un coup listé deux fois";
 
             std::set<Cle> listes;
-            ASSERT_EQ(p.candidats.size(), p.points.size());
-            for (std::size_t i = 0; i < p.candidats.size(); ++i) {
-                const Cle cle = cleDe(commeLeChevalet(tuilesDuTexte(p.candidats[i]), p.chevalet));
+            for (const Candidat& candidat : p.candidats) {
+                const Cle cle = cleDe(commeLeChevalet(tuilesDuTexte(candidat.coup), p.chevalet));
                 listes.insert(cle);
                 ++candidats;
                 const auto legal = legaux.find(cle);
-                ASSERT_NE(legal, legaux.end()) << "candidat illégal " << p.candidats[i];
+                ASSERT_NE(legal, legaux.end()) << "candidat illégal " << candidat.coup;
                 if (scoreDeRangementDifferent(legal->second->tuiles)) {
                     ++scoresDeRangement;
                 } else {
-                    EXPECT_EQ(p.points[i], std::to_string(legal->second->points)) << p.candidats[i];
+                    EXPECT_EQ(candidat.points, legal->second->points) << candidat.coup;
                 }
             }
             for (const CoupGenere& c : coups) {

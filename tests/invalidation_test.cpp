@@ -30,7 +30,7 @@ TEST(InvaliderAutourDuCoup, ALoneTileSpoilsTheFirstEmptySquareEveryWay) {
     t.modele.Possibilites[2].push_back(possibilite("??", {{8, 9}, {8, 10}}, 3));  // a whole-length file
     t.ecrireTemporaire(3, "les\r\n");
 
-    InvaliderAutourDuCoup(t.jeu, t.jouer("e", {8, 8}, Sens::horizontal));
+    InvaliderAutourDuCoup(t.jeu, t.modele, t.jouer("e", {8, 8}, Sens::horizontal));
 
     const auto& un = t.modele.Possibilites[1];
     for (std::size_t i = 0; i < 3; ++i) {
@@ -49,7 +49,7 @@ TEST(InvaliderAutourDuCoup, SeveralTilesOnlyLookAcrossTheirLineAndWalkOverTiles)
     MiseAJourDeTest t(false);
     t.poser("a", {8, 9}, Sens::horizontal);  // under the middle tile
     ajouterAvecFichiers(t, {{6, 8}, {10, 8}, {7, 7}, {8, 10}, {8, 11}});
-    InvaliderAutourDuCoup(t.jeu, t.jouer("les", {7, 8}, Sens::horizontal));
+    InvaliderAutourDuCoup(t.jeu, t.modele, t.jouer("les", {7, 8}, Sens::horizontal));
     // Not the ends of the word along its line; above the l, below the a under the e.
     std::vector<int> valides;
     for (const Possibilite& p : t.modele.Possibilites[1]) valides.push_back(p.valide);
@@ -57,7 +57,7 @@ TEST(InvaliderAutourDuCoup, SeveralTilesOnlyLookAcrossTheirLineAndWalkOverTiles)
 
     MiseAJourDeTest v(false);
     ajouterAvecFichiers(v, {{8, 6}, {7, 7}, {9, 8}});
-    InvaliderAutourDuCoup(v.jeu, v.jouer("le", {8, 7}, Sens::vertical));
+    InvaliderAutourDuCoup(v.jeu, v.modele, v.jouer("le", {8, 7}, Sens::vertical));
     valides.clear();
     for (const Possibilite& p : v.modele.Possibilites[1]) valides.push_back(p.valide);
     EXPECT_EQ(valides, (std::vector<int>{1, 0, 0}));
@@ -72,7 +72,7 @@ TEST(InvaliderCasesCouvertes, CoveredSquaresSpoilTheirRecordsAndInvalidFilesGo) 
     t.modele.Possibilites[3].push_back(possibilite("???", {{3, 5}, {4, 5}, {5, 5}}, 4));
     t.ecrireTemporaire(4, "lits\r\n");
 
-    InvaliderCasesCouvertes(t.jeu);
+    InvaliderCasesCouvertes(t.jeu, t.modele);
 
     EXPECT_EQ(t.modele.Possibilites[1][0].valide, 0);
     EXPECT_FALSE(t.existe(8));
@@ -96,7 +96,7 @@ TEST(InvaliderCasesCouvertes, OnlyAfterAScoredMoveOfARunningGame) {
         MiseAJourDeTest t(false);
         preparer(t);
         cas[i](t.partie);
-        InvaliderCasesCouvertes(t.jeu);
+        InvaliderCasesCouvertes(t.jeu, t.modele);
         EXPECT_EQ(t.modele.Possibilites[1][0].valide, 1) << i;
         EXPECT_TRUE(t.existe(8)) << i;
     }

@@ -34,8 +34,8 @@ void attendreQue(const std::atomic<std::uint8_t>& drapeau) {
 }
 
 // Every valid record made by an update has a file whose words fit its letters.
-void verifierFichiers(const MiseAJourDeTest& t) {
-    for (const auto& liste : t.modele.Possibilites) {
+void verifierFichiers(const MiseAJourDeTest& t, const ModeleOrdinateur& modele) {
+    for (const auto& liste : modele.Possibilites) {
         for (const Possibilite& p : liste) {
             if (p.valide != 1 || p.numeroFichier < premierFichierTemporaire) continue;
             const std::string mots = t.lire(p.numeroFichier);
@@ -55,7 +55,7 @@ void verifierFichiers(const MiseAJourDeTest& t) {
 
 TEST(JoueurOrdinateur, AMoveIsFollowedByTheUpdateAndTheControlsComeBack) {
     MiseAJourDeTest t;
-    JoueurOrdinateur joueur(t.jeu, [](Jeu&) {});
+    JoueurOrdinateur joueur(t.jeu, [](Jeu&, ModeleOrdinateur&) {});
     ASSERT_EQ(t.jeu.ordinateur, &joueur);
     joueur.reinitialiser(true);
 
@@ -64,7 +64,7 @@ TEST(JoueurOrdinateur, AMoveIsFollowedByTheUpdateAndTheControlsComeBack) {
 
     EXPECT_EQ(t.partie.drapeaux.miseAJourEnCours.load(), 0);
     std::size_t nouvelles = 0;
-    for (const auto& liste : t.modele.Possibilites) {
+    for (const auto& liste : joueur.modeleOrdinateur().Possibilites) {
         for (const Possibilite& p : liste) {
             // Every first-move record covers the centre, now taken.
             EXPECT_TRUE(p.numeroFichier >= premierFichierTemporaire || p.valide == 0) << p.motif;
@@ -72,9 +72,9 @@ TEST(JoueurOrdinateur, AMoveIsFollowedByTheUpdateAndTheControlsComeBack) {
         }
     }
     EXPECT_GT(nouvelles, 0u);
-    EXPECT_EQ(t.modele.compteurFichiers, static_cast<std::int32_t>(7 + nouvelles));
-    verifierFichiers(t);
-    for (const auto& liste : t.modele.Segments) EXPECT_TRUE(liste.empty());
+    EXPECT_EQ(joueur.modeleOrdinateur().compteurFichiers, static_cast<std::int32_t>(7 + nouvelles));
+    verifierFichiers(t, joueur.modeleOrdinateur());
+    for (const auto& liste : joueur.modeleOrdinateur().Segments) EXPECT_TRUE(liste.empty());
     const EtatControles e = t.partie.fenetre.copie();
     EXPECT_TRUE(e.jouer.actif);
     EXPECT_TRUE(e.echange.actif);
@@ -83,7 +83,7 @@ TEST(JoueurOrdinateur, AMoveIsFollowedByTheUpdateAndTheControlsComeBack) {
 
 TEST(JoueurOrdinateur, ALoadedBoardIsRebuiltFromEveryOccupiedSquare) {
     MiseAJourDeTest t;
-    JoueurOrdinateur joueur(t.jeu, [](Jeu&) {});
+    JoueurOrdinateur joueur(t.jeu, [](Jeu&, ModeleOrdinateur&) {});
     joueur.reinitialiser(false);
     t.poser("les", {7, 8}, Sens::horizontal);
     t.poser("ta", {9, 9}, Sens::vertical);
@@ -91,14 +91,14 @@ TEST(JoueurOrdinateur, ALoadedBoardIsRebuiltFromEveryOccupiedSquare) {
     joueur.miseAJourApresChargement();
     joueur.attendreInactivite();
     EXPECT_EQ(t.partie.drapeaux.miseAJourEnCours.load(), 0);
-    EXPECT_FALSE(t.modele.Possibilites[1].empty());
-    verifierFichiers(t);
+    EXPECT_FALSE(joueur.modeleOrdinateur().Possibilites[1].empty());
+    verifierFichiers(t, joueur.modeleOrdinateur());
 }
 
 TEST(JoueurOrdinateur, TurnsStartedFromATurnRunOneAfterAnotherOnOneThread) {
     MiseAJourDeTest t;
     std::vector<std::thread::id> fils;
-    JoueurOrdinateur joueur(t.jeu, [&](Jeu& jeu) {
+    JoueurOrdinateur joueur(t.jeu, [&](Jeu& jeu, ModeleOrdinateur&) {
         fils.push_back(std::this_thread::get_id());
         // As the turn controller would from this thread: an update, then the
         // next computer seat.
@@ -116,13 +116,13 @@ TEST(JoueurOrdinateur, TurnsStartedFromATurnRunOneAfterAnotherOnOneThread) {
     for (const std::thread::id fil : fils) EXPECT_EQ(fil, fils.front());
     EXPECT_NE(fils.front(), std::this_thread::get_id());
     EXPECT_EQ(t.partie.drapeaux.miseAJourEnCours.load(), 0);
-    EXPECT_GT(t.modele.compteurFichiers, 7);
+    EXPECT_GT(joueur.modeleOrdinateur().compteurFichiers, 7);
 }
 
 TEST(JoueurOrdinateur, ATurnThatThrowsLeavesTheSeatFreeAndTheThreadRunning) {
     MiseAJourDeTest t(false);
     int tours = 0;
-    JoueurOrdinateur joueur(t.jeu, [&](Jeu& jeu) {
+    JoueurOrdinateur joueur(t.jeu, [&](Jeu& jeu, ModeleOrdinateur&) {
         jeu.partie.drapeaux.ordiOccupe = 1;
         if (++tours == 1) throw std::runtime_error("panne");
     });
@@ -142,7 +142,7 @@ TEST(JoueurOrdinateur, AStopDuringAnUpdateAbortsItAndLeavesTheFlagsDown) {
     t.vue.surActualisation = [&] {
         if (!bloque.exchange(true)) libere.wait();  // the update thread, before its first segment
     };
-    JoueurOrdinateur joueur(t.jeu, [](Jeu&) {});
+    JoueurOrdinateur joueur(t.jeu, [](Jeu&, ModeleOrdinateur&) {});
     joueur.reinitialiser(true);
     apresCoup(t, t.jouer("les", {7, 8}, Sens::horizontal));
 
@@ -154,8 +154,8 @@ TEST(JoueurOrdinateur, AStopDuringAnUpdateAbortsItAndLeavesTheFlagsDown) {
     EXPECT_EQ(t.partie.drapeaux.miseAJourEnCours.load(), 0);
     EXPECT_EQ(t.partie.drapeaux.ordiOccupe.load(), 0);
     EXPECT_EQ(t.partie.drapeaux.arretDemande.load(), 1);
-    EXPECT_EQ(t.modele.compteurFichiers, 7);
-    EXPECT_FALSE(t.modele.Segments[2].empty());
+    EXPECT_EQ(joueur.modeleOrdinateur().compteurFichiers, 7);
+    EXPECT_FALSE(joueur.modeleOrdinateur().Segments[2].empty());
     EXPECT_FALSE(t.existe(8));
 }
 
@@ -163,7 +163,7 @@ TEST(JoueurOrdinateur, AStopWaitsForTheComputersTurnAndDropsTheQueuedOnes) {
     MiseAJourDeTest t;
     std::promise<void> commence;
     int tours = 0;
-    JoueurOrdinateur joueur(t.jeu, [&](Jeu& jeu) {
+    JoueurOrdinateur joueur(t.jeu, [&](Jeu& jeu, ModeleOrdinateur&) {
         if (++tours > 1) return;
         jeu.partie.drapeaux.ordiOccupe = 1;
         jeu.ordinateur->demarrerTourOrdinateur();
@@ -184,7 +184,7 @@ TEST(JoueurOrdinateur, AStopWaitsForTheComputersTurnAndDropsTheQueuedOnes) {
     joueur.attendreInactivite();
     EXPECT_EQ(tours, 1);
     EXPECT_EQ(t.partie.drapeaux.miseAJourEnCours.load(), 0);
-    EXPECT_TRUE(t.modele.Segments[2].empty());
+    EXPECT_TRUE(joueur.modeleOrdinateur().Segments[2].empty());
 
     t.partie.drapeaux.arretDemande = 0;
     t.partie.drapeaux.arretMiseAJour = 0;
@@ -192,12 +192,12 @@ TEST(JoueurOrdinateur, AStopWaitsForTheComputersTurnAndDropsTheQueuedOnes) {
     joueur.demarrerTourOrdinateur();
     joueur.attendreInactivite();
     EXPECT_EQ(tours, 2);
-    EXPECT_EQ(t.modele.Possibilites[7].size(), 7u);
+    EXPECT_EQ(joueur.modeleOrdinateur().Possibilites[7].size(), 7u);
 }
 
 TEST(JoueurOrdinateur, AWaitFromAnEarlierGameGivesNothingBack) {
     MiseAJourDeTest t(false);
-    JoueurOrdinateur joueur(t.jeu, [](Jeu&) {});
+    JoueurOrdinateur joueur(t.jeu, [](Jeu&, ModeleOrdinateur&) {});
     AfficherEtat(t.partie, etatTourEnCours);
     t.partie.drapeaux.miseAJourEnCours = 1;
     joueur.attendreFinMiseAJour();
@@ -224,7 +224,7 @@ TEST(FilOrdinateur, AStopFromWithinEndsTheThreadAndLaterWorkStartsANewOne) {
 TEST(JoueurOrdinateur, DestroyingItStopsARunningUpdate) {
     MiseAJourDeTest t;
     {
-        JoueurOrdinateur joueur(t.jeu, [](Jeu&) {});
+        JoueurOrdinateur joueur(t.jeu, [](Jeu&, ModeleOrdinateur&) {});
         joueur.reinitialiser(true);
         apresCoup(t, t.jouer("les", {7, 8}, Sens::horizontal));
     }

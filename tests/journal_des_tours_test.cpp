@@ -37,7 +37,7 @@ protected:
 TEST_F(TourObserve, AMoveIsWrittenOnceCommittedWithItsWordAndPoints) {
     t.semerPremierCoup();
     t.auChevalet(1, "tea");
-    journal.jouerTour(t.jeu);
+    journal.jouerTour(t.jeu, t.modele);
     EXPECT_EQ(ligneDuSeulTour(), "coup 1 1 tea.... eta;FHGHHH eta 6");
     EXPECT_TRUE(journal.prendreTours().empty());
     EXPECT_EQ(journal.dureesRecherche().size(), 1u);
@@ -45,7 +45,7 @@ TEST_F(TourObserve, AMoveIsWrittenOnceCommittedWithItsWordAndPoints) {
 
 TEST_F(TourObserve, AnExchangeGivesTheLettersBackAndNothingToPlayPasses) {
     t.auChevalet(1, "qbcdfgh");
-    journal.jouerTour(t.jeu);
+    journal.jouerTour(t.jeu, t.modele);
     const std::string echange = ligneDuSeulTour();
     EXPECT_EQ(echange.rfind("echange 1 1 qbcdfgh q", 0), 0u) << echange;
     EXPECT_TRUE(echange.size() == 24 || echange.size() == 25) << echange;  // four slots, the q among them or not
@@ -55,7 +55,7 @@ TEST_F(TourObserve, AnExchangeGivesTheLettersBackAndNothingToPlayPasses) {
     autre.partie.numeroTour = 1;
     autre.partie.jetonsDansSac = 7;
     autre.auChevalet(1, "qbcdfgh");
-    journal.jouerTour(autre.jeu);
+    journal.jouerTour(autre.jeu, autre.modele);
     EXPECT_EQ(ligneDuSeulTour(), "passe 1 1 qbcdfgh");
 }
 
@@ -66,7 +66,7 @@ TEST_F(TourObserve, AMoveTheTurnControllerWithdrawsIsAPass) {
     t.fichier(2, {"et", "te"});
     t.possibilite("??", 2, {{1, 1}, {2, 1}});
     t.auChevalet(1, "te");
-    journal.jouerTour(t.jeu);
+    journal.jouerTour(t.jeu, t.modele);
     EXPECT_EQ(ligneDuSeulTour(), "passe 1 1 te.....");
     EXPECT_EQ(partie.jetonsSurPlateau, 0);
 }
@@ -88,7 +88,7 @@ TEST(JournalDesTours, ATurnOnTheComputersThreadIsWrittenDownAndTimed) {
     std::mutex verrou;
     std::vector<std::chrono::steady_clock::duration> misesAJour;
     JoueurOrdinateur joueur(
-        t.jeu, [&journal](Jeu& jeu) { journal.jouerTour(jeu); },
+        t.jeu, [&journal](Jeu& jeu, ModeleOrdinateur& modele) { journal.jouerTour(jeu, modele); },
         [&](std::chrono::steady_clock::duration duree) {
             std::lock_guard garde(verrou);
             misesAJour.push_back(duree);

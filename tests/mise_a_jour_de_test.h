@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ai/cases.h"
+#include "ai/modele_ordinateur.h"
 #include "engine/jeu.h"
 #include "engine/vue_silencieuse.h"
 #include "lexicon/demarrage_dico.h"
@@ -53,7 +54,7 @@ public:
     CadenceNulle cadence;
     Jeu jeu{trie, vue, hasard, cadence, dossier()};
     Partie& partie = jeu.partie;
-    ModeleOrdinateur& modele = jeu.partie.ordinateur;
+    ModeleOrdinateur modele;
 
     // Writing the search files is most of a test's time: a test that reads
     // none does without.

@@ -8,6 +8,7 @@
 
 #include "engine/boutons.h"
 #include "engine/chevalet.h"
+#include "ai/modele_ordinateur.h"
 #include "engine/jeu.h"
 #include "engine/nouvelle_partie.h"
 #include "engine/tirage.h"
@@ -139,10 +140,18 @@ class CrochetsEnregistres final : public CrochetsOrdinateur {
 public:
     std::vector<std::string> appels;
 
+    // The rows and lists the hooks feed, kept as a computer player would.
+    ModeleOrdinateur modele;
+
+    void jetonFixe(int x, int y, char lettre, int valeur) override { NoterDansLesMotifs(modele, x, y, lettre, valeur); }
+    void oublierModelesPremierCoup() override {
+        for (auto& liste : modele.Possibilites) liste.clear();
+    }
     void miseAJourApresCoup(int nbPoses) override { appels.push_back("miseAJour " + std::to_string(nbPoses)); }
     void attendreFinMiseAJour() override { appels.push_back("attendre"); }
     void demarrerTourOrdinateur() override { appels.push_back("ordinateur"); }
     void reinitialiser(bool avecModeles) override {
+        modele = ModeleOrdinateur{};
         appels.push_back(avecModeles ? "reinitialiser modeles" : "reinitialiser");
     }
     void miseAJourApresChargement() override { appels.push_back("chargement"); }

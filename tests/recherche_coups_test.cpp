@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "ai/fichier_mots.h"
+#include "ai/recherche_candidats.h"
 #include "engine/chevalet.h"
 #include "engine/evaluation.h"
 #include "tests/recherche_de_test.h"
@@ -11,6 +13,7 @@ namespace glyphane {
 namespace {
 
 using Lignes = std::vector<std::string>;
+using Points = std::vector<std::int32_t>;
 
 class Chercher : public ::testing::Test {
 protected:
@@ -31,9 +34,9 @@ protected:
 TEST_F(Chercher, FirstMoveKnownAnswer) {
     t.semerPremierCoup();
     t.auChevalet(1, "tea");
-    EXPECT_TRUE(ChercherCoups(t.jeu));
+    EXPECT_TRUE(ChercherCoups(t.jeu, t.modele));
     EXPECT_EQ(t.coups(), (Lignes{"eta;FHGHHH", "tea;FHGHHH", "et;GHHH", "ta;GHHH", "te;GHHH"}));
-    EXPECT_EQ(t.points(), (Lignes{"6", "6", "4", "4", "4"}));
+    EXPECT_EQ(t.points(), (Points{6, 6, 4, 4, 4}));
     EXPECT_EQ(t.lignesMemo(), (Lignes{"eta             6   H6", "tea             6   H6", "et              4   H7",
                                       "ta              4   H7", "te              4   H7"}));
     const EtatControles e = t.partie.fenetre.copie();
@@ -53,9 +56,9 @@ TEST_F(Chercher, CrossWordsAreCheckedAndScoredAndBoardLettersMarked) {
     t.possibilite("??", 8, {{10, 7}, {10, 8}});
     t.possibilite("mer?", 9, {{10, 8}});
     t.auChevalet(1, "easi");
-    EXPECT_TRUE(ChercherCoups(t.jeu));
+    EXPECT_TRUE(ChercherCoups(t.jeu, t.modele));
     EXPECT_EQ(t.coups(), (Lignes{"as;JGJH", "es;JGJH", "s;JH"}));
-    EXPECT_EQ(t.points(), (Lignes{"7", "7", "5"}));  // 2 + "mers" 5; "mers" without a word premium
+    EXPECT_EQ(t.points(), (Points{7, 7, 5}));  // 2 + "mers" 5; "mers" without a word premium
     EXPECT_EQ(t.lignesMemo(),
               (Lignes{"as              7   10G", "es              7   10G", "mers            5   H10"}));
     const LigneMot mers = t.partie.fenetre.copie().memo1.at(2);
@@ -69,27 +72,27 @@ TEST_F(Chercher, ARealLetterIsUsedBeforeTheBlank) {
     t.fichier(8, {"ete", "est"});
     t.possibilite("???", 8, {{4, 8}, {5, 8}, {6, 8}});
     const auto tuiles = t.auChevalet(1, "e?t");
-    EXPECT_TRUE(ChercherCoups(t.jeu));
+    EXPECT_TRUE(ChercherCoups(t.jeu, t.modele));
     EXPECT_EQ(t.coups(), (Lignes{"ete;DHEHFH", "est;DHEHFH"}));
-    EXPECT_EQ(t.points(), (Lignes{"3", "3"}));
+    EXPECT_EQ(t.points(), (Points{3, 3}));
     EXPECT_EQ(t.partie.LettreJeton[tuiles[2]], '?');
 }
 
 TEST_F(Chercher, SevenTilesAddFiftyAndAreListedOnce) {
     septLettres("abeille");
-    EXPECT_TRUE(ChercherCoups(t.jeu));
+    EXPECT_TRUE(ChercherCoups(t.jeu, t.modele));
     EXPECT_EQ(t.coups(), (Lignes{"abeille;BHCHDHEHFHGHHH", "ai;GHHH"}));
-    EXPECT_EQ(t.points().front(), "70");  // (1 + 3 + 1 x 2 + 1 + 1 + 1 + 1) x 2 + 50
+    EXPECT_EQ(t.points().front(), 70);  // (1 + 3 + 1 x 2 + 1 + 1 + 1 + 1) x 2 + 50
     EXPECT_EQ(t.lignesMemo().front(), "abeille         70  H2");
 }
 
 TEST_F(Chercher, BestLevelComputerStopsAfterSevenTileMoves) {
     septLettres("abeille");
     t.partie.estOrdinateur[1] = 1;
-    EXPECT_TRUE(ChercherCoups(t.jeu));
+    EXPECT_TRUE(ChercherCoups(t.jeu, t.modele));
     EXPECT_EQ(t.coups(), (Lignes{"abeille;BHCHDHEHFHGHHH"}));
     t.partie.fenetre.modifier([](EtatControles& e) { e.niveau = 4; });
-    EXPECT_TRUE(ChercherCoups(t.jeu));
+    EXPECT_TRUE(ChercherCoups(t.jeu, t.modele));
     EXPECT_EQ(t.coups().size(), 2u);
     EXPECT_TRUE(t.vue.messages.empty());
 }
@@ -97,11 +100,11 @@ TEST_F(Chercher, BestLevelComputerStopsAfterSevenTileMoves) {
 TEST_F(Chercher, AHumanWithABlankMayStopAfterSevenTileMoves) {
     septLettres("abeile?");
     t.vue.reponses = {Reponse::non, Reponse::oui};
-    EXPECT_FALSE(ChercherCoups(t.jeu));
+    EXPECT_FALSE(ChercherCoups(t.jeu, t.modele));
     EXPECT_EQ(t.coups(), (Lignes{"abeille;BHCHDHEHFHGHHH"}));
-    EXPECT_EQ(t.points(), (Lignes{"68"}));  // the second "l" is the blank
+    EXPECT_EQ(t.points(), (Points{68}));  // the second "l" is the blank
     EXPECT_EQ(t.partie.fenetre.copie().progression, 0);
-    EXPECT_TRUE(ChercherCoups(t.jeu));
+    EXPECT_TRUE(ChercherCoups(t.jeu, t.modele));
     EXPECT_EQ(t.coups().size(), 2u);
     const test::VueFactice::Message question{",,Voulez-vous continuer la ,recherche ?,;", "Mots de 7 lettres trouvés",
                                              true};
@@ -117,7 +120,7 @@ TEST_F(Chercher, ALoneTileTakesItsWordPremiumInItsCrossingWordOnly) {
     t.possibilite("?", 2, {{5, 5}});
     t.noterPlateau();
     t.auChevalet(1, "s");
-    EXPECT_TRUE(ChercherCoups(t.jeu));
+    EXPECT_TRUE(ChercherCoups(t.jeu, t.modele));
     EXPECT_EQ(t.coups(), (Lignes{"s;EE"}));
     // The list shows the word the tile makes, not the file's first "s" word.
     EXPECT_EQ(t.lignesMemo(), (Lignes{"les             3   5E"}));
@@ -125,35 +128,70 @@ TEST_F(Chercher, ALoneTileTakesItsWordPremiumInItsCrossingWordOnly) {
     t.poserFixe("a", 6, 5);
     t.noterPlateau();
     t.fichier(9, {"sa"});
-    t.partie.ordinateur.Possibilites[1] = {};
+    t.modele.Possibilites[1] = {};
     t.possibilite("?a", 9, {{5, 5}});
-    EXPECT_TRUE(ChercherCoups(t.jeu));
+    EXPECT_TRUE(ChercherCoups(t.jeu, t.modele));
     EXPECT_EQ(t.lignesMemo(), (Lignes{"sa              8   E5"}));  // 2 + (1 + 1 + 1) x 2
 }
 
 TEST_F(Chercher, UnusableRecordsAndFilesAreSkipped) {
     t.semerPremierCoup();
-    t.partie.ordinateur.Possibilites[2].front().valide = 0;
+    t.modele.Possibilites[2].front().valide = 0;
     t.possibilite("???", 99, {{6, 8}, {7, 8}, {8, 8}});  // no such file
     t.possibilite("???", 3, {{6, 8}, {7, 9}, {8, 8}});   // not on one line
     t.poserFixe("x", 1, 1);
     t.possibilite("???", 3, {{1, 1}, {1, 2}, {1, 3}});  // covered since
     t.auChevalet(1, "tea");
-    EXPECT_TRUE(ChercherCoups(t.jeu));
+    EXPECT_TRUE(ChercherCoups(t.jeu, t.modele));
     EXPECT_EQ(t.coups(), (Lignes{"eta;FHGHHH", "tea;FHGHHH"}));
 }
 
 TEST_F(Chercher, EmptyRackListsNothingAndAStopEndsTheSearch) {
     t.semerPremierCoup();
-    EXPECT_TRUE(ChercherCoups(t.jeu));
+    EXPECT_TRUE(ChercherCoups(t.jeu, t.modele));
     EXPECT_TRUE(t.coups().empty());
     t.auChevalet(1, "tea");
     t.partie.drapeaux.arretDemande = 1;
-    EXPECT_FALSE(ChercherCoups(t.jeu));
+    EXPECT_FALSE(ChercherCoups(t.jeu, t.modele));
     EXPECT_TRUE(t.coups().empty());
     t.partie.joueurCourant = 0;
     t.partie.drapeaux.arretDemande = 0;
-    EXPECT_FALSE(ChercherCoups(t.jeu));
+    EXPECT_FALSE(ChercherCoups(t.jeu, t.modele));
+}
+
+// The search alone: nothing on the game moves, and the watcher sees each
+// record's new candidates and stops it when it says so.
+TEST_F(Chercher, TheBareSearchReportsEachRecordAndStopsWhenTold) {
+    struct Suivi final : SuiviRecherche {
+        int records = 99;
+        std::vector<std::size_t> nouveaux;
+        bool continuer() override { return records-- > 0; }
+        void apresRecord(bool, std::span<const Candidat> n) override { nouveaux.push_back(n.size()); }
+    };
+    t.semerPremierCoup();
+    const ChevaletDeRecherche chevalet{"tea----", "1110000", 3, 0};
+    const auto lire = [this](std::int32_t n, std::string& contenu) { return LireFichierMots(t.jeu, n, contenu); };
+    Suivi suivi;
+    const Grille& plateau = t.partie.plateau.grilleFixe;
+    const CandidatsTrouves tout = ChercherCandidats(plateau, chevalet, t.modele, t.trie, lire, &suivi);
+    EXPECT_FALSE(tout.arretee);
+    Lignes coups;
+    Points points;
+    for (const Candidat& c : tout.candidats) {
+        coups.push_back(c.coup);
+        points.push_back(c.points);
+    }
+    EXPECT_EQ(coups, (Lignes{"eta;FHGHHH", "tea;FHGHHH", "et;GHHH", "ta;GHHH", "te;GHHH"}));
+    EXPECT_EQ(points, (Points{6, 6, 4, 4, 4}));
+    EXPECT_EQ(tout.candidats.front().ligne.texte, "eta             6   H6");
+    EXPECT_EQ(suivi.nouveaux, (std::vector<std::size_t>{2, 3}));
+    EXPECT_TRUE(t.lignesMemo().empty());
+
+    Suivi court;
+    court.records = 1;
+    const CandidatsTrouves arretee = ChercherCandidats(plateau, chevalet, t.modele, t.trie, lire, &court);
+    EXPECT_TRUE(arretee.arretee);
+    EXPECT_EQ(arretee.candidats.size(), 2u);
 }
 
 // Every segment of the board a word could fill, with every word of its length
@@ -208,7 +246,7 @@ TEST_F(Chercher, EveryListedMoveIsLegalOnceLaid) {
     t.noterPlateau();
     possibilitesExhaustives(t, dico);
     t.auChevalet(1, "ailrs?e");
-    EXPECT_TRUE(ChercherCoups(t.jeu));
+    EXPECT_TRUE(ChercherCoups(t.jeu, t.modele));
     ASSERT_GT(t.coups().size(), 20u);
     for (const std::string& coup : t.coups()) {
         RetirerCoup(t.partie);

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "ai/modele_ordinateur.h"
 #include "lexicon/fichiers_recherche.h"
 #include "tests/dossier_temporaire.h"
 #include "tests/jeu_de_test.h"
@@ -21,6 +22,8 @@ struct AvecDossier {
 
 class RechercheDeTest : public AvecDossier, public JeuDeTest {
 public:
+    ModeleOrdinateur modele;
+
     RechercheDeTest() : JeuDeTest(dossier()) {
         std::filesystem::create_directories(dossier() / dossierRecherches);
         partie.jetonsDansSac = 80;
@@ -48,12 +51,12 @@ public:
             p.colonnes.push_back(static_cast<std::uint8_t>(x));
             p.lignes.push_back(static_cast<std::uint8_t>(y));
         }
-        partie.ordinateur.Possibilites[cases.size()].push_back(std::move(p));
+        modele.Possibilites[cases.size()].push_back(std::move(p));
     }
 
     // The pattern rows of the committed board, as the turn controller keeps them.
     void noterPlateau() {
-        auto& m = partie.ordinateur;
+        auto& m = modele;
         for (std::size_t x = 1; x <= tailleGrille; ++x) {
             for (std::size_t y = 1; y <= tailleGrille; ++y) {
                 const int t = partie.plateau.grilleFixe[x][y];
@@ -95,8 +98,16 @@ public:
         return lettres;
     }
 
-    const std::vector<std::string>& coups() const { return partie.ordinateur.ListeCoups; }
-    const std::vector<std::string>& points() const { return partie.ordinateur.ListePoints; }
+    std::vector<std::string> coups() const {
+        std::vector<std::string> textes;
+        for (const Candidat& c : modele.Candidats) textes.push_back(c.coup);
+        return textes;
+    }
+    std::vector<std::int32_t> points() const {
+        std::vector<std::int32_t> scores;
+        for (const Candidat& c : modele.Candidats) scores.push_back(c.points);
+        return scores;
+    }
 };
 
 }  // namespace glyphane::test

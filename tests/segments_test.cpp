@@ -39,7 +39,7 @@ std::string suite(Case debut, int n, Sens sens) {
 
 TEST(EnumererSegments, ATileInTheCornerGivesExactlyTheseSegments) {
     MiseAJourDeTest t(false);
-    EnumererSegments(t.jeu, t.jouer("a", {1, 1}, Sens::horizontal));
+    EnumererSegments(t.partie, t.modele, t.jouer("a", {1, 1}, Sens::horizontal));
 
     for (int n = 2; n <= 7; ++n) {
         const std::string libres(static_cast<std::size_t>(n), '?');
@@ -62,7 +62,7 @@ TEST(EnumererSegments, LettersBeforeAndAfterAndCrossingWordsOnBothSides) {
     t.poser("abe", {3, 8}, Sens::horizontal);
     t.poser("o", {6, 7}, Sens::horizontal);  // above (6,8)
     t.poser("s", {6, 9}, Sens::horizontal);  // below (6,8)
-    EnumererSegments(t.jeu, t.jouer("c", {8, 8}, Sens::horizontal));
+    EnumererSegments(t.partie, t.modele, t.jouer("c", {8, 8}, Sens::horizontal));
 
     // Two free squares back from the tile join the two words; the first one is
     // the middle of "o?s" across.
@@ -87,7 +87,7 @@ TEST(EnumererSegments, LettersBeforeAndAfterAndCrossingWordsOnBothSides) {
 TEST(EnumererSegments, TheEdgeOfTheBoardCutsSegmentsShort) {
     MiseAJourDeTest t(false);
     t.poser("tales", {9, 15}, Sens::horizontal);
-    EnumererSegments(t.jeu, t.jouer("s", {14, 15}, Sens::horizontal));
+    EnumererSegments(t.partie, t.modele, t.jouer("s", {14, 15}, Sens::horizontal));
     // Back from the tile, the first empty square is before the word; forward,
     // only one is left before the edge.
     EXPECT_EQ(liste(t.modele, 1), (std::vector<std::string>{"?taless@8,15|", "taless?@15,15|", "?s@14,14|"}));
@@ -104,15 +104,15 @@ TEST(EnumererSegments, TheEdgeOfTheBoardCutsSegmentsShort) {
 
 TEST(EnumererSegments, TheLoadingFormsMatchTheMoveForASingleTile) {
     MiseAJourDeTest coup(false);
-    EnumererSegments(coup.jeu, coup.jouer("e", {8, 8}, Sens::horizontal));
+    EnumererSegments(coup.partie, coup.modele, coup.jouer("e", {8, 8}, Sens::horizontal));
 
     MiseAJourDeTest charge(false);
     charge.poser("e", {8, 8}, Sens::horizontal);
-    EnumererSegmentsDuPlateau(charge.jeu);
+    EnumererSegmentsDuPlateau(charge.partie, charge.modele);
 
     MiseAJourDeTest seule(false);
     seule.poser("e", {8, 8}, Sens::horizontal);
-    EnumererSegmentsDeLaCase(seule.jeu, {8, 8});
+    EnumererSegmentsDeLaCase(seule.partie, seule.modele, {8, 8});
     for (int n = 1; n <= 7; ++n) {
         EXPECT_EQ(liste(charge.modele, n), liste(coup.modele, n)) << "N = " << n;
         // The square alone never reaches a segment that leaves its lines.
@@ -126,7 +126,7 @@ TEST(EnumererSegments, TheLoadingFormsMatchTheMoveForASingleTile) {
 TEST(EnumererSegments, ItWalksOverNeighbouringTilesToFindTheAnchors) {
     MiseAJourDeTest t(false);
     t.poser("la", {8, 6}, Sens::vertical);
-    EnumererSegmentsAutourDeLaCase(t.jeu, {8, 7});
+    EnumererSegmentsAutourDeLaCase(t.partie, t.modele, {8, 7});
     // Up from the a, the first empty square is above the l; down, below the a.
     const auto deux = liste(t.modele, 2);
     EXPECT_NE(std::find(deux.begin(), deux.end(), "??la@8,4 8,5|"), deux.end());

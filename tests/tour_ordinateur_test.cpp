@@ -24,9 +24,9 @@ protected:
         partie.fenetre.modifier([numero](EtatControles& e) { e.niveau = numero; });
     }
     // A list as a search would leave it, on the empty board.
-    void lister(std::vector<std::string> coups, std::vector<std::string> points) {
-        partie.ordinateur.ListeCoups = std::move(coups);
-        partie.ordinateur.ListePoints = std::move(points);
+    void lister(const std::vector<std::string>& coups, const std::vector<std::int32_t>& points) {
+        t.modele.Candidats.clear();
+        for (std::size_t i = 0; i < coups.size(); ++i) t.modele.Candidats.push_back({coups[i], points[i], {}});
     }
     static int jetonsRendus(const Partie& p, const std::array<int, tailleChevalet + 1>& tuiles) {
         int rendus = 0;
@@ -43,22 +43,22 @@ protected:
 TEST_F(Ordinateur, EachLevelPlaysItsChoiceAndHandsTheTurnOver) {
     t.semerPremierCoup();
     t.auChevalet(1, "tea");
-    TourOrdinateurRelaye(t.jeu, tourSuivant);
+    TourOrdinateurRelaye(t.jeu, t.modele, tourSuivant);
     EXPECT_EQ(relais, (std::vector<std::string>{"eta"}));  // 6 points, the first of the two
     EXPECT_EQ(partie.pointsDuCoup, 6);
     EXPECT_EQ(partie.drapeaux.ordiOccupe.load(), 0);
 
     niveau(1);  // 6 / 1.5: the two-letter moves
-    TourOrdinateurRelaye(t.jeu, tourSuivant);
+    TourOrdinateurRelaye(t.jeu, t.modele, tourSuivant);
     EXPECT_EQ(relais.back(), "et");
     partie.jetonsDansSac = 5;
-    TourOrdinateurRelaye(t.jeu, tourSuivant);
+    TourOrdinateurRelaye(t.jeu, t.modele, tourSuivant);
     EXPECT_EQ(relais.back(), "eta");
 }
 
 TEST_F(Ordinateur, NothingToPlayExchangesFourTilesAndTheQOrPasses) {
     const auto tuiles = t.auChevalet(1, "qbcdfgh");
-    TourOrdinateurRelaye(t.jeu, tourSuivant);
+    TourOrdinateurRelaye(t.jeu, t.modele, tourSuivant);
     EXPECT_EQ(relais.size(), 1u);
     EXPECT_EQ(partie.chevalet.caseDuJeton[1][17], 0);
     const int rendus = jetonsRendus(partie, tuiles);
@@ -70,7 +70,7 @@ TEST_F(Ordinateur, NothingToPlayExchangesFourTilesAndTheQOrPasses) {
     autre.partie.estOrdinateur[1] = 1;
     autre.partie.jetonsDansSac = 7;
     const auto gardes = autre.auChevalet(1, "qbcdfgh");
-    TourOrdinateurRelaye(autre.jeu, [](Jeu&) {});
+    TourOrdinateurRelaye(autre.jeu, autre.modele, [](Jeu&) {});
     EXPECT_EQ(autre.partie.passe[1], 1);
     EXPECT_EQ(autre.partie.finDeTourSansPoints, 1);
     EXPECT_EQ(jetonsRendus(autre.partie, gardes), 0);
@@ -89,8 +89,8 @@ TEST_F(Ordinateur, BlanksNeverGoBackInAnExchange) {
 TEST_F(Ordinateur, AMoveFormingAnUnknownWordIsWithdrawnAndTheNextTried) {
     t.connaitre({"eta", "tea"});
     t.auChevalet(1, "tea");
-    lister({"ae;GHHH", "eta;FHGHHH"}, {"9", "6"});
-    EXPECT_EQ(JouerLesCandidats(t.jeu, 9), IssueCandidats::coupPose);
+    lister({"ae;GHHH", "eta;FHGHHH"}, {9, 6});
+    EXPECT_EQ(JouerLesCandidats(t.jeu, t.modele, 9), IssueCandidats::coupPose);
     EXPECT_EQ(t.lettresPosees(), "eta");
     EXPECT_EQ(partie.motsConnus, 1);
 }
@@ -98,19 +98,18 @@ TEST_F(Ordinateur, AMoveFormingAnUnknownWordIsWithdrawnAndTheNextTried) {
 TEST_F(Ordinateur, TenFailuresOrNothingLeftToTryGiveTheTurnUp) {
     t.connaitre({"eta"});
     t.auChevalet(1, "tea");
-    lister(std::vector<std::string>(10, "ae;GHHH"), std::vector<std::string>(10, "9"));
-    partie.ordinateur.ListeCoups.push_back("eta;FHGHHH");
-    partie.ordinateur.ListePoints.push_back("6");
-    EXPECT_EQ(JouerLesCandidats(t.jeu, 9), IssueCandidats::abandon);
+    lister(std::vector<std::string>(10, "ae;GHHH"), std::vector<std::int32_t>(10, 9));
+    t.modele.Candidats.push_back({"eta;FHGHHH", 6, {}});
+    EXPECT_EQ(JouerLesCandidats(t.jeu, t.modele, 9), IssueCandidats::abandon);
     EXPECT_EQ(t.lettresPosees(), "");
     EXPECT_EQ(partie.finDeTourSansPoints, 1);
 
     EXPECT_EQ(partie.passe[1], 0);  // tiles are left in the bag: no pass
 
-    lister({"ae;GHHH", "ta;AABB", ""}, {"9", "8", "7"});  // unknown word, badly placed, no text
+    lister({"ae;GHHH", "ta;AABB", ""}, {9, 8, 7});  // unknown word, badly placed, no text
     partie.finDeTourSansPoints = 0;
     partie.jetonsDansSac = 0;
-    EXPECT_EQ(JouerLesCandidats(t.jeu, 9), IssueCandidats::abandon);
+    EXPECT_EQ(JouerLesCandidats(t.jeu, t.modele, 9), IssueCandidats::abandon);
     EXPECT_EQ(partie.finDeTourSansPoints, 1);
     EXPECT_EQ(partie.passe[1], 1);  // with the bag empty, giving up counts as a pass
 }
@@ -118,8 +117,8 @@ TEST_F(Ordinateur, TenFailuresOrNothingLeftToTryGiveTheTurnUp) {
 TEST_F(Ordinateur, TheQIsPlayedWhateverTheLevel) {
     t.connaitre({"qi", "li"});
     t.auChevalet(1, "qil");
-    lister({"li;GHHH", "qi;GHHH"}, {"20", "18"});
-    EXPECT_EQ(JouerLesCandidats(t.jeu, 20), IssueCandidats::coupPose);
+    lister({"li;GHHH", "qi;GHHH"}, {20, 18});
+    EXPECT_EQ(JouerLesCandidats(t.jeu, t.modele, 20), IssueCandidats::coupPose);
     EXPECT_EQ(t.lettresPosees(), "qi");
 }
 
@@ -127,18 +126,18 @@ TEST_F(Ordinateur, AStopOrAFinishedGameEndsTheTurnWithoutHandingOver) {
     t.semerPremierCoup();
     t.auChevalet(1, "tea");
     partie.drapeaux.arretDemande = 1;
-    TourOrdinateurRelaye(t.jeu, tourSuivant);
+    TourOrdinateurRelaye(t.jeu, t.modele, tourSuivant);
     partie.drapeaux.miseAJourEnCours = 1;
-    TourOrdinateurRelaye(t.jeu, tourSuivant);
+    TourOrdinateurRelaye(t.jeu, t.modele, tourSuivant);
     partie.drapeaux.arretDemande = 0;
     partie.drapeaux.miseAJourEnCours = 0;
     partie.partieFinie = partieTerminee;
-    TourOrdinateurRelaye(t.jeu, tourSuivant);
+    TourOrdinateurRelaye(t.jeu, t.modele, tourSuivant);
     EXPECT_TRUE(relais.empty());
     EXPECT_EQ(partie.drapeaux.ordiOccupe.load(), 0);
 
     partie.partieFinie = 0;
-    TourOrdinateurRelaye(t.jeu, [](Jeu&) { throw std::runtime_error("tour"); });
+    TourOrdinateurRelaye(t.jeu, t.modele, [](Jeu&) { throw std::runtime_error("tour"); });
     EXPECT_EQ(partie.drapeaux.ordiOccupe.load(), 0);
 }
 
@@ -147,7 +146,7 @@ TEST_F(Ordinateur, AStopOrAFinishedGameEndsTheTurnWithoutHandingOver) {
 TEST_F(Ordinateur, TheTurnWaitsForTheUpdateOnItsOwnThread) {
     t.auChevalet(1, "tea");
     partie.drapeaux.miseAJourEnCours = 1;
-    std::thread ordinateur([this] { TourOrdinateurRelaye(t.jeu, tourSuivant); });
+    std::thread ordinateur([this] { TourOrdinateurRelaye(t.jeu, t.modele, tourSuivant); });
     t.semerPremierCoup();
     partie.drapeaux.miseAJourEnCours.store(0, std::memory_order_release);
     ordinateur.join();

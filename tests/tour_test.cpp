@@ -54,6 +54,8 @@ TEST(TourSuivant, TheDealGivesSevenTilesToEachSeatAndRecordsThemAsTheirFirstRack
 
 TEST(TourSuivant, TwoHumansScoreMovesThatTheHistoryAndTheComputersRowsRecord) {
     test::PartieDeTest t;
+    test::CrochetsEnregistres crochets;
+    t.jeu.ordinateur = &crochets;
     Partie& partie = t.partie;
     t.commencer({"Alice", "Bob"});
     t.imposerChevalet("motsaie");
@@ -74,9 +76,9 @@ TEST(TourSuivant, TwoHumansScoreMovesThatTheHistoryAndTheComputersRowsRecord) {
     const auto& rackAlice = partie.chevalet.caseChevalet[1];
     EXPECT_EQ(lettres(partie, rackAlice, 5, 7), "aie");
     EXPECT_EQ(partie.coup(3).tirage, "aie+" + lettres(partie, rackAlice, 1, 4));
-    EXPECT_EQ(partie.ordinateur.LignesLettres[1][8], "????mots???????");
-    EXPECT_EQ(partie.ordinateur.LignesChiffres[1][8], "xxxx2111xxxxxxx");
-    EXPECT_EQ(partie.ordinateur.LignesLettres[2][5], "???????m???????");
+    EXPECT_EQ(crochets.modele.LignesLettres[1][8], "????mots???????");
+    EXPECT_EQ(crochets.modele.LignesChiffres[1][8], "xxxx2111xxxxxxx");
+    EXPECT_EQ(crochets.modele.LignesLettres[2][5], "???????m???????");
     EXPECT_TRUE(partie.surlignageDernierCoup);
     for (int x = 5; x <= 8; ++x) {
         const int jeton = partie.plateau.grilleFixe[x][8];
@@ -85,6 +87,7 @@ TEST(TourSuivant, TwoHumansScoreMovesThatTheHistoryAndTheComputersRowsRecord) {
         EXPECT_TRUE(partie.grilleDernierCoup[x][8]);
     }
 
+    partie.drapeaux.miseAJourEnCours = 0;  // the update is over
     t.imposerChevalet("elruaie");
     t.jouer("el;HIHJ");  // "sel" down column 8, no premium
     EXPECT_EQ(partie.score, (std::array<std::int32_t, 5>{0, 10, 3, 0, 0}));
@@ -274,14 +277,14 @@ TEST(TourSuivant, HandsTheUpdateAndTheComputersTurnToTheComputerPlayer) {
     Partie& partie = t.partie;
     t.commencer({"Alice", "Bob", "Chloé"});
     EXPECT_EQ(crochets.appels, std::vector<std::string>{"reinitialiser modeles"});
-    partie.ordinateur.Possibilites[2].push_back({});  // a seed: a human's first move drops it
+    crochets.modele.Possibilites[2].push_back({});  // a seed: a human's first move drops it
 
     t.imposerChevalet("motsaie");
     t.jouer("mots;EHFHGHHH");
     EXPECT_EQ(crochets.appels, (std::vector<std::string>{"reinitialiser modeles", "miseAJour 4"}));
     EXPECT_EQ(partie.drapeaux.miseAJourEnCours.load(), 1);
     EXPECT_TRUE(partie.fenetre.copie().emiseajour.visible);
-    EXPECT_TRUE(partie.ordinateur.Possibilites[2].empty());
+    EXPECT_TRUE(crochets.modele.Possibilites[2].empty());
 
     partie.drapeaux.miseAJourEnCours = 0;  // the update is over
     partie.estOrdinateur[3] = 1;

@@ -42,9 +42,9 @@ constexpr std::size_t texteDUneListeMontree = 2;
 
 }  // namespace
 
-CommandesFenetre::CommandesFenetre(Jeu& jeuCommande, VueQt& vueDuJeu, FenetrePrincipale& fenetreDuJeu,
+CommandesFenetre::CommandesFenetre(Jeu& jeuCommande, ModeleOrdinateur& modeleDuJoueur, VueQt& vueDuJeu, FenetrePrincipale& fenetreDuJeu,
                                    Sons& sonsDuJeu, ArretProgramme& arretDuJeu, CaptureImpression& captureDuJeu)
-    : QObject(&fenetreDuJeu), jeu(jeuCommande), vue(vueDuJeu), fenetre(fenetreDuJeu), sons(sonsDuJeu),
+    : QObject(&fenetreDuJeu), jeu(jeuCommande), modele(modeleDuJoueur), vue(vueDuJeu), fenetre(fenetreDuJeu), sons(sonsDuJeu),
       arret(arretDuJeu), capture(captureDuJeu) {
     brancherTour();
     brancherPartie();
@@ -196,19 +196,19 @@ void CommandesFenetre::brancherOutils() {
 void CommandesFenetre::listeDeMots() {
     if (longueurTexteMemo(jeu.partie) > texteDUneListeMontree) return;
     sons.clic();
-    ListeDeMotClick(jeu);
+    ListeDeMotClick(jeu, modele);
     vue.ActualiserControles();
 }
 
 void CommandesFenetre::voir() {
     if (voirPermis(jeu)) sons.clic();
-    VoirClick(jeu);
+    VoirClick(jeu, modele);
     vue.ActualiserControles();
 }
 
 void CommandesFenetre::cliquerLigne(int ligne) {
     if (!mainsLibres()) return;
-    memo1MouseDown(jeu, ligne);
+    memo1MouseDown(jeu, modele, ligne);
     vue.ActualiserControles();
 }
 

@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "engine/fenetre.h"
+#include "ai/modele_ordinateur.h"
 #include "engine/jeu.h"
 
 // What the main window's buttons and menu entries do. Each button plays the
@@ -19,7 +20,7 @@ class VueQt;
 class CommandesFenetre final : public QObject {
     Q_OBJECT
 public:
-    CommandesFenetre(Jeu& jeu, VueQt& vue, FenetrePrincipale& fenetre, Sons& sons, ArretProgramme& arret,
+    CommandesFenetre(Jeu& jeu, ModeleOrdinateur& modele, VueQt& vue, FenetrePrincipale& fenetre, Sons& sons, ArretProgramme& arret,
                      CaptureImpression& capture);
 
 private:
@@ -49,6 +50,7 @@ private:
     void choisirCouleur();
 
     Jeu& jeu;
+    ModeleOrdinateur& modele;
     VueQt& vue;
     FenetrePrincipale& fenetre;
     Sons& sons;

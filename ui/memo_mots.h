@@ -2,7 +2,7 @@
 #include <QTextEdit>
 #include <vector>
 
-#include "engine/possibilites.h"
+#include "engine/ligne_mot.h"
 
 // The list of possible words: one move per line, in a fixed-pitch font so that
 // the columns line up, the letters already on the board in red. A click on a line

@@ -65,7 +65,7 @@ bool Programme::demarrer(EcranDemarrage* ecran) {
 
     vueQt.attacher(jeuEnCours, *fenetrePrincipale, *sonsDuJeu);
     captureEcran = new CaptureImpression(jeuEnCours, *fenetrePrincipale);
-    new CommandesFenetre(jeuEnCours, vueQt, *fenetrePrincipale, *sonsDuJeu, *arretProgramme, *captureEcran);
+    new CommandesFenetre(jeuEnCours, joueur.modeleOrdinateur(), vueQt, *fenetrePrincipale, *sonsDuJeu, *arretProgramme, *captureEcran);
     horlogeAlarme = new HorlogeAlarme(*fenetrePrincipale, vueQt, *sonsDuJeu);
     clavierJeu = new ClavierJeu(jeuEnCours, vueQt, *fenetrePrincipale);
     // Every run starts in open style, with no game.

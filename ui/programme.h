@@ -39,6 +39,7 @@ public:
     void montrer();
 
     Jeu& jeu() { return jeuEnCours; }
+    JoueurOrdinateur& ordinateur() { return joueur; }
     VueQt& vue() { return vueQt; }
     Sons& sons() { return *sonsDuJeu; }
     FenetrePrincipale& fenetre() { return *fenetrePrincipale; }

@@ -283,8 +283,9 @@ private slots:
         ui::MemoMots* memo = f.memo1();
         QTRY_VERIFY_WITH_TIMEOUT(memo->nombreDeLignes() > 2, test::attenteMax);
         const Partie& partie = p.programme.jeu().partie;
-        const auto tuilesDuCoup = [&partie](int ligne) {
-            return partie.ordinateur.ListeCoups[static_cast<std::size_t>(ligne)].find(';');
+        const ModeleOrdinateur& modele = p.programme.ordinateur().modeleOrdinateur();
+        const auto tuilesDuCoup = [&modele](int ligne) {
+            return modele.Candidats[static_cast<std::size_t>(ligne)].coup.find(';');
         };
         const auto tuilesPosees = [&partie] {
             std::size_t poses = 0;

@@ -5,9 +5,10 @@
 #include <vector>
 
 #include "engine/jetons.h"
+#include "engine/ligne_mot.h"
 
-// What the computer player keeps between turns, owned by the game so that a new
-// game, a load and the turn controller can reset and feed it.
+// What the computer player keeps between turns. The player owns it; the turn
+// controller feeds it the committed tiles through its hooks.
 namespace glyphane {
 
 // One board segment a word could fill: its frame ("?" on the free squares), the
@@ -43,11 +44,12 @@ inline LignesMotifs lignesMotifsVides(char vide) {
     return lignes;
 }
 
-// One line of the list of possible words, with the letters already on the board
-// marked so that the window can show them in red.
-struct LigneMot {
-    std::string texte;
-    std::vector<bool> dejaPose;  // one flag per character of texte
+// One move the rack can make: its text (the letters, ";", then column and row
+// of each tile), its score with the seven-tile bonus, and its word-list line.
+struct Candidat {
+    std::string coup;
+    std::int32_t points = 0;
+    LigneMot ligne;
 };
 
 struct ModeleOrdinateur {
@@ -56,8 +58,7 @@ struct ModeleOrdinateur {
     std::int32_t compteurFichiers = 7;
     LignesMotifs LignesLettres = lignesMotifsVides(lettreMotifVide);
     LignesMotifs LignesChiffres = lignesMotifsVides(chiffreMotifVide);
-    std::vector<std::string> ListeCoups;
-    std::vector<std::string> ListePoints;
+    std::vector<Candidat> Candidats;  // the last search's, in the order found
 };
 
 // The computer player reads the board through these rows: per committed square
