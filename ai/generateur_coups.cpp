@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <tuple>
 
+#include "engine/jetons.h"
+
 namespace glyphane {
 
 namespace {
-
-constexpr int bonusSeptJetons = 50;
 constexpr int nbLettres = 26;
 constexpr std::uint32_t toutesLesLettres = (1u << nbLettres) - 1;
 constexpr int sansMotCroise = -1;

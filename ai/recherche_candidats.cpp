@@ -4,11 +4,11 @@
 #include <string_view>
 #include <unordered_set>
 
+#include "engine/jetons.h"
+
 namespace glyphane {
 
 namespace {
-
-constexpr int bonusSeptJetons = 50;
 
 // Each line of a word file without its CR LF (or LF alone).
 template <class Fonction>

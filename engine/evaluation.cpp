@@ -2,11 +2,11 @@
 
 #include <charconv>
 
+#include "engine/jetons.h"
+
 namespace glyphane {
 
 namespace {
-
-constexpr int bonusSeptJetons = 50;
 
 struct Case {
     int x = 0;

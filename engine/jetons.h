@@ -12,6 +12,8 @@ inline constexpr int jokerA = 27;
 inline constexpr int jokerB = 47;
 inline constexpr int tailleGrille = 15;
 inline constexpr int tailleChevalet = 7;
+// The points a move earns on top of its words when it lays the whole rack.
+inline constexpr int bonusSeptJetons = 50;
 inline constexpr int nbSiegesMax = 4;
 inline constexpr char lettreInconnue = '?';
 
