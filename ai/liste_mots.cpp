@@ -30,7 +30,7 @@ bool ligneAffichee(Partie& partie, const ModeleOrdinateur& modele, int ligne) {
 
 }  // namespace
 
-bool ListeDeMotClick(Jeu& jeu, ModeleOrdinateur& modele) {
+bool listerMots(Jeu& jeu, ModeleOrdinateur& modele) {
     if (longueurTexteMemo(jeu.partie) > texteDUneListeMontree) return false;
     activerListeDeMot(jeu, false);
     jeu.vue.TraiterEvenements();
@@ -44,13 +44,7 @@ bool ListeDeMotClick(Jeu& jeu, ModeleOrdinateur& modele) {
     return true;
 }
 
-bool ButtonListeMotClick(Jeu& jeu, ModeleOrdinateur& modele) {
-    if (!menuActif(jeu.partie, &EtatControles::menuListeDeMot)) return false;
-    ListeDeMotClick(jeu, modele);
-    return true;
-}
-
-void memo1MouseDown(Jeu& jeu, const ModeleOrdinateur& modele, int ligne) {
+void choisirMotDeLaListe(Jeu& jeu, const ModeleOrdinateur& modele, int ligne) {
     Partie& partie = jeu.partie;
     // The cover over the list can be clicked while the computer plays; its
     // thread owns the board and the rack then.

@@ -118,19 +118,13 @@ bool voirPermis(Jeu& jeu) {
     return jouerDisponible && jeu.partie.drapeaux.miseAJourEnCours.load(std::memory_order_acquire) != 1;
 }
 
-bool VoirClick(Jeu& jeu, ModeleOrdinateur& modele) {
+bool voirCoupOrdinateur(Jeu& jeu, ModeleOrdinateur& modele) {
     activerMenu(jeu.partie, &EtatControles::menuVoir, false);
     const bool permis = voirPermis(jeu);
     if (permis) voirLeCoupdeLOrdiCherche(jeu, modele);
     activerMenu(jeu.partie, &EtatControles::menuVoir, true);
     jeu.vue.ActualiserControles();
     return permis;
-}
-
-bool ButtonVoirClick(Jeu& jeu, ModeleOrdinateur& modele) {
-    if (!menuActif(jeu.partie, &EtatControles::menuVoir)) return false;
-    VoirClick(jeu, modele);
-    return true;
 }
 
 }  // namespace glyphane
