@@ -1,11 +1,13 @@
 #include "ai/liste_mots.h"
 
 #include <algorithm>
+#include <new>
 
 #include "ai/controles_ordinateur.h"
 #include "ai/recherche_coups.h"
 #include "engine/chevalet.h"
 #include "engine/evaluation.h"
+#include "engine/pannes.h"
 
 namespace glyphane {
 
@@ -37,7 +39,8 @@ bool listerMots(Jeu& jeu, ModeleOrdinateur& modele) {
     fixerProgression(jeu.partie, 0);
     try {
         ChercherCoups(jeu, modele);
-    } catch (...) {
+    } catch (const std::bad_alloc& panne) {
+        signalerPanne(jeu.vue, "liste de mots", panne);
         fixerProgression(jeu.partie, 0);
     }
     activerListeDeMot(jeu, true);
@@ -55,10 +58,7 @@ void choisirMotDeLaListe(Jeu& jeu, const ModeleOrdinateur& modele, int ligne) {
     partie.grilleSuggestion = {};
     RetirerCoup(partie);
     if (ligneAffichee(partie, modele, ligne)) {
-        try {
-            PoserTexteDeCoup(partie, modele.Candidats[static_cast<std::size_t>(ligne)].coup);
-        } catch (...) {
-        }
+        PoserTexteDeCoup(partie, modele.Candidats[static_cast<std::size_t>(ligne)].coup);
     }
     EvaluerCoup(partie);
     partie.surlignageSuggestion = true;

@@ -1,6 +1,7 @@
 #include "ai/voir_coup.h"
 
 #include <limits>
+#include <new>
 #include <string>
 
 #include "ai/choix_coup.h"
@@ -10,6 +11,7 @@
 #include "engine/chevalet.h"
 #include "engine/evaluation.h"
 #include "engine/messages.h"
+#include "engine/pannes.h"
 
 namespace glyphane {
 
@@ -103,9 +105,10 @@ void voirLeCoupdeLOrdiCherche(Jeu& jeu, ModeleOrdinateur& modele) {
                 return;
             }
         }
-    } catch (...) {
+    } catch (const std::bad_alloc& panne) {
         // The window thread must not lose the window to a failed search: the
         // board goes back to the turn's start and the window comes back.
+        signalerPanne(jeu.vue, "coup de l'ordinateur montré", panne);
         abandonner(jeu);
         return;
     }
