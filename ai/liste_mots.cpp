@@ -13,6 +13,7 @@ namespace glyphane {
 
 namespace {
 
+// The list shows more than a line break's worth of text once it is filled.
 constexpr std::size_t texteDUneListeMontree = 2;
 
 void activerListeDeMot(Jeu& jeu, bool actif) {
@@ -32,8 +33,10 @@ bool ligneAffichee(Partie& partie, const ModeleOrdinateur& modele, int ligne) {
 
 }  // namespace
 
+bool listeMontree(Partie& partie) { return longueurTexteMemo(partie) > texteDUneListeMontree; }
+
 bool listerMots(Jeu& jeu, ModeleOrdinateur& modele) {
-    if (longueurTexteMemo(jeu.partie) > texteDUneListeMontree) return false;
+    if (listeMontree(jeu.partie)) return false;
     activerListeDeMot(jeu, false);
     jeu.vue.TraiterEvenements();
     fixerProgression(jeu.partie, 0);

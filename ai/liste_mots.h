@@ -6,9 +6,11 @@
 // These run on the window thread.
 namespace glyphane {
 
-// Searches and fills the list, unless it is already shown (more than 2
-// characters of text). True when it searched. Asked for only while the menu
-// entry is enabled.
+// Whether the list is shown already (more than 2 characters of text).
+bool listeMontree(Partie& partie);
+
+// Searches and fills the list, unless it is shown already. True when it
+// searched. Asked for only while the menu entry is enabled.
 bool listerMots(Jeu& jeu, ModeleOrdinateur& modele);
 
 // Line `ligne` (from 0) of the list is chosen: the rack comes back and that

@@ -37,9 +37,6 @@ constexpr std::array<std::uint32_t, 16> couleursPersonnelles = {0xD8E9EC, 0xC080
                                                            0xAC25AF, 0x3911B3, 0xE1E1E1, 0xCEE8EA,
                                                            0xC3C3C3, 0xEBEBEB, 0x35BA2E, 0xAFE4F3};
 
-// The list shows more than a line break's worth of text once it is filled.
-constexpr std::size_t texteDUneListeMontree = 2;
-
 }  // namespace
 
 CommandesFenetre::CommandesFenetre(Jeu& jeuCommande, ModeleOrdinateur& modeleDuJoueur, VueQt& vueDuJeu, FenetrePrincipale& fenetreDuJeu,
@@ -196,7 +193,7 @@ void CommandesFenetre::brancherOutils() {
 }
 
 void CommandesFenetre::listeDeMots() {
-    if (longueurTexteMemo(jeu.partie) > texteDUneListeMontree) return;
+    if (listeMontree(jeu.partie)) return;
     sons.clic();
     listerMots(jeu, modele);
     vue.ActualiserControles();
