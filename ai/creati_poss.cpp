@@ -2,10 +2,13 @@
 
 #include <array>
 #include <chrono>
+#include <exception>
 #include <string>
+#include <string_view>
 
 #include "ai/fichier_mots.h"
 #include "engine/affichage.h"
+#include "engine/pannes.h"
 
 namespace glyphane {
 
@@ -66,13 +69,17 @@ void Supplanter(std::vector<Possibilite>& liste, std::size_t avantMiseAJour, con
     }
 }
 
+// The body of the update thread: whatever fails in it ends the update as a stop
+// would, for the search must not wait for it forever.
 void creatiPoss(Jeu& jeu, ModeleOrdinateur& modele) {
+    constexpr std::string_view lieu = "mise à jour des possibilités";
     bool complete = false;
     try {
         complete = construirePossibilites(jeu, modele);
+    } catch (const std::exception& panne) {
+        signalerPanne(jeu.vue, lieu, panne);
     } catch (...) {
-        // A fault (memory, the file system) ends the update as a stop would: the
-        // search must not wait for it forever.
+        signalerPanneInconnue(jeu.vue, lieu);
     }
     if (complete) {
         for (auto& liste : modele.Segments) liste.clear();

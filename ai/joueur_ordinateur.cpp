@@ -1,6 +1,9 @@
 #include "ai/joueur_ordinateur.h"
 
 #include <chrono>
+#include <new>
+#include <string_view>
+#include <system_error>
 #include <utility>
 
 #include "ai/creati_poss.h"
@@ -8,6 +11,7 @@
 #include "ai/modeles_premier_coup.h"
 #include "ai/segments.h"
 #include "ai/tour_ordinateur.h"
+#include "engine/pannes.h"
 
 namespace glyphane {
 
@@ -60,14 +64,21 @@ void JoueurOrdinateur::lancerMiseAJour(const std::function<void()>& preparerSegm
     try {
         preparerSegments();
         lancerCreatiPoss(debut);
-    } catch (...) {
-        // No thread (or no memory) for this update: it is skipped, and the flag
-        // must fall or the search would wait for it forever. What was
-        // invalidated stays so; that only takes possibilities away.
-        viderSegments(modele);
-        jeu.partie.drapeaux.miseAJourEnCours.store(0, std::memory_order_release);
-        signalerFinMiseAJour();
+    } catch (const std::bad_alloc& panne) {
+        abandonnerMiseAJour(panne);
+    } catch (const std::system_error& panne) {
+        abandonnerMiseAJour(panne);
     }
+}
+
+void JoueurOrdinateur::abandonnerMiseAJour(const std::exception& panne) {
+    // No thread (or no memory) for this update: it is skipped, and the flag must
+    // fall or the search would wait for it forever. What was invalidated stays
+    // so; that only takes possibilities away.
+    signalerPanne(jeu.vue, "mise à jour des possibilités", panne);
+    viderSegments(modele);
+    jeu.partie.drapeaux.miseAJourEnCours.store(0, std::memory_order_release);
+    signalerFinMiseAJour();
 }
 
 bool JoueurOrdinateur::preparerMiseAJour() {
@@ -112,16 +123,15 @@ void JoueurOrdinateur::attendreFinMiseAJour() {
         std::lock_guard garde2(verrouSignal);
         generationAttendue = generation;
     }
-    Attente& attente = attentes.emplace_back();
-    try {
-        attente.fil = std::thread([this, &attente, siege, generationAttendue] {
-            if (attendreMiseAJour(generationAttendue)) RendreCommandesApresMiseAJour(jeu, siege);
-            attente.finie.store(true, std::memory_order_release);
-        });
-    } catch (...) {
-        attentes.pop_back();
-        throw;
-    }
+    // Joins the others only once its thread runs: a wait without one could not
+    // be joined.
+    std::list<Attente> nouvelle(1);
+    Attente& attente = nouvelle.front();
+    attente.fil = std::thread([this, &attente, siege, generationAttendue] {
+        if (attendreMiseAJour(generationAttendue)) RendreCommandesApresMiseAJour(jeu, siege);
+        attente.finie.store(true, std::memory_order_release);
+    });
+    attentes.splice(attentes.end(), nouvelle);
 }
 
 bool JoueurOrdinateur::attendreMiseAJour(std::uint64_t generationAttendue) {
@@ -158,14 +168,19 @@ void JoueurOrdinateur::demarrerTourOrdinateur() {
     ordinateur.confier([this] { jouerUnTour(); });
 }
 
+// The body of the computer's thread. The turn handles the failures it expects;
+// one that escapes still must not end the program or leave the seat marked busy.
 void JoueurOrdinateur::jouerUnTour() {
+    constexpr std::string_view lieu = "fil de l'ordinateur";
     try {
         tour(jeu, modele);
+        return;
+    } catch (const std::exception& panne) {
+        signalerPanne(jeu.vue, lieu, panne);
     } catch (...) {
-        // The turn catches its own faults; one that escapes still must not end
-        // the program or leave the seat marked busy.
-        jeu.partie.drapeaux.ordiOccupe.store(0, std::memory_order_release);
+        signalerPanneInconnue(jeu.vue, lieu);
     }
+    jeu.partie.drapeaux.ordiOccupe.store(0, std::memory_order_release);
 }
 
 void JoueurOrdinateur::jetonFixe(int x, int y, char lettre, int valeur) {

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <list>
 #include <mutex>
@@ -74,6 +75,7 @@ private:
     // These expect `verrou` held.
     bool preparerMiseAJour();
     void lancerMiseAJour(const std::function<void()>& preparerSegments);
+    void abandonnerMiseAJour(const std::exception& panne);
     void lancerCreatiPoss(std::chrono::steady_clock::time_point debut);
     void joindreCreatiPoss();
     void recolterAttentes(bool toutes);

@@ -1,16 +1,19 @@
 #include "ai/liste_mots.h"
 
 #include <algorithm>
+#include <new>
 
 #include "ai/controles_ordinateur.h"
 #include "ai/recherche_coups.h"
 #include "engine/chevalet.h"
 #include "engine/evaluation.h"
+#include "engine/pannes.h"
 
 namespace glyphane {
 
 namespace {
 
+// The list shows more than a line break's worth of text once it is filled.
 constexpr std::size_t texteDUneListeMontree = 2;
 
 void activerListeDeMot(Jeu& jeu, bool actif) {
@@ -30,27 +33,24 @@ bool ligneAffichee(Partie& partie, const ModeleOrdinateur& modele, int ligne) {
 
 }  // namespace
 
-bool ListeDeMotClick(Jeu& jeu, ModeleOrdinateur& modele) {
-    if (longueurTexteMemo(jeu.partie) > texteDUneListeMontree) return false;
+bool listeMontree(Partie& partie) { return longueurTexteMemo(partie) > texteDUneListeMontree; }
+
+bool listerMots(Jeu& jeu, ModeleOrdinateur& modele) {
+    if (listeMontree(jeu.partie)) return false;
     activerListeDeMot(jeu, false);
     jeu.vue.TraiterEvenements();
     fixerProgression(jeu.partie, 0);
     try {
         ChercherCoups(jeu, modele);
-    } catch (...) {
+    } catch (const std::bad_alloc& panne) {
+        signalerPanne(jeu.vue, "liste de mots", panne);
         fixerProgression(jeu.partie, 0);
     }
     activerListeDeMot(jeu, true);
     return true;
 }
 
-bool ButtonListeMotClick(Jeu& jeu, ModeleOrdinateur& modele) {
-    if (!menuActif(jeu.partie, &EtatControles::menuListeDeMot)) return false;
-    ListeDeMotClick(jeu, modele);
-    return true;
-}
-
-void memo1MouseDown(Jeu& jeu, const ModeleOrdinateur& modele, int ligne) {
+void choisirMotDeLaListe(Jeu& jeu, const ModeleOrdinateur& modele, int ligne) {
     Partie& partie = jeu.partie;
     // The cover over the list can be clicked while the computer plays; its
     // thread owns the board and the rack then.
@@ -61,10 +61,7 @@ void memo1MouseDown(Jeu& jeu, const ModeleOrdinateur& modele, int ligne) {
     partie.grilleSuggestion = {};
     RetirerCoup(partie);
     if (ligneAffichee(partie, modele, ligne)) {
-        try {
-            PoserTexteDeCoup(partie, modele.Candidats[static_cast<std::size_t>(ligne)].coup);
-        } catch (...) {
-        }
+        PoserTexteDeCoup(partie, modele.Candidats[static_cast<std::size_t>(ligne)].coup);
     }
     EvaluerCoup(partie);
     partie.surlignageSuggestion = true;

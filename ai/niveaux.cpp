@@ -25,7 +25,7 @@ const Niveau& niveauNumero(int numero) {
     return niveaux[static_cast<std::size_t>(niveauMeilleur - numero)];
 }
 
-void niveauxClick(Partie& partie) {
+void changerNiveau(Partie& partie) {
     partie.fenetre.modifier([](EtatControles& e) {
         e.niveau = numeroValide(e.niveau) && e.niveau > 1 ? e.niveau - 1 : niveauMeilleur;
     });

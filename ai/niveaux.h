@@ -14,8 +14,8 @@ struct Niveau {
 // Any number outside 1..niveauMeilleur plays as the weakest level.
 const Niveau& niveauNumero(int numero);
 
-// The level button: one step down, from the weakest back to the best.
-void niveauxClick(Partie& partie);
+// One step down, from the weakest back to the best.
+void changerNiveau(Partie& partie);
 
 // False for a number outside 1..niveauMeilleur, the level then unchanged.
 bool fixerNiveau(Partie& partie, int numero);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <chrono>
+#include <new>
+#include <system_error>
 
 #include "ai/choix_coup.h"
 #include "ai/controles_ordinateur.h"
@@ -11,6 +13,7 @@
 #include "engine/attente_mise_a_jour.h"
 #include "engine/chevalet.h"
 #include "engine/evaluation.h"
+#include "engine/pannes.h"
 #include "engine/tour.h"
 #include "engine/verification_mots.h"
 
@@ -33,11 +36,13 @@ private:
     Drapeaux& drapeaux;
 };
 
+// A search that runs out of memory leaves the candidates it found so far.
 void rechercher(Jeu& jeu, ModeleOrdinateur& modele) {
     if (arretDemande(jeu.partie)) return;
     try {
         if (!ChercherCoups(jeu, modele)) jeu.partie.drapeaux.ordiOccupe.store(0);
-    } catch (...) {
+    } catch (const std::bad_alloc& panne) {
+        signalerPanne(jeu.vue, "recherche du tour de l'ordinateur", panne);
         jeu.cadence.pause(2ms);
     }
 }
@@ -131,7 +136,8 @@ void TourOrdinateurRelaye(Jeu& jeu, ModeleOrdinateur& modele, const RelaisTourSu
     bool passerLaMain = false;
     try {
         passerLaMain = jouerLeTour(jeu, modele);
-    } catch (...) {
+    } catch (const std::bad_alloc& panne) {
+        signalerPanne(jeu.vue, "tour de l'ordinateur", panne);
         partie.drapeaux.ordiOccupe.store(0);
         if (arretDemande(partie)) return;
         RetirerCoup(partie);
@@ -141,9 +147,13 @@ void TourOrdinateurRelaye(Jeu& jeu, ModeleOrdinateur& modele, const RelaisTourSu
     if (!passerLaMain || arretDemande(partie)) return;
     // The turn controller has taken the turn over by the time it fails: running
     // it a second time could commit the move twice, so its failure ends here.
+    // It starts threads (the wait for the update) besides allocating.
     try {
         tourSuivant(jeu);
-    } catch (...) {
+    } catch (const std::bad_alloc& panne) {
+        signalerPanne(jeu.vue, "relais du tour de l'ordinateur", panne);
+    } catch (const std::system_error& panne) {
+        signalerPanne(jeu.vue, "relais du tour de l'ordinateur", panne);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "ai/voir_coup.h"
 
 #include <limits>
+#include <new>
 #include <string>
 
 #include "ai/choix_coup.h"
@@ -10,6 +11,7 @@
 #include "engine/chevalet.h"
 #include "engine/evaluation.h"
 #include "engine/messages.h"
+#include "engine/pannes.h"
 
 namespace glyphane {
 
@@ -103,9 +105,10 @@ void voirLeCoupdeLOrdiCherche(Jeu& jeu, ModeleOrdinateur& modele) {
                 return;
             }
         }
-    } catch (...) {
+    } catch (const std::bad_alloc& panne) {
         // The window thread must not lose the window to a failed search: the
         // board goes back to the turn's start and the window comes back.
+        signalerPanne(jeu.vue, "coup de l'ordinateur montré", panne);
         abandonner(jeu);
         return;
     }
@@ -118,19 +121,13 @@ bool voirPermis(Jeu& jeu) {
     return jouerDisponible && jeu.partie.drapeaux.miseAJourEnCours.load(std::memory_order_acquire) != 1;
 }
 
-bool VoirClick(Jeu& jeu, ModeleOrdinateur& modele) {
+bool voirCoupOrdinateur(Jeu& jeu, ModeleOrdinateur& modele) {
     activerMenu(jeu.partie, &EtatControles::menuVoir, false);
     const bool permis = voirPermis(jeu);
     if (permis) voirLeCoupdeLOrdiCherche(jeu, modele);
     activerMenu(jeu.partie, &EtatControles::menuVoir, true);
     jeu.vue.ActualiserControles();
     return permis;
-}
-
-bool ButtonVoirClick(Jeu& jeu, ModeleOrdinateur& modele) {
-    if (!menuActif(jeu.partie, &EtatControles::menuVoir)) return false;
-    VoirClick(jeu, modele);
-    return true;
 }
 
 }  // namespace glyphane

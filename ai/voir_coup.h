@@ -13,11 +13,8 @@ void voirLeCoupdeLOrdiCherche(Jeu& jeu, ModeleOrdinateur& modele);
 // update under way. The window plays its click when it may.
 bool voirPermis(Jeu& jeu);
 
-// The menu entry: disabled while it runs, enabled again whatever happens.
-// True when the show ran.
-bool VoirClick(Jeu& jeu, ModeleOrdinateur& modele);
-
-// The button acts only while the menu entry is enabled; false: the window beeps.
-bool ButtonVoirClick(Jeu& jeu, ModeleOrdinateur& modele);
+// Asked for only while the menu entry is enabled; the entry is disabled while
+// it runs, enabled again whatever happens. True when the show ran.
+bool voirCoupOrdinateur(Jeu& jeu, ModeleOrdinateur& modele);
 
 }  // namespace glyphane

@@ -205,7 +205,7 @@ void SessionPartie::nouvelle(const Arguments& arguments) {
 void SessionPartie::chevalet(const Arguments& arguments) {
     exigerArguments(arguments, 0, "chevalet");
     if (!partieCommencee(jeu.partie)) throw ErreurCommande("aucune partie en cours (tapez nouvelle)");
-    if (jeu.partie.fenetre.copie().cacheLettres.visible) CacheLettresClick(jeu);
+    if (jeu.partie.fenetre.copie().cacheLettres.visible) decouvrirChevalet(jeu);
     sortie << lettresDuChevalet(jeu.partie) << '\n';
 }
 
@@ -261,7 +261,7 @@ void SessionPartie::jouer(const Arguments& arguments) {
     exigerArguments(arguments, 0, "jouer");
     exigerTourHumain();
     exigerBouton(jeu.partie.fenetre.copie().jouer, "Jouer");
-    JouerClick(jeu);
+    jouerCoup(jeu);
 }
 
 void SessionPartie::reprendre(const Arguments& arguments) {
@@ -289,14 +289,14 @@ void SessionPartie::echanger(const Arguments& arguments) {
         if (jeton == 0) throw ErreurCommande(std::string("lettre absente du chevalet : ") + c);
         jetons.push_back(jeton);
     }
-    EchangeClick(jeu);
+    ouvrirEchangeOuPasser(jeu);
     for (const int jeton : jetons) {
         if (!MettreALEchange(jeu, jeton)) {
-            AnnulerEchangeClick(jeu);
+            annulerEchange(jeu);
             return;
         }
     }
-    OkChangementClick(jeu);
+    validerEchange(jeu);
 }
 
 void SessionPartie::passer(const Arguments& arguments) {
@@ -307,7 +307,7 @@ void SessionPartie::passer(const Arguments& arguments) {
     if (!sacVide(jeu.partie)) {
         throw ErreurCommande("on ne peut passer qu'une fois le sac vide (tapez echanger)");
     }
-    EchangeClick(jeu);
+    ouvrirEchangeOuPasser(jeu);
 }
 
 // Every command returns once the computer seats have played, so their turns
@@ -333,7 +333,8 @@ void SessionPartie::liste(const Arguments& arguments) {
     exigerArguments(arguments, 0, "liste");
     exigerTourHumain();
     exigerChevaletVisible();
-    if (!ButtonListeMotClick(jeu, ordinateur.modeleOrdinateur())) throw ErreurCommande("le bouton liste de mot possible est indisponible");
+    if (!jeu.partie.fenetre.copie().menuListeDeMot) throw ErreurCommande("le bouton liste de mot possible est indisponible");
+    listerMots(jeu, ordinateur.modeleOrdinateur());
     afficherListe();
 }
 
@@ -341,7 +342,8 @@ void SessionPartie::voir(const Arguments& arguments) {
     exigerArguments(arguments, 0, "voir");
     exigerTourHumain();
     exigerBouton(jeu.partie.fenetre.copie().jouer, "Jouer");
-    if (!ButtonVoirClick(jeu, ordinateur.modeleOrdinateur())) throw ErreurCommande("le bouton voir le coup de l'ordi est indisponible");
+    if (!jeu.partie.fenetre.copie().menuVoir) throw ErreurCommande("le bouton voir le coup de l'ordi est indisponible");
+    voirCoupOrdinateur(jeu, ordinateur.modeleOrdinateur());
     const std::string texte = texteDesJetonsPoses(jeu.partie);
     if (!texte.empty()) sortie << "voir " << texte << ' ' << jeu.partie.fenetre.copie().epointsdutour << '\n';
 }
@@ -357,7 +359,7 @@ void SessionPartie::choisir(const Arguments& arguments) {
     if (!ligne || *ligne < 1 || static_cast<std::size_t>(*ligne) > lignes) {
         throw ErreurCommande(lignes == 0 ? "aucune liste affichée (tapez liste)" : "usage : " + usage);
     }
-    memo1MouseDown(jeu, ordinateur.modeleOrdinateur(), *ligne - 1);
+    choisirMotDeLaListe(jeu, ordinateur.modeleOrdinateur(), *ligne - 1);
     afficherPoints();
 }
 
@@ -366,7 +368,8 @@ void SessionPartie::choisir(const Arguments& arguments) {
 void SessionPartie::sauver(const Arguments& arguments) {
     exigerArguments(arguments, 1, "sauver FICHIER");
     vue.preparerFichier(arguments[0]);
-    if (!ButtonSaveClick(jeu)) throw ErreurCommande("le bouton sauvegarde est indisponible");
+    if (!jeu.partie.fenetre.copie().menuSauvegarde) throw ErreurCommande("le bouton sauvegarde est indisponible");
+    sauvegarderPartie(jeu);
 }
 
 // A game that goes on may hand the turn to a computer seat at once: the board is
@@ -376,7 +379,7 @@ void SessionPartie::charger(const Arguments& arguments) {
     exigerDisponible(jeu.partie.fenetre.copie().partieSauvegarder, "Partie Sauvegardée");
     journal.prendreTours();
     vue.preparerFichier(arguments[0]);
-    PartieSauvegarderClick(jeu);
+    ouvrirPartieSauvegardee(jeu);
     ordinateur.attendreInactivite();
     if (partieCommencee(jeu.partie)) etat({});
 }
@@ -388,10 +391,10 @@ void SessionPartie::revoir(const Arguments& arguments, const char* commande, voi
     etat({});
 }
 
-void SessionPartie::debut(const Arguments& arguments) { revoir(arguments, "debut", DebutPartieClick); }
+void SessionPartie::debut(const Arguments& arguments) { revoir(arguments, "debut", revoirDebut); }
 
-void SessionPartie::precedent(const Arguments& arguments) { revoir(arguments, "precedent", ReculeClick); }
+void SessionPartie::precedent(const Arguments& arguments) { revoir(arguments, "precedent", revoirPrecedent); }
 
-void SessionPartie::suivant(const Arguments& arguments) { revoir(arguments, "suivant", AvanceClick); }
+void SessionPartie::suivant(const Arguments& arguments) { revoir(arguments, "suivant", revoirSuivant); }
 
 }  // namespace glyphane::console

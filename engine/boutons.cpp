@@ -52,7 +52,7 @@ bool attendreLaMiseAJour(Jeu& jeu) {
 
 }  // namespace
 
-void JouerClick(Jeu& jeu) {
+void jouerCoup(Jeu& jeu) {
     Partie& partie = jeu.partie;
     if (partieFinie(partie) || !attendreLaMiseAJour(jeu)) return;
     partie.fenetre.modifier([](EtatControles& e) { e.memo1.clear(); });
@@ -74,7 +74,7 @@ void JouerClick(Jeu& jeu) {
     }
 }
 
-void EchangeClick(Jeu& jeu) {
+void ouvrirEchangeOuPasser(Jeu& jeu) {
     Partie& partie = jeu.partie;
     if (partieFinie(partie)) return;
     if (!sacVide(partie)) {
@@ -87,7 +87,7 @@ void EchangeClick(Jeu& jeu) {
     TourSuivant(jeu);
 }
 
-void OkChangementClick(Jeu& jeu) {
+void validerEchange(Jeu& jeu) {
     Partie& partie = jeu.partie;
     if (partieFinie(partie)) return;
     partie.plateau.grilleJeu = partie.plateau.grilleFixe;
@@ -98,7 +98,7 @@ void OkChangementClick(Jeu& jeu) {
     TourSuivant(jeu);
 }
 
-void AnnulerEchangeClick(Jeu& jeu) {
+void annulerEchange(Jeu& jeu) {
     Partie& partie = jeu.partie;
     if (partieFinie(partie)) return;
     partie.nbJetonsEchanges = 0;
@@ -107,7 +107,7 @@ void AnnulerEchangeClick(Jeu& jeu) {
     jeu.vue.Rafraichir();
 }
 
-void CacheLettresClick(Jeu& jeu) {
+void decouvrirChevalet(Jeu& jeu) {
     Partie& partie = jeu.partie;
     if (partieFinie(partie) || partie.estOrdinateur[partie.joueurCourant] != 0) return;
     const bool attendre = partie.drapeaux.miseAJourEnCours.load() == 1 && jeu.ordinateur != nullptr;
@@ -124,11 +124,6 @@ void CacheLettresClick(Jeu& jeu) {
     jeu.vue.Rafraichir();
 }
 
-void StyleDeJeuClick(Partie& partie) { DonnerStyle(partie, partie.styleOuvert == 0); }
-
-void StylebClick(Partie& partie) {
-    partie.fenetre.modifier([](EtatControles& e) { e.panelAideClavier.visible = false; });
-    StyleDeJeuClick(partie);
-}
+void changerStyle(Partie& partie) { DonnerStyle(partie, partie.styleOuvert == 0); }
 
 }  // namespace glyphane

@@ -71,6 +71,12 @@ public:
     virtual void ActualiserControles() {}
     // Let the window handle its pending events (a no-op off the window thread).
     virtual void TraiterEvenements() = 0;
+
+    // A failure caught where it could only be survived (see engine/pannes.h),
+    // for whoever reads the program's log, not for the player. Called from any
+    // thread, so it must not wait for the window. By default, one line on the
+    // standard error.
+    virtual void SignalerPanne(const std::string& texte);
 };
 
 }  // namespace glyphane

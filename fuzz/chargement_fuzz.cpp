@@ -30,10 +30,10 @@ struct JeuVierge {
 
 void parcourirLaRevue(Jeu& jeu) {
     const std::int32_t limite = jeu.partie.limiteRevoir;
-    ReculeClick(jeu);
-    DebutPartieClick(jeu);
-    for (std::int32_t pas = 0; pas <= limite; ++pas) AvanceClick(jeu);
-    for (std::int32_t pas = 0; pas <= limite; ++pas) ReculeClick(jeu);
+    revoirPrecedent(jeu);
+    revoirDebut(jeu);
+    for (std::int32_t pas = 0; pas <= limite; ++pas) revoirSuivant(jeu);
+    for (std::int32_t pas = 0; pas <= limite; ++pas) revoirPrecedent(jeu);
 }
 
 }  // namespace

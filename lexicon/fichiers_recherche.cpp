@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdio>
 #include <memory>
+#include <new>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -206,10 +207,11 @@ ResultatRecherche writeSearchFilesIfNeeded(const fs::path& dossierProgramme, Lex
 
     if (creationFaite) ecrireMarqueur(marqueur, ligneCreationEchouee);
     EcrivainRecherche ecrivain;
+    // The start fails as when a file cannot be opened, and the caller says so.
     try {
         if (!ecrivain.ouvrir(tousLesFichiers(dossierProgramme))) return resultat;
         if (afficherAttente) afficherAttente();
-    } catch (...) {
+    } catch (const std::bad_alloc&) {
         return resultat;
     }
     const bool construit = trie.buildFromStream(

@@ -186,7 +186,7 @@ void ChargerPartie(Jeu& jeu, std::string_view contenu) {
     }
 }
 
-void PartieSauvegarderClick(Jeu& jeu) {
+void ouvrirPartieSauvegardee(Jeu& jeu) {
     Partie& partie = jeu.partie;
     ReinitialiserPartie(jeu, false);
     partie.fenetre.modifier([](EtatControles& e) {

@@ -6,10 +6,9 @@
 // Loading a saved game. It runs on the window thread.
 namespace glyphane {
 
-// The "&Partie Sauvegardée" button: the game is reset, the open dialog asks for
-// a file, and the game it holds is loaded. The window plays the click sound
-// first.
-void PartieSauvegarderClick(Jeu& jeu);
+// The game is reset, the open dialog asks for a file, and the game it holds is
+// loaded.
+void ouvrirPartieSauvegardee(Jeu& jeu);
 
 // A file's content, already read, into a game just reset. A finished game opens
 // for replay; a game in progress resumes at the seat whose turn it was, once the

@@ -40,7 +40,7 @@ void SurlignerCoup(Partie& partie, std::int32_t n) {
     pourChaqueCase(partie.coup(n), [&](int x, int y) { partie.grilleDernierCoup[indice(x)][indice(y)] = true; });
 }
 
-void DebutPartieClick(Jeu& jeu) {
+void revoirDebut(Jeu& jeu) {
     Partie& partie = jeu.partie;
     if (!enRevue(partie)) return;
     for (int t = 1; t <= nbJetons; ++t) partie.images[indice(t)].visible = false;
@@ -52,7 +52,7 @@ void DebutPartieClick(Jeu& jeu) {
     jeu.vue.Rafraichir();
 }
 
-void ReculeClick(Jeu& jeu) {
+void revoirPrecedent(Jeu& jeu) {
     Partie& partie = jeu.partie;
     if (!enRevue(partie) || partie.positionRevoir < 2) return;
     EffacerSuggestion(partie);
@@ -64,7 +64,7 @@ void ReculeClick(Jeu& jeu) {
     jeu.vue.Rafraichir();
 }
 
-void AvanceClick(Jeu& jeu) {
+void revoirSuivant(Jeu& jeu) {
     Partie& partie = jeu.partie;
     if (!enRevue(partie) || partie.positionRevoir >= partie.limiteRevoir) return;
     const std::int32_t pose = partie.positionRevoir++;

@@ -59,7 +59,7 @@ bool EnregistrerPartie(const Partie& partie, const fs::path& fichier) {
     return RemplacerFichier(fichier, ContenuSauvegarde(partie));
 }
 
-void SaveClick(Jeu& jeu) {
+void sauvegarderPartie(Jeu& jeu) {
     Partie& partie = jeu.partie;
     if (!sauvegardePossible(partie)) return;
     activerFenetre(partie, false);
@@ -69,17 +69,6 @@ void SaveClick(Jeu& jeu) {
     }
     activerFenetre(partie, true);
     jeu.vue.Rafraichir();
-}
-
-bool ButtonSaveClick(Jeu& jeu) {
-    Partie& partie = jeu.partie;
-    bool permis = false;
-    partie.fenetre.modifier([&](EtatControles& e) {
-        e.panelAideClavier.visible = false;
-        permis = e.menuSauvegarde;
-    });
-    if (permis) SaveClick(jeu);
-    return permis;
 }
 
 }  // namespace glyphane

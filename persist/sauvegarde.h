@@ -7,16 +7,12 @@
 // Saving the game to a file. It runs on the window thread.
 namespace glyphane {
 
-// The popup entry "sauvegarde": asks the window for a file name (".Glb" is added
-// when the name does not end in it exactly), asks before replacing an existing
-// file, then writes. Does nothing while a computer seat is to play a game that
-// goes on. A file that cannot be written is told, and an existing one is left
-// intact. The window plays the click sound first.
-void SaveClick(Jeu& jeu);
-
-// The button "&sauvegarde" acts only while the menu entry is enabled; false: the
-// window beeps.
-bool ButtonSaveClick(Jeu& jeu);
+// Asks the window for a file name (".Glb" is added when the name does not end in
+// it exactly), asks before replacing an existing file, then writes. Does nothing
+// while a computer seat is to play a game that goes on. A file that cannot be
+// written is told, and an existing one is left intact. Asked for only while the
+// menu entry is enabled.
+void sauvegarderPartie(Jeu& jeu);
 
 // The name a save goes to: the name chosen, with ".Glb" unless it ends in
 // exactly that (so "partie.glb" becomes "partie.glb.Glb").

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <new>
 
 #include "lexicon/texte_windows.h"
 #include "tests/dossier_temporaire.h"
@@ -164,7 +165,7 @@ TEST_F(EcritureRecherche, AFailingWaitingPanelStopsTheStart) {
     fs::create_directories(dossier() / "Recherches");
     texte::ecrireLignes(fichier("00075version.gld"), {"version 7.5 creation info"});
     const auto resultat =
-        writeSearchFilesIfNeeded(dossier(), trie, flux.flux(), [] { throw std::runtime_error("panneau"); });
+        writeSearchFilesIfNeeded(dossier(), trie, flux.flux(), [] { throw std::bad_alloc(); });
     EXPECT_FALSE(resultat.reussi);
     EXPECT_EQ(lignesDe(fichier("00075version.gld"))[1], "Erreur Creation dico ");
 }

@@ -6,12 +6,13 @@
 #include <filesystem>
 #include <future>
 #include <mutex>
-#include <stdexcept>
+#include <new>
 #include <thread>
 #include <vector>
 
 #include "engine/affichage.h"
 #include "tests/mise_a_jour_de_test.h"
+#include "tests/recherche_de_test.h"
 
 // Squares are (column, row); the centre is (8, 8).
 namespace glyphane {
@@ -119,16 +120,17 @@ TEST(JoueurOrdinateur, TurnsStartedFromATurnRunOneAfterAnotherOnOneThread) {
     EXPECT_GT(joueur.modeleOrdinateur().compteurFichiers, 7);
 }
 
-TEST(JoueurOrdinateur, ATurnThatThrowsLeavesTheSeatFreeAndTheThreadRunning) {
-    MiseAJourDeTest t(false);
+TEST(JoueurOrdinateur, ATurnThatThrowsIsReportedAndLeavesTheSeatFreeAndTheThreadRunning) {
+    test::RechercheDeTest t;
     int tours = 0;
     JoueurOrdinateur joueur(t.jeu, [&](Jeu& jeu, ModeleOrdinateur&) {
         jeu.partie.drapeaux.ordiOccupe = 1;
-        if (++tours == 1) throw std::runtime_error("panne");
+        if (++tours == 1) throw std::bad_alloc();
     });
     joueur.demarrerTourOrdinateur();
     joueur.attendreInactivite();
     EXPECT_EQ(t.partie.drapeaux.ordiOccupe.load(), 0);
+    EXPECT_EQ(t.vue.pannes.size(), 1u);
     joueur.demarrerTourOrdinateur();
     joueur.attendreInactivite();
     EXPECT_EQ(tours, 2);

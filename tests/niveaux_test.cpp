@@ -29,7 +29,7 @@ TEST(Niveaux, TheButtonCyclesDownAndBackToTheBest) {
     EXPECT_EQ(partie.fenetre.copie().niveau, niveauMeilleur);
     std::vector<int> vus;
     for (int i = 0; i < 6; ++i) {
-        niveauxClick(partie);
+        changerNiveau(partie);
         vus.push_back(partie.fenetre.copie().niveau);
     }
     EXPECT_EQ(vus, (std::vector<int>{4, 3, 2, 1, 5, 4}));

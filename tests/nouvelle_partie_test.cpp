@@ -125,8 +125,8 @@ TEST(ReinitialiserPartie, AGameInProgressIsBackToNothing) {
     t.imposerChevalet("m?tsaie");
     t.vue.lettres = {'o'};
     t.jouer("m?ts;EHFHGHHH");
-    JouerClick(t.jeu);
-    EchangeClick(t.jeu);
+    jouerCoup(t.jeu);
+    ouvrirEchangeOuPasser(t.jeu);
     ASSERT_EQ(partie.score[1], 8);
     partie.fenetre.modifier([](EtatControles& e) { e.captionEchange = captionPasser; });
 

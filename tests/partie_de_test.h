@@ -83,7 +83,7 @@ public:
     // Lays the move text from the current rack and presses "&Jouer".
     void jouer(std::string_view texte) {
         PoserTexteDeCoup(partie, texte);
-        JouerClick(jeu);
+        jouerCoup(jeu);
     }
 
     // The seat's rack letters in slot order, "." for an empty slot.

@@ -28,9 +28,9 @@ void jouerJusquaLaFin(test::PartieDeTest& t) {
     t.imposerChevalet("motsel");
     t.viderLeSac();
     t.jouer("mots;EHFHGHHH");
-    DebutPartieClick(t.jeu);  // nothing to replay yet
+    revoirDebut(t.jeu);  // nothing to replay yet
     EXPECT_EQ(montres(t.partie, casesMots), quatreMontres);
-    EchangeClick(t.jeu);
+    ouvrirEchangeOuPasser(t.jeu);
     t.jouer("el;HIHJ");
     ASSERT_EQ(t.partie.partieFinie, partieTerminee);
 }
@@ -48,30 +48,30 @@ TEST(Revoir, AGamePlayedToItsEndStepsBackThenFromTheStartToTheEnd) {
     EXPECT_EQ(p.positionRevoir, 4);
     EXPECT_FALSE(p.fenetre.copie().cacheBoutonRevoir.visible);
 
-    ReculeClick(t.jeu);  // "el" is taken back first
+    revoirPrecedent(t.jeu);  // "el" is taken back first
     EXPECT_EQ(montres(p, casesEl), deuxCaches);
     EXPECT_EQ(etiquettes(p), ":");  // Bob's pass
-    ReculeClick(t.jeu);
+    revoirPrecedent(t.jeu);
     EXPECT_EQ(montres(p, casesMots), quatreMontres);
     EXPECT_EQ(etiquettes(p), "Alice:" + p.coup(1).points);
     EXPECT_TRUE(p.grilleDernierCoup[5][8] && p.surlignageDernierCoup);
 
-    DebutPartieClick(t.jeu);
+    revoirDebut(t.jeu);
     EXPECT_EQ(p.positionRevoir, 1);
     EXPECT_EQ(montres(p, casesMots), quatreCaches);
     EXPECT_EQ(etiquettes(p), ":");
     EXPECT_FALSE(p.surlignageDernierCoup);
-    ReculeClick(t.jeu);
+    revoirPrecedent(t.jeu);
     EXPECT_EQ(p.positionRevoir, 1);
 
-    AvanceClick(t.jeu);
+    revoirSuivant(t.jeu);
     EXPECT_EQ(montres(p, casesMots), quatreMontres);
     EXPECT_EQ(montres(p, casesEl), deuxCaches);
-    AvanceClick(t.jeu);
-    AvanceClick(t.jeu);
+    revoirSuivant(t.jeu);
+    revoirSuivant(t.jeu);
     EXPECT_EQ(montres(p, casesEl), deuxMontres);
     EXPECT_TRUE(p.grilleDernierCoup[8][10] && !p.grilleDernierCoup[5][8]);
-    AvanceClick(t.jeu);
+    revoirSuivant(t.jeu);
     EXPECT_EQ(p.positionRevoir, 4);
     EXPECT_EQ(etiquettes(p), "Alice:" + p.coup(3).points);
 }
@@ -81,7 +81,7 @@ TEST(Revoir, AFinishedGameSavedOpensForReplayWhenLoaded) {
     jouerJusquaLaFin(t);
     const std::filesystem::path chemin = t.dossier() / "finie.Glb";
     t.vue.fichiersSauvegarde = {chemin.string()};
-    EXPECT_TRUE(ButtonSaveClick(t.jeu));
+    sauvegarderPartie(t.jeu);
     const std::string contenu = test::lireBrut(chemin);
     EXPECT_EQ(test::lignesDe(contenu)[9 + 18 * 3], ";");  // Alice's rack is empty
 
@@ -98,7 +98,7 @@ TEST(Revoir, AFinishedGameSavedOpensForReplayWhenLoaded) {
     EXPECT_TRUE(e.commencer.visible && e.partieSauvegarder.visible && e.fenetreActive);
     EXPECT_TRUE(e.menuChrono && e.buttonChrono.actif);  // as after a game played to its end
 
-    ReculeClick(relue.jeu);
+    revoirPrecedent(relue.jeu);
     EXPECT_EQ(montres(p, casesEl), deuxCaches);
     EXPECT_EQ(montres(p, casesMots), quatreMontres);
 }

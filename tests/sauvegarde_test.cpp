@@ -68,11 +68,11 @@ protected:
 
     void sauver(const fs::path& nom) {
         t.vue.fichiersSauvegarde = {nom.string()};
-        SaveClick(t.jeu);
+        sauvegarderPartie(t.jeu);
     }
     void charger(PartieDeTest& autre) {
         autre.vue.fichiersACharger = {chemin.string()};
-        PartieSauvegarderClick(autre.jeu);
+        ouvrirPartieSauvegardee(autre.jeu);
     }
 };
 
@@ -106,7 +106,7 @@ TEST_F(Sauvegarde, TilesLaidButNotPlayedOrMovedIntoAnExchangeComeBackOnTheRack) 
     EXPECT_EQ(relue.partie.plateau.grilleJeu, Grille{});
     EXPECT_EQ(relue.chevalet(1), "motsela");
 
-    EchangeClick(t.jeu);
+    ouvrirEchangeOuPasser(t.jeu);
     ASSERT_TRUE(MettreALEchange(t.jeu, partie.chevalet.caseChevalet[1][2]));
     PartieDeTest echange;
     ChargerPartie(echange.jeu, ContenuSauvegarde(partie));
@@ -145,7 +145,7 @@ TEST_F(Sauvegarde, NothingIsAskedOrWrittenWhileTheComputerIsToPlayOrWhenCancelle
     EXPECT_EQ(t.vue.fichiersSauvegarde.size(), 1u);
     partie.estOrdinateur[1] = 0;
     t.vue.fichiersSauvegarde = {std::nullopt};
-    SaveClick(t.jeu);
+    sauvegarderPartie(t.jeu);
     EXPECT_FALSE(fs::exists(chemin));
     EXPECT_TRUE(partie.fenetre.copie().fenetreActive);
 }

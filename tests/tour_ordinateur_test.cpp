@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <stdexcept>
+#include <new>
 #include <thread>
 
 #include "ai/echange_ordinateur.h"
@@ -135,10 +135,16 @@ TEST_F(Ordinateur, AStopOrAFinishedGameEndsTheTurnWithoutHandingOver) {
     TourOrdinateurRelaye(t.jeu, t.modele, tourSuivant);
     EXPECT_TRUE(relais.empty());
     EXPECT_EQ(partie.drapeaux.ordiOccupe.load(), 0);
+}
 
-    partie.partieFinie = 0;
-    TourOrdinateurRelaye(t.jeu, t.modele, [](Jeu&) { throw std::runtime_error("tour"); });
+// The turn controller has taken the move by then: the turn ends there, and says so.
+TEST_F(Ordinateur, AHandOverThatRunsOutOfMemoryIsReportedAndFreesTheSeat) {
+    t.semerPremierCoup();
+    t.auChevalet(1, "tea");
+    TourOrdinateurRelaye(t.jeu, t.modele, [](Jeu&) { throw std::bad_alloc(); });
     EXPECT_EQ(partie.drapeaux.ordiOccupe.load(), 0);
+    ASSERT_EQ(t.vue.pannes.size(), 1u);
+    EXPECT_NE(t.vue.pannes[0].find("bad_alloc"), std::string::npos) << t.vue.pannes[0];
 }
 
 // The update hands the lists over through miseAJourEnCours; the sanitizer run

@@ -123,7 +123,7 @@ TEST(TourSuivant, PlayingAfterTakingALoneTileBackAsksForTheCentre) {
     EvaluerCoup(t.partie);
     RetirerCoup(t.partie);
     EvaluerCoup(t.partie);
-    JouerClick(t.jeu);
+    jouerCoup(t.jeu);
     EXPECT_EQ(t.vue.messages,
               (std::vector<Message>{{std::string(messages::caseCentrale), std::string(messages::titreMouvementIllegal)}}));
 }
@@ -134,11 +134,11 @@ TEST(Echange, GivesTilesBackWithoutChangingTheBagAndNeverDrawsThemStraightBack) 
         Partie& partie = t.partie;
         t.commencer({"Alice", "Bob"});
         const auto avant = partie.chevalet.caseChevalet[1];
-        EchangeClick(t.jeu);
+        ouvrirEchangeOuPasser(t.jeu);
         EXPECT_TRUE(partie.fenetre.copie().okChangement.visible);
         EXPECT_FALSE(partie.fenetre.copie().jouer.visible);
         for (int j = 1; j <= 3; ++j) ASSERT_TRUE(MettreALEchange(t.jeu, avant[j]));
-        OkChangementClick(t.jeu);
+        validerEchange(t.jeu);
 
         EXPECT_EQ(partie.jetonsDansSac, nbJetons - 14);
         EXPECT_EQ(partie.joueurCourant, 2);
@@ -170,9 +170,9 @@ TEST(Echange, CancellingPutsTheRackBackAndKeepsTheTurn) {
     PoserTexteDeCoup(partie, "mots;EHFHGHHH");
     EvaluerCoup(partie);
     ASSERT_NE(partie.fenetre.copie().epointsdutour, "0");
-    EchangeClick(t.jeu);
+    ouvrirEchangeOuPasser(t.jeu);
     ASSERT_TRUE(MettreALEchange(t.jeu, avant[6]));
-    AnnulerEchangeClick(t.jeu);
+    annulerEchange(t.jeu);
     EXPECT_EQ(partie.nbJetonsEchanges, 0);
     EXPECT_EQ(partie.joueurCourant, 1);
     EXPECT_EQ(partie.plateau.grilleJeu, partie.plateau.grilleFixe);
@@ -194,9 +194,9 @@ TEST(Echange, TheTilesLeftOnTheBoardScoreNothingOnceTheExchangeIsConfirmed) {
     t.imposerChevalet("motsaie");
     PoserTexteDeCoup(partie, "mots;EHFHGHHH");
     EvaluerCoup(partie);
-    EchangeClick(t.jeu);
+    ouvrirEchangeOuPasser(t.jeu);
     ASSERT_TRUE(MettreALEchange(t.jeu, partie.chevalet.caseChevalet[1][6]));
-    OkChangementClick(t.jeu);
+    validerEchange(t.jeu);
     EXPECT_EQ(partie.joueurCourant, 2);
     EXPECT_EQ(partie.fenetre.copie().epointsdutour, "0");
 }
@@ -211,12 +211,12 @@ TEST(FinParPasses, EverySeatPassingWithAnEmptyBagEndsTheGameWithoutAdjustment) {
     t.jouer("mots;EHFHGHHH");
     EXPECT_EQ(partie.fenetre.copie().captionEchange, captionPasser);
 
-    EchangeClick(t.jeu);       // Bob passes
+    ouvrirEchangeOuPasser(t.jeu);       // Bob passes
     t.jouer("el;HIHJ");        // Alice scores: the passes so far no longer count
     EXPECT_EQ(partie.passe, (std::array<std::uint8_t, 5>{}));
-    EchangeClick(t.jeu);       // Bob passes
+    ouvrirEchangeOuPasser(t.jeu);       // Bob passes
     EXPECT_NE(partie.partieFinie, partieTerminee);
-    EchangeClick(t.jeu);       // Alice passes
+    ouvrirEchangeOuPasser(t.jeu);       // Alice passes
     EXPECT_EQ(partie.partieFinie, partieTerminee);
     EXPECT_EQ(partie.score, (std::array<std::int32_t, 5>{0, 13, 0, 0, 0}));
     EXPECT_EQ(t.vue.messages,
@@ -226,8 +226,8 @@ TEST(FinParPasses, EverySeatPassingWithAnEmptyBagEndsTheGameWithoutAdjustment) {
     EXPECT_TRUE(e.ejoueur.visible && e.commencer.visible && e.pointsDuTour.visible);
     EXPECT_FALSE(e.jouer.visible || e.cacheLettres.visible || e.chronoParTour || e.chronoTotal);
 
-    EchangeClick(t.jeu);  // a finished game ignores the buttons
-    JouerClick(t.jeu);
+    ouvrirEchangeOuPasser(t.jeu);  // a finished game ignores the buttons
+    jouerCoup(t.jeu);
     EXPECT_EQ(t.vue.messages.size(), 1u);
 }
 
@@ -238,7 +238,7 @@ TEST(FinDePartie, APlayerWhoUsesTheLastTileGainsTheOtherRacks) {
     t.imposerChevalet("motsel");
     t.viderLeSac();
     t.jouer("mots;EHFHGHHH");
-    EchangeClick(t.jeu);  // Bob passes
+    ouvrirEchangeOuPasser(t.jeu);  // Bob passes
     const int resteBob = valeurDuChevalet(partie, 2);
     ASSERT_GT(resteBob, 0);
     t.jouer("el;HIHJ");
@@ -255,9 +255,9 @@ TEST(TourSuivant, ALongGameOfExchangesKeepsEveryCounterAndRecord) {
     t.commencer({"Alice", "Bob"});
     constexpr int tours = 600;  // well past what a byte can count
     for (int n = 0; n < tours; ++n) {
-        EchangeClick(t.jeu);
+        ouvrirEchangeOuPasser(t.jeu);
         ASSERT_TRUE(MettreALEchange(t.jeu, partie.chevalet.caseChevalet[partie.joueurCourant][1]));
-        OkChangementClick(t.jeu);
+        validerEchange(t.jeu);
     }
     EXPECT_EQ(partie.numeroTour, tours + 1);
     EXPECT_EQ(partie.jetonsDansSac, nbJetons - 14);
@@ -298,7 +298,7 @@ TEST(TourSuivant, HandsTheUpdateAndTheComputersTurnToTheComputerPlayer) {
 // In open style the turn buttons come on while the update still runs, when the
 // evaluation judges nothing: a play pressed then waits for the update's end,
 // the turn buttons off meanwhile, and is judged afterwards.
-TEST(JouerClick, APlayPressedDuringTheUpdateWaitsForItsEnd) {
+TEST(jouerCoup, APlayPressedDuringTheUpdateWaitsForItsEnd) {
     test::PartieDeTest t;
     test::CrochetsEnregistres crochets;
     t.jeu.ordinateur = &crochets;
@@ -324,7 +324,7 @@ TEST(JouerClick, APlayPressedDuringTheUpdateWaitsForItsEnd) {
     EXPECT_TRUE(t.vue.messages.empty());
 }
 
-TEST(JouerClick, AStopDuringTheWaitLeavesTheMoveUnplayed) {
+TEST(jouerCoup, AStopDuringTheWaitLeavesTheMoveUnplayed) {
     test::PartieDeTest t;
     test::CrochetsEnregistres crochets;
     t.jeu.ordinateur = &crochets;
@@ -368,7 +368,7 @@ TEST(AfficherChevalet, ClosedStyleCoversAHumansRackAndHidesTheComputers) {
     EXPECT_FALSE(e.jouer.actif || e.echange.actif || e.menuListeDeMot);
     EXPECT_TRUE(e.menuSauvegarde);
 
-    CacheLettresClick(t.jeu);
+    decouvrirChevalet(t.jeu);
     e = partie.fenetre.copie();
     EXPECT_FALSE(e.cacheLettres.visible);
     EXPECT_TRUE(e.jouer.actif && e.echange.actif && e.menuListeDeMot && e.menuVoir);
@@ -380,21 +380,19 @@ TEST(AfficherChevalet, ClosedStyleCoversAHumansRackAndHidesTheComputers) {
     EXPECT_EQ(e.captionCacheLettres, captionCacheOrdinateur);
     EXPECT_EQ(e.captionEjoueur, "Bob");
     for (int j = 1; j <= tailleChevalet; ++j) EXPECT_FALSE(partie.images[partie.chevalet.caseChevalet[2][j]].visible);
-    CacheLettresClick(t.jeu);  // the computer's cover is not for clicking
+    decouvrirChevalet(t.jeu);  // the computer's cover is not for clicking
     EXPECT_TRUE(partie.fenetre.copie().cacheLettres.visible);
 }
 
-TEST(StyleDeJeu, TheMenuAndTheButtonToggleTheStyleAndTheirCaptions) {
+TEST(StyleDeJeu, ChangingTheStyleTogglesItAndItsCaptions) {
     test::PartieDeTest t;
     Partie& partie = t.partie;
-    partie.fenetre.modifier([](EtatControles& e) { e.panelAideClavier.visible = true; });
-    StylebClick(partie);
+    changerStyle(partie);
     EtatControles e = partie.fenetre.copie();
     EXPECT_EQ(partie.styleOuvert, 0);
     EXPECT_EQ(e.captionStyleb, "st&yle fermé");
     EXPECT_EQ(e.captionStyleDeJeu, "Style Fermé");
-    EXPECT_FALSE(e.panelAideClavier.visible);
-    StyleDeJeuClick(partie);
+    changerStyle(partie);
     e = partie.fenetre.copie();
     EXPECT_EQ(partie.styleOuvert, 1);
     EXPECT_EQ(e.captionStyleb, "st&yle ouvert");

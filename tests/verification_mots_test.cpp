@@ -150,7 +150,7 @@ TEST_F(Rapport, ABlankWithoutALetterIsAskedForAndThenPlayed) {
     t.jouer("m?ts;EHFHGHHH");
     EXPECT_EQ(t.vue.lettresDemandees.size(), 1u);
     EXPECT_EQ(partie.joueurCourant, 1);  // the player presses Jouer again
-    JouerClick(t.jeu);
+    jouerCoup(t.jeu);
     EXPECT_EQ(partie.score[1], 8);  // the blank is worth nothing
     EXPECT_EQ(partie.coup(1).mot, "mots");
 }

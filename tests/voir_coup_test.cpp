@@ -28,7 +28,7 @@ TEST_F(Voir, ShowsTheBestMoveWhateverTheLevel) {
     t.semerPremierCoup();
     t.auChevalet(1, "tea");
     partie.surlignageDernierCoup = true;
-    EXPECT_TRUE(ButtonVoirClick(t.jeu, t.modele));
+    EXPECT_TRUE(voirCoupOrdinateur(t.jeu, t.modele));
     EXPECT_EQ(t.lettresPosees(), "eta");
     EXPECT_EQ(controles().epointsdutour, "6");
     EXPECT_EQ(controles().memo1.size(), 5u);
@@ -55,41 +55,39 @@ TEST_F(Voir, RefusedWhileJouerIsOffOrTheUpdateRuns) {
     t.semerPremierCoup();
     t.auChevalet(1, "tea");
     partie.drapeaux.miseAJourEnCours = 1;
-    EXPECT_FALSE(VoirClick(t.jeu, t.modele));
+    EXPECT_FALSE(voirCoupOrdinateur(t.jeu, t.modele));
     partie.drapeaux.miseAJourEnCours = 0;
     partie.fenetre.modifier([](EtatControles& e) { e.jouer.actif = false; });
-    EXPECT_FALSE(VoirClick(t.jeu, t.modele));
+    EXPECT_FALSE(voirCoupOrdinateur(t.jeu, t.modele));
     EXPECT_TRUE(controles().menuVoir);
     EXPECT_TRUE(t.coups().empty());
-    partie.fenetre.modifier([](EtatControles& e) { e.menuVoir = false; });
-    EXPECT_FALSE(ButtonVoirClick(t.jeu, t.modele));  // the window beeps
 }
 
 TEST_F(Voir, TheListIsMadeOnceAndAClickLaysItsMove) {
     t.semerPremierCoup();
     t.auChevalet(1, "tea");
-    EXPECT_TRUE(ButtonListeMotClick(t.jeu, t.modele));
+    EXPECT_TRUE(listerMots(t.jeu, t.modele));
     EXPECT_EQ(controles().memo1.size(), 5u);
     EXPECT_TRUE(controles().menuListeDeMot);
     t.modele.Candidats = {{"eta;FHGHHH", 6, {}}, {"te;GHHH", 4, {}}};
-    EXPECT_FALSE(ListeDeMotClick(t.jeu, t.modele));  // already shown: no new search
+    EXPECT_FALSE(listerMots(t.jeu, t.modele));  // already shown: no new search
     EXPECT_EQ(t.coups().size(), 2u);
 
-    memo1MouseDown(t.jeu, t.modele, 1);
+    choisirMotDeLaListe(t.jeu, t.modele, 1);
     EXPECT_EQ(t.lettresPosees(), "te");
     EXPECT_EQ(controles().epointsdutour, "4");
     EXPECT_TRUE(partie.surlignageSuggestion);
-    memo1MouseDown(t.jeu, t.modele, 2);
+    choisirMotDeLaListe(t.jeu, t.modele, 2);
     EXPECT_EQ(t.lettresPosees(), "");
 
     // A play clears the list; the candidates of that search stay behind it.
     partie.fenetre.modifier([](EtatControles& e) { e.memo1.clear(); });
-    memo1MouseDown(t.jeu, t.modele, 0);
+    choisirMotDeLaListe(t.jeu, t.modele, 0);
     EXPECT_EQ(t.lettresPosees(), "");
 
     partie.fenetre.modifier([](EtatControles& e) { e.memo1.resize(2); });
     partie.estOrdinateur[1] = 1;  // the cover clicked while the computer plays
-    memo1MouseDown(t.jeu, t.modele, 0);
+    choisirMotDeLaListe(t.jeu, t.modele, 0);
     EXPECT_EQ(t.lettresPosees(), "");
 }
 

@@ -55,6 +55,7 @@ public:
     std::vector<int> nomsDemandes;  // the number of seats each names dialog was opened for
     int rafraichissements = 0;
     int evenementsTraites = 0;
+    std::vector<std::string> pannes;
 
     void AfficherMessage(const std::string& texte, const std::string& titre) override {
         std::lock_guard garde(verrou);
@@ -125,6 +126,11 @@ public:
             ++evenementsTraites;
         }
         if (pendantLesEvenements) pendantLesEvenements();
+    }
+
+    void SignalerPanne(const std::string& texte) override {
+        std::lock_guard garde(verrou);
+        pannes.push_back(texte);
     }
 
 private:

@@ -37,9 +37,6 @@ constexpr std::array<std::uint32_t, 16> couleursPersonnelles = {0xD8E9EC, 0xC080
                                                            0xAC25AF, 0x3911B3, 0xE1E1E1, 0xCEE8EA,
                                                            0xC3C3C3, 0xEBEBEB, 0x35BA2E, 0xAFE4F3};
 
-// The list shows more than a line break's worth of text once it is filled.
-constexpr std::size_t texteDUneListeMontree = 2;
-
 }  // namespace
 
 CommandesFenetre::CommandesFenetre(Jeu& jeuCommande, ModeleOrdinateur& modeleDuJoueur, VueQt& vueDuJeu, FenetrePrincipale& fenetreDuJeu,
@@ -105,14 +102,14 @@ void CommandesFenetre::montrerAideClavier() {
 }
 
 void CommandesFenetre::brancherTour() {
-    surBouton("Jouer", avecClic([this] { JouerClick(jeu); }));
-    surBouton("Echange", avecClic([this] { EchangeClick(jeu); }));
-    surBouton("OkChangement", avecClic([this] { OkChangementClick(jeu); }));
-    surBouton("AnnulerEchange", avecClic([this] { AnnulerEchangeClick(jeu); }));
+    surBouton("Jouer", avecClic([this] { jouerCoup(jeu); }));
+    surBouton("Echange", avecClic([this] { ouvrirEchangeOuPasser(jeu); }));
+    surBouton("OkChangement", avecClic([this] { validerEchange(jeu); }));
+    surBouton("AnnulerEchange", avecClic([this] { annulerEchange(jeu); }));
     connect(&fenetre, &FenetrePrincipale::cacheLettresClique, this, [this] {
         if (!mainsLibres()) return;
         sons.clic();
-        CacheLettresClick(jeu);
+        decouvrirChevalet(jeu);
     });
     connect(fenetre.memo1(), &MemoMots::ligneCliquee, this, &CommandesFenetre::cliquerLigne);
     // Its cover holds no line: a click on it only takes the tiles back.
@@ -139,30 +136,32 @@ void CommandesFenetre::brancherAides() {
 }
 
 void CommandesFenetre::brancherReglages() {
-    const auto changerNiveau = [this] {
+    const auto niveauxClick = [this] {
         cacherAideClavier();
-        niveauxClick(jeu.partie);
+        changerNiveau(jeu.partie);
     };
-    surBouton("niveaux", avecClic(changerNiveau));
-    surEntree("Niveau", avecClic(changerNiveau));
+    surBouton("niveaux", avecClic(niveauxClick));
+    surEntree("Niveau", avecClic(niveauxClick));
     // The computer's thread reads the style as it shows the next rack.
     surBouton("Styleb", avecClic([this] {
-        if (mainsLibres()) StylebClick(jeu.partie);
+        if (!mainsLibres()) return;
+        cacherAideClavier();
+        changerStyle(jeu.partie);
     }));
     surEntree("StyleDeJeu", avecClic([this] {
-        if (mainsLibres()) StyleDeJeuClick(jeu.partie);
+        if (mainsLibres()) changerStyle(jeu.partie);
     }));
     surBouton("CouleurFond", sansAideClavier(avecClic([this] { choisirCouleur(); })));
 }
 
 void CommandesFenetre::brancherSauvegardes() {
-    surBouton("PartieSauvegarder", avecClic([this] { PartieSauvegarderClick(jeu); }));
-    surEntree("save", avecClic([this] { SaveClick(jeu); }));
+    surBouton("PartieSauvegarder", avecClic([this] { ouvrirPartieSauvegardee(jeu); }));
+    surEntree("save", avecClic([this] { sauvegarderPartie(jeu); }));
     surBouton("ButtonSave",
-              sansAideClavier(siEntreeActive(&EtatControles::menuSauvegarde, avecClic([this] { SaveClick(jeu); }))));
-    surBouton("DebutPartie", avecClic([this] { DebutPartieClick(jeu); }));
-    surBouton("Recule", avecClic([this] { ReculeClick(jeu); }));
-    surBouton("Avance", avecClic([this] { AvanceClick(jeu); }));
+              sansAideClavier(siEntreeActive(&EtatControles::menuSauvegarde, avecClic([this] { sauvegarderPartie(jeu); }))));
+    surBouton("DebutPartie", avecClic([this] { revoirDebut(jeu); }));
+    surBouton("Recule", avecClic([this] { revoirPrecedent(jeu); }));
+    surBouton("Avance", avecClic([this] { revoirSuivant(jeu); }));
 }
 
 void CommandesFenetre::brancherAideClavier() {
@@ -194,21 +193,21 @@ void CommandesFenetre::brancherOutils() {
 }
 
 void CommandesFenetre::listeDeMots() {
-    if (longueurTexteMemo(jeu.partie) > texteDUneListeMontree) return;
+    if (listeMontree(jeu.partie)) return;
     sons.clic();
-    ListeDeMotClick(jeu, modele);
+    listerMots(jeu, modele);
     vue.ActualiserControles();
 }
 
 void CommandesFenetre::voir() {
     if (voirPermis(jeu)) sons.clic();
-    VoirClick(jeu, modele);
+    voirCoupOrdinateur(jeu, modele);
     vue.ActualiserControles();
 }
 
 void CommandesFenetre::cliquerLigne(int ligne) {
     if (!mainsLibres()) return;
-    memo1MouseDown(jeu, modele, ligne);
+    choisirMotDeLaListe(jeu, modele, ligne);
     vue.ActualiserControles();
 }
 
