@@ -12,7 +12,9 @@
 // What the window shows besides the board: which controls are shown and enabled,
 // and the captions that carry values. The game writes it from whichever thread owns
 // the turn, and the update threads write it too, so it sits behind its own lock;
-// the window reads a copy.
+// the window reads a copy. The game's phase lives here too: a phase and the
+// controls it decides change together, under the one lock, whichever thread
+// moves the game on.
 namespace glyphane {
 
 struct Controle {
