@@ -85,7 +85,7 @@ void creatiPoss(Jeu& jeu, ModeleOrdinateur& modele) {
         for (auto& liste : modele.Segments) liste.clear();
     }
     // The label and the bar first: once the flag falls, the search owns the bar.
-    AfficherEtat(jeu.partie, etatFinMiseAJour);
+    AfficherMiseAJour(jeu.partie, false);
     jeu.partie.drapeaux.miseAJourEnCours.store(0, std::memory_order_release);
     jeu.vue.ActualiserControles();
 }
@@ -93,25 +93,17 @@ void creatiPoss(Jeu& jeu, ModeleOrdinateur& modele) {
 SiegeEnAttente siegeEnAttente(const Partie& partie) {
     const std::size_t siege = partie.joueurCourant;
     const bool humain = siege >= 1 && siege <= nbSiegesMax && partie.estOrdinateur[siege] == 0;
-    return {humain, partie.styleOuvert == 0};
+    return {humain};
 }
 
 void RendreCommandesApresMiseAJour(Jeu& jeu, SiegeEnAttente siege) {
-    if (siege.humain) {
-        jeu.partie.fenetre.modifier([siege](EtatControles& e) {
-            // The cover's own click gives the controls back once the rack is seen.
-            if (siege.styleFerme && e.cacheLettres.visible) return;
-            e.echange.actif = true;
-            e.jouer.actif = true;
-            e.menuListeDeMot = true;
-            e.menuVoir = true;
-        });
+    if (siege.humain && ChangerDePhase(jeu.partie, Phase::attenteMiseAJour, Phase::humainJoue)) {
         jeu.vue.ActualiserControles();
     }
     jeu.cadence.pause(std::chrono::milliseconds(500));
     // A move played during the pause has started the next update: its label stays.
     if (jeu.partie.drapeaux.miseAJourEnCours.load(std::memory_order_acquire) != 0) return;
-    AfficherEtat(jeu.partie, etatFinMiseAJour);
+    AfficherMiseAJour(jeu.partie, false);
     jeu.vue.ActualiserControles();
 }
 

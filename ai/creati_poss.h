@@ -22,13 +22,12 @@ void Supplanter(std::vector<Possibilite>& liste, std::size_t avantMiseAJour, con
 // update is over the turn may move on while the thread still runs.
 struct SiegeEnAttente {
     bool humain = false;
-    bool styleFerme = false;
 };
 SiegeEnAttente siegeEnAttente(const Partie& partie);
 
-// The waiting thread once the update is over: a human's turn controls come
-// back (unless the closed-style cover still hides the rack), then the update's
-// label goes after a short pause.
+// The waiting thread once the update is over: a human whose controls wait for
+// it gets them (a rack still covered waits for its click instead), then the
+// update's label goes after a short pause.
 void RendreCommandesApresMiseAJour(Jeu& jeu, SiegeEnAttente siege);
 
 }  // namespace glyphane

@@ -116,9 +116,8 @@ void voirLeCoupdeLOrdiCherche(Jeu& jeu, ModeleOrdinateur& modele) {
 }
 
 bool voirPermis(Jeu& jeu) {
-    bool jouerDisponible = false;
-    jeu.partie.fenetre.modifier([&](EtatControles& e) { jouerDisponible = e.jouer.visible && e.jouer.actif; });
-    return jouerDisponible && jeu.partie.drapeaux.miseAJourEnCours.load(std::memory_order_acquire) != 1;
+    return jeu.partie.fenetre.phase() == Phase::humainJoue &&
+           jeu.partie.drapeaux.miseAJourEnCours.load(std::memory_order_acquire) != 1;
 }
 
 bool voirCoupOrdinateur(Jeu& jeu, ModeleOrdinateur& modele) {

@@ -9,8 +9,9 @@ namespace glyphane {
 
 void voirLeCoupdeLOrdiCherche(Jeu& jeu, ModeleOrdinateur& modele);
 
-// Whether the show may run now: Jouer shown and enabled, and no possibility
-// update under way. The window plays its click when it may.
+// Whether the show may run now: a human may play (Jouer is shown and enabled
+// then), and no possibility update is under way. The window plays its click
+// when it may.
 bool voirPermis(Jeu& jeu);
 
 // Asked for only while the menu entry is enabled; the entry is disabled while

@@ -1,7 +1,5 @@
 #include "engine/boutons.h"
 
-#include <utility>
-
 #include "engine/affichage.h"
 #include "engine/attente_mise_a_jour.h"
 #include "engine/chevalet.h"
@@ -17,35 +15,20 @@ namespace {
 
 bool partieFinie(const Partie& partie) { return partie.partieFinie == partieTerminee; }
 
-void panneauEchange(EtatControles& e, bool ouvert) {
-    e.eechange.visible = ouvert;
-    e.okChangement = {ouvert, true};
-    e.annulerEchange = {ouvert, true};
-    e.echange.visible = !ouvert;
-    e.jouer.visible = !ouvert;
-}
-
 // In open style the turn buttons come on while the possibility update still
 // runs, and until it ends the evaluation judges nothing (the move would be told
 // it must score) and a refused-word report would add to the dictionary the
-// update is reading. The click waits for it, with the turn buttons off so that
-// the events handled meanwhile cannot start another play or an exchange. False
-// when a stop came first: the restart then owns the controls.
+// update is reading. The click waits for it, with the turn's controls off so that
+// the events handled meanwhile cannot start another play, an exchange or a
+// search that would take the move's tiles back. False when a stop came first:
+// the restart then owns the controls.
 bool attendreLaMiseAJour(Jeu& jeu) {
     Partie& partie = jeu.partie;
     if (partie.drapeaux.miseAJourEnCours.load() != 1) return true;
-    bool jouerActif = false;
-    bool echangeActif = false;
-    partie.fenetre.modifier([&](EtatControles& e) {
-        jouerActif = std::exchange(e.jouer.actif, false);
-        echangeActif = std::exchange(e.echange.actif, false);
-    });
+    const bool enAttente = ChangerDePhase(partie, Phase::humainJoue, Phase::attenteMiseAJour);
     jeu.vue.ActualiserControles();
     if (!attendreFinMiseAJour(jeu)) return false;
-    partie.fenetre.modifier([&](EtatControles& e) {
-        e.jouer.actif = jouerActif;
-        e.echange.actif = echangeActif;
-    });
+    if (enAttente) ChangerDePhase(partie, Phase::attenteMiseAJour, Phase::humainJoue);
     jeu.vue.ActualiserControles();
     return true;
 }
@@ -78,7 +61,7 @@ void ouvrirEchangeOuPasser(Jeu& jeu) {
     Partie& partie = jeu.partie;
     if (partieFinie(partie)) return;
     if (!sacVide(partie)) {
-        partie.fenetre.modifier([](EtatControles& e) { panneauEchange(e, true); });
+        EntrerDansPhase(partie, Phase::echangeOuvert);
         jeu.vue.Rafraichir();
         return;
     }
@@ -93,7 +76,7 @@ void validerEchange(Jeu& jeu) {
     partie.plateau.grilleJeu = partie.plateau.grilleFixe;
     partie.surlignageDernierCoup = false;
     partie.surlignageSuggestion = false;
-    partie.fenetre.modifier([](EtatControles& e) { panneauEchange(e, false); });
+    EntrerDansPhase(partie, Phase::humainJoue);
     partie.finDeTourSansPoints = 1;
     TourSuivant(jeu);
 }
@@ -103,7 +86,7 @@ void annulerEchange(Jeu& jeu) {
     if (partieFinie(partie)) return;
     partie.nbJetonsEchanges = 0;
     RemettreChevaletDuTour(partie);
-    partie.fenetre.modifier([](EtatControles& e) { panneauEchange(e, false); });
+    EntrerDansPhase(partie, Phase::humainJoue);
     jeu.vue.Rafraichir();
 }
 
@@ -111,14 +94,11 @@ void decouvrirChevalet(Jeu& jeu) {
     Partie& partie = jeu.partie;
     if (partieFinie(partie) || partie.estOrdinateur[partie.joueurCourant] != 0) return;
     const bool attendre = partie.drapeaux.miseAJourEnCours.load() == 1 && jeu.ordinateur != nullptr;
-    partie.fenetre.modifier([&](EtatControles& e) {
-        e.cacheLettres.visible = false;
+    if (!ChangerDePhase(partie, Phase::chevaletCache, attendre ? Phase::attenteMiseAJour : Phase::humainJoue)) {
+        return;
+    }
+    partie.fenetre.modifier([](EtatControles& e) {
         if (e.chronoParTour || e.chronoTotal) e.chronoEnMarche = true;
-        if (attendre) return;
-        e.echange.actif = true;
-        e.jouer.actif = true;
-        e.menuListeDeMot = true;
-        e.menuVoir = true;
     });
     if (attendre) jeu.ordinateur->attendreFinMiseAJour();
     jeu.vue.Rafraichir();

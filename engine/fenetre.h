@@ -7,11 +7,14 @@
 
 #include "engine/jetons.h"
 #include "engine/ligne_mot.h"
+#include "engine/phase.h"
 
 // What the window shows besides the board: which controls are shown and enabled,
 // and the captions that carry values. The game writes it from whichever thread owns
 // the turn, and the update threads write it too, so it sits behind its own lock;
-// the window reads a copy.
+// the window reads a copy. The game's phase lives here too: a phase and the
+// controls it decides change together, under the one lock, whichever thread
+// moves the game on.
 namespace glyphane {
 
 struct Controle {
@@ -30,6 +33,11 @@ inline constexpr const char* captionCacheHumain = "Cliquez ici pour voir vos let
 inline constexpr const char* captionCacheOrdinateur = " ";
 
 struct EtatControles {
+    // The controls below that the phase decides follow from these two
+    // (appliquerPhase); the others are data.
+    Phase phase = Phase::sansPartie;
+    Circonstances circonstances;
+
     Controle commencer{true, true};          // "&Nouvelle partie"
     Controle partieSauvegarder{true, true};  // "&Partie Sauvegardée"
     Controle recommencer;
@@ -97,6 +105,10 @@ public:
     EtatControles copie() const {
         std::lock_guard<std::mutex> garde(verrou);
         return etat;
+    }
+    Phase phase() const {
+        std::lock_guard<std::mutex> garde(verrou);
+        return etat.phase;
     }
 
 private:

@@ -81,11 +81,9 @@ void ReinitialiserPartie(Jeu& jeu, bool avecModeles) {
     reinitialiserJetons(partie);
     reinitialiserDrapeaux(partie);
     reinitialiserHistorique(partie);
-    AfficherEtat(partie, etatSansPartie);
+    AfficherSansPartie(partie);
     partie.fenetre.modifier([](EtatControles& e) {
         e.enbLettreDispo = std::to_string(nbJetons);
-        e.captionEchange = captionEchangerNouvellePartie;
-        e.menuChrono = true;
         e.memo1.clear();
     });
     jeu.temporaires.vider();
@@ -115,7 +113,8 @@ int DemanderNoms(Jeu& jeu) {
 
 void PremierTour(Jeu& jeu) {
     jeu.partie.joueurCourant = 1;
-    AfficherEtat(jeu.partie, etatDebutPartie);
+    AfficherDebutPartie(jeu.partie);
+    EntrerDansPhase(jeu.partie, Phase::tourEnCours);
     // The deal and a computer's first move take a while: the window shows the
     // game (its names, no new-game buttons) from now on, not once they are done.
     jeu.vue.Rafraichir();
@@ -124,12 +123,8 @@ void PremierTour(Jeu& jeu) {
 
 void NouvellePartie(Jeu& jeu) {
     Partie& partie = jeu.partie;
-    partie.fenetre.modifier([](EtatControles& e) { e.menuChrono = false; });
     ReinitialiserPartie(jeu, true);
-    partie.fenetre.modifier([](EtatControles& e) {
-        e.commencer.visible = false;
-        e.partieSauvegarder.visible = false;
-    });
+    EntrerDansPhase(partie, Phase::preparation);
     jeu.vue.ActualiserControles();
     do {
         DemanderNombreJoueurs(jeu);

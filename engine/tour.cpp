@@ -186,10 +186,6 @@ bool FinParPasses(Jeu& jeu) {
     }
     FinDePartie(jeu, finAucunMouvement);
     FinDePartie(jeu, finSansMessage);
-    partie.fenetre.modifier([](EtatControles& e) {
-        e.cacheLettres.visible = false;
-        e.fenetreActive = true;
-    });
     partie.drapeaux.ordiOccupe = 0;
     jeu.vue.Rafraichir();
     return true;
@@ -199,7 +195,7 @@ bool FinParPasses(Jeu& jeu) {
 // human gets the controls back when that is over.
 void lancerMiseAJour(Jeu& jeu, int poses) {
     Partie& partie = jeu.partie;
-    AfficherEtat(partie, etatDebutMiseAJour);
+    AfficherMiseAJour(partie, true);
     jeu.vue.Rafraichir();
     partie.drapeaux.miseAJourEnCours = 1;
     if (partie.styleOuvert == 0 || siegeOrdinateur(partie)) jeu.ordinateur->attendreFinMiseAJour();
@@ -221,10 +217,11 @@ void donnerLaMain(Jeu& jeu) {
     const bool arret = partie.drapeaux.arretMiseAJour.load() == 1 || partie.drapeaux.arretDemande.load() == 1;
     if (arret || !siegeOrdinateur(partie)) {
         partie.drapeaux.ordiOccupe = 0;
-        AfficherEtat(partie, etatHumainJoue);
+        OuvrirTourHumain(partie);
         jeu.vue.Rafraichir();
         return;
     }
+    EntrerDansPhase(partie, Phase::ordinateurJoue);
     partie.fenetre.modifier([](EtatControles& e) {
         if (e.chronoParTour || e.chronoTotal) e.chronoEnMarche = true;
     });
@@ -240,7 +237,11 @@ void TourSuivant(Jeu& jeu) {
     Partie& partie = jeu.partie;
     if (partie.partieFinie == partieTerminee) return;
     if (!coupAccepte(jeu)) return;
-    AfficherEtat(partie, etatTourEnCours);
+    // The move is committed within the turn of whoever made it: a computer's
+    // turn goes on, a human's controls stay off until the next seat has its rack.
+    EntrerDansPhase(partie, siegeOrdinateur(partie) && partie.distributionFaite == 1 ? Phase::ordinateurJoue
+                                                                                    : Phase::tourEnCours);
+    partie.fenetre.modifier([](EtatControles& e) { e.fenetreActive = true; });
     retirerCoupOrdinateurSansPoints(partie);
     ouvrirNouveauTour(partie);
     const bool coupJoue = partie.distributionFaite == 1 && partie.finDeTourSansPoints == 0;
@@ -266,17 +267,15 @@ void TourSuivant(Jeu& jeu) {
 
 void FinDePartie(Jeu& jeu, int mode) {
     Partie& partie = jeu.partie;
-    AfficherEtat(partie, etatPartieFinie);
+    EntrerDansPhase(partie, Phase::partieFinie);
     partie.fenetre.modifier([&](EtatControles& e) {
         e.chronoParTour = false;
         e.chronoTotal = false;
         e.chronoEnMarche = false;
-        e.pointsDuTour.visible = true;
-        e.ejoueur.visible = mode != finAucunMouvement;
-        // A game played to its end is open to replay, as a finished game loaded,
-        // and may still be saved: the turn that ended it had switched saving off.
-        e.cacheBoutonRevoir.visible = false;
-        e.menuSauvegarde = true;
+        e.progression = 0;
+        e.fenetreActive = true;
+        // The turn label is away while the message says that nobody can move.
+        if (mode == finAucunMouvement) e.ejoueur.visible = false;
     });
     partie.partieFinie = partieTerminee;
     partie.limiteRevoir = partie.numeroTour;

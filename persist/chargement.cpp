@@ -21,23 +21,11 @@ namespace {
 
 std::size_t indice(int n) { return static_cast<std::size_t>(n); }
 
-void montrerBoutonsDeDepart(Partie& partie) {
-    partie.fenetre.modifier([](EtatControles& e) {
-        e.commencer = {true, true};
-        e.partieSauvegarder = {true, true};
-        e.fenetreActive = true;
-    });
-}
-
 void signalerDefaut(Jeu& jeu, DefautSauvegarde defaut) {
     const std::string titre(messages::titreErreur);
-    if (defaut == DefautSauvegarde::pasUneSauvegarde) {
-        jeu.vue.AfficherMessage(std::string(messages::fichierInvalide), titre);
-        montrerBoutonsDeDepart(jeu.partie);
-    } else {
-        jeu.vue.AfficherMessage(std::string(messages::sauvegardeEndommagee), titre);
-        AfficherEtat(jeu.partie, etatSansPartie);
-    }
+    const bool enTete = defaut == DefautSauvegarde::pasUneSauvegarde;
+    jeu.vue.AfficherMessage(std::string(enTete ? messages::fichierInvalide : messages::sauvegardeEndommagee), titre);
+    AfficherSansPartie(jeu.partie);
     jeu.vue.Rafraichir();
 }
 
@@ -120,7 +108,8 @@ void appliquer(Jeu& jeu, const PartieSauvegardee& lue) {
     SurlignerCoup(partie, partie.numeroTour - 1);
     AfficherChevalet(partie);
     partie.surlignageDernierCoup = true;
-    AfficherEtat(partie, etatDebutPartie);
+    AfficherDebutPartie(partie);
+    EntrerDansPhase(partie, Phase::chargement);
     jeu.vue.Rafraichir();
 }
 
@@ -128,17 +117,8 @@ void ouvrirRevoir(Jeu& jeu) {
     Partie& partie = jeu.partie;
     partie.limiteRevoir = partie.numeroTour;
     partie.positionRevoir = partie.numeroTour;
-    partie.fenetre.modifier([](EtatControles& e) {
-        e.cacheBoutonRevoir.visible = false;
-        e.commencer = {true, true};
-        e.partieSauvegarder = {true, true};
-        e.recommencer.visible = false;
-        e.menuRecommencer = false;
-        // Between games, as after one played to its end: the chrono may be set.
-        e.menuChrono = true;
-        e.buttonChrono.actif = true;
-        e.fenetreActive = true;
-    });
+    EntrerDansPhase(partie, Phase::revue);
+    partie.fenetre.modifier([](EtatControles& e) { e.fenetreActive = true; });
     jeu.vue.Rafraichir();
 }
 
@@ -148,13 +128,13 @@ void ouvrirRevoir(Jeu& jeu) {
 // came first: whoever asked for it owns the game now.
 bool reconstruirePossibilites(Jeu& jeu) {
     Partie& partie = jeu.partie;
-    AfficherEtat(partie, etatDebutMiseAJour);
+    AfficherMiseAJour(partie, true);
     jeu.vue.Rafraichir();
     if (partie.jetonsSurPlateau == 0) jeu.ordinateur->reinitialiser(true);
     partie.drapeaux.miseAJourEnCours = 1;
     jeu.ordinateur->miseAJourApresChargement();
     if (!attendreFinMiseAJour(jeu)) return false;
-    AfficherEtat(partie, etatFinMiseAJour);
+    AfficherMiseAJour(partie, false);
     return true;
 }
 
@@ -163,9 +143,10 @@ void reprendrePartie(Jeu& jeu) {
     if (jeu.ordinateur != nullptr && !reconstruirePossibilites(jeu)) return;
     partie.fenetre.modifier([](EtatControles& e) { e.fenetreActive = true; });
     if (partie.estOrdinateur[partie.joueurCourant] == 0) {
-        AfficherEtat(partie, etatHumainJoue);
-    } else if (jeu.ordinateur != nullptr) {
-        jeu.ordinateur->demarrerTourOrdinateur();
+        OuvrirTourHumain(partie);
+    } else {
+        EntrerDansPhase(partie, Phase::ordinateurJoue);
+        if (jeu.ordinateur != nullptr) jeu.ordinateur->demarrerTourOrdinateur();
     }
     jeu.vue.Rafraichir();
 }
@@ -189,15 +170,12 @@ void ChargerPartie(Jeu& jeu, std::string_view contenu) {
 void ouvrirPartieSauvegardee(Jeu& jeu) {
     Partie& partie = jeu.partie;
     ReinitialiserPartie(jeu, false);
-    partie.fenetre.modifier([](EtatControles& e) {
-        e.commencer.visible = false;
-        e.partieSauvegarder.visible = false;
-        e.fenetreActive = false;
-    });
+    EntrerDansPhase(partie, Phase::preparation);
+    partie.fenetre.modifier([](EtatControles& e) { e.fenetreActive = false; });
     jeu.vue.Rafraichir();
     const std::optional<std::string> nom = jeu.vue.DemanderFichierACharger();
     if (!nom || nom->empty()) {
-        montrerBoutonsDeDepart(partie);
+        AfficherSansPartie(partie);
         jeu.vue.Rafraichir();
         return;
     }

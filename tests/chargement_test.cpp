@@ -54,6 +54,15 @@ TEST(ChargerPartie, AGameWrittenByHandIsResumedAndWrittenBackTheSame) {
     EXPECT_EQ(test::lignesDe(ContenuSauvegarde(p)), attendu);
 }
 
+// As after a new game's deal: the game is running, and may be restarted from
+// the menu as with the button.
+TEST(ChargerPartie, AResumedGameOffersTheRestartEntryFromItsFirstTurn) {
+    test::PartieDeTest t;
+    ChargerPartie(t.jeu, fichier(sauvegardeALaMain()));
+    const EtatControles e = t.partie.fenetre.copie();
+    EXPECT_TRUE(e.recommencer.visible && e.menuRecommencer);
+}
+
 void attendreSansPartie(const test::PartieDeTest& t, const std::string& message) {
     EXPECT_EQ(t.vue.messages, (std::vector<Message>{{message, std::string(messages::titreErreur)}}));
     const Partie& p = t.partie;

@@ -119,12 +119,12 @@ TEST(ChoixChrono, AGameStartsEverySeatFromTheLimitAndShowsTheSeatsThatPlay) {
         AppliquerChoixChrono(e, {false, 0, true, 1}, false);
         e.tempsTotal[2] = "00:12:00";  // left by a game that was restarted
     });
-    AfficherEtat(partie, etatDebutPartie);
+    AfficherDebutPartie(partie);
     EtatControles e = partie.fenetre.copie();
     EXPECT_EQ(e.tempsTotal[2], "01:00:00");
     EXPECT_TRUE(e.ltg[1].visible && e.ltg[3].visible);
     EXPECT_FALSE(e.ltg[4].visible);
-    AfficherEtat(partie, etatSansPartie);
+    AfficherSansPartie(partie);
     e = partie.fenetre.copie();
     EXPECT_FALSE(e.ltg[1].visible || e.lcj.visible);
 }

@@ -36,7 +36,7 @@ std::vector<std::string> modeles(const ModeleOrdinateur& modele) {
 }
 
 void commencerMiseAJour(MiseAJourDeTest& t) {
-    AfficherEtat(t.partie, etatDebutMiseAJour);
+    AfficherMiseAJour(t.partie, true);
     t.partie.drapeaux.miseAJourEnCours = 1;
 }
 
@@ -173,21 +173,19 @@ TEST(CreatiPoss, AStopRequestEndsTheUpdateBeforeTheNextSegment) {
     }
 }
 
-TEST(RendreCommandesApresMiseAJour, AHumanGetsTheTurnControlsUnlessTheRackIsCovered) {
+TEST(RendreCommandesApresMiseAJour, AHumanWaitingGetsTheTurnControlsUnlessTheRackIsCovered) {
     struct Cas {
         bool ordinateur;
-        bool styleFerme;
-        bool couvert;
+        Phase phase;
         bool rendues;
     };
-    for (const Cas cas : {Cas{false, false, false, true}, Cas{false, true, true, false},
-                          Cas{false, true, false, true}, Cas{true, false, false, false}}) {
+    for (const Cas cas : {Cas{false, Phase::attenteMiseAJour, true}, Cas{false, Phase::chevaletCache, false},
+                          Cas{true, Phase::ordinateurJoue, false}}) {
         MiseAJourDeTest t(false);
         t.partie.estOrdinateur[1] = cas.ordinateur ? 1 : 0;
-        t.partie.styleOuvert = cas.styleFerme ? 0 : 1;
-        AfficherEtat(t.partie, etatTourEnCours);
-        AfficherEtat(t.partie, etatDebutMiseAJour);
-        t.partie.fenetre.modifier([&](EtatControles& e) { e.cacheLettres.visible = cas.couvert; });
+        t.partie.styleOuvert = 0;
+        EntrerDansPhase(t.partie, cas.phase);
+        AfficherMiseAJour(t.partie, true);
 
         RendreCommandesApresMiseAJour(t.jeu, siegeEnAttente(t.partie));
 

@@ -21,10 +21,11 @@ namespace {
 using test::MiseAJourDeTest;
 namespace fs = std::filesystem;
 
-// What the turn controller does once a move is committed.
+// What the turn controller does once a move is committed, the next human's
+// controls waiting for the update.
 void apresCoup(MiseAJourDeTest& t, int nbPoses) {
-    AfficherEtat(t.partie, etatTourEnCours);
-    AfficherEtat(t.partie, etatDebutMiseAJour);
+    EntrerDansPhase(t.partie, Phase::attenteMiseAJour);
+    AfficherMiseAJour(t.partie, true);
     t.partie.drapeaux.miseAJourEnCours = 1;
     t.jeu.ordinateur->attendreFinMiseAJour();
     t.jeu.ordinateur->miseAJourApresCoup(nbPoses);
@@ -200,7 +201,7 @@ TEST(JoueurOrdinateur, AStopWaitsForTheComputersTurnAndDropsTheQueuedOnes) {
 TEST(JoueurOrdinateur, AWaitFromAnEarlierGameGivesNothingBack) {
     MiseAJourDeTest t(false);
     JoueurOrdinateur joueur(t.jeu, [](Jeu&, ModeleOrdinateur&) {});
-    AfficherEtat(t.partie, etatTourEnCours);
+    EntrerDansPhase(t.partie, Phase::attenteMiseAJour);
     t.partie.drapeaux.miseAJourEnCours = 1;
     joueur.attendreFinMiseAJour();
     joueur.reinitialiser(true);

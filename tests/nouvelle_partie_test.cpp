@@ -24,6 +24,16 @@ ChoixNoms noms(std::initializer_list<std::string> liste, std::initializer_list<i
     return choix;
 }
 
+// A restart comes during any turn: none of the turn's commands stays offered.
+TEST(ReinitialiserPartie, LeavesNoCommandOfTheTurnBehind) {
+    test::PartieDeTest t;
+    t.commencer({"Alice", "Bob"});
+    ASSERT_TRUE(t.partie.fenetre.copie().menuVoir);
+    ReinitialiserPartie(t.jeu, true);
+    const EtatControles e = t.partie.fenetre.copie();
+    EXPECT_FALSE(e.menuListeDeMot || e.menuVoir || e.menuSauvegarde || e.jouer.visible);
+}
+
 TEST(NouvellePartie, GoingBackAsksTheNumberAgainUntilItIsOneToFour) {
     test::PartieDeTest t;
     ChoixNoms retour;

@@ -297,7 +297,8 @@ TEST(TourSuivant, HandsTheUpdateAndTheComputersTurnToTheComputerPlayer) {
 
 // In open style the turn buttons come on while the update still runs, when the
 // evaluation judges nothing: a play pressed then waits for the update's end,
-// the turn buttons off meanwhile, and is judged afterwards.
+// the turn's commands off meanwhile (a search would take the move's tiles
+// back), and is judged afterwards.
 TEST(jouerCoup, APlayPressedDuringTheUpdateWaitsForItsEnd) {
     test::PartieDeTest t;
     test::CrochetsEnregistres crochets;
@@ -312,7 +313,7 @@ TEST(jouerCoup, APlayPressedDuringTheUpdateWaitsForItsEnd) {
     std::vector<bool> boutonsPendantLAttente;
     t.vue.pendantLesEvenements = [&] {
         const EtatControles e = partie.fenetre.copie();
-        boutonsPendantLAttente.push_back(e.jouer.actif || e.echange.actif);
+        boutonsPendantLAttente.push_back(e.jouer.actif || e.echange.actif || e.menuListeDeMot || e.menuVoir);
         if (boutonsPendantLAttente.size() == 3) partie.drapeaux.miseAJourEnCours = 0;
     };
     t.imposerChevalet("elaaiie");

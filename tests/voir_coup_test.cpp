@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ai/liste_mots.h"
+#include "engine/affichage.h"
 #include "tests/recherche_de_test.h"
 
 namespace glyphane {
@@ -14,12 +15,8 @@ protected:
     Partie& partie = t.partie;
 
     Voir() {
-        partie.fenetre.modifier([](EtatControles& e) {
-            e.jouer = {true, true};
-            e.menuVoir = true;
-            e.menuListeDeMot = true;
-            e.niveau = 1;
-        });
+        EntrerDansPhase(partie, Phase::humainJoue);
+        partie.fenetre.modifier([](EtatControles& e) { e.niveau = 1; });
     }
     EtatControles controles() const { return partie.fenetre.copie(); }
 };
@@ -51,13 +48,13 @@ TEST_F(Voir, WithNothingToPlayItSaysWhatTheComputerWouldDo) {
     EXPECT_EQ(t.lettresPosees(), "");
 }
 
-TEST_F(Voir, RefusedWhileJouerIsOffOrTheUpdateRuns) {
+TEST_F(Voir, RefusedUnlessAHumanMayPlayAndTheUpdateIsOver) {
     t.semerPremierCoup();
     t.auChevalet(1, "tea");
     partie.drapeaux.miseAJourEnCours = 1;
     EXPECT_FALSE(voirCoupOrdinateur(t.jeu, t.modele));
     partie.drapeaux.miseAJourEnCours = 0;
-    partie.fenetre.modifier([](EtatControles& e) { e.jouer.actif = false; });
+    EntrerDansPhase(partie, Phase::echangeOuvert);
     EXPECT_FALSE(voirCoupOrdinateur(t.jeu, t.modele));
     EXPECT_TRUE(controles().menuVoir);
     EXPECT_TRUE(t.coups().empty());

@@ -173,7 +173,7 @@ void ClavierJeu::porter() {
     Partie& partie = jeu.partie;
     partie.surlignageSuggestion = false;
     partie.surlignageDernierCoup = false;
-    if (partie.fenetre.copie().annulerEchange.visible) {
+    if (partie.fenetre.phase() == Phase::echangeOuvert) {
         MettreALEchange(jeu, std::exchange(porte, 0));
         return;
     }

@@ -54,7 +54,7 @@ void GlisserJetons::appuyer(VignetteJeton& vignette, const QMouseEvent& evenemen
         vue.Rafraichir();
     }
     if (!vignette.isEnabled() || !vignette.isVisible()) return;
-    if (partie.fenetre.copie().annulerEchange.visible) {
+    if (partie.fenetre.phase() == Phase::echangeOuvert) {
         pourEchange = vignette.jeton();
         return;
     }
