@@ -6,41 +6,37 @@
 #include "engine/fenetre.h"
 
 // The chrono: a countdown for each turn and one for each seat's whole game, kept
-// as "hh:mm:ss" texts in the window's state. It only shows: a time that runs out
-// turns the turn's countdown red and beeps, and the game goes on.
+// in seconds in the window's state and shown as "hh:mm:ss". It only shows: a time
+// that runs out turns the turn's countdown red and beeps, and the game goes on.
 namespace glyphane {
 
 struct ChoixTemps {
-    std::string_view texte;   // as the chrono dialog lists it
-    std::string_view limite;  // hh:mm:ss
+    std::string_view texte;  // as the chrono dialog lists it
+    int limite;              // seconds
 };
 
 inline constexpr std::array<ChoixTemps, 5> choixParTour = {{
-    {"2 min.", "00:02:00"},
-    {"2 min. 30 sec.", "00:02:30"},
-    {"3 min.", "00:03:00"},
-    {"3 min. 30 sec.", "00:03:30"},
-    {"4 min.", "00:04:00"},
+    {"2 min.", 120},
+    {"2 min. 30 sec.", 150},
+    {"3 min.", 180},
+    {"3 min. 30 sec.", 210},
+    {"4 min.", 240},
 }};
 inline constexpr std::array<ChoixTemps, 5> choixTotal = {{
-    {"30 min.", "00:30:00"},
-    {"1 heure", "01:00:00"},
-    {"1 heure 30 min.", "01:30:00"},
-    {"2 heure ", "02:00:00"},
-    {"2 heure 30 min.", "02:30:00"},
+    {"30 min.", 1800},
+    {"1 heure", 3600},
+    {"1 heure 30 min.", 5400},
+    {"2 heure ", 7200},
+    {"2 heure 30 min.", 9000},
 }};
 
-inline constexpr std::string_view tempsEcoule = "00:00:00";
-
-// One second less, each field written back on two digits; "00:00:00" stays. A
-// text that is not hh:mm:ss is returned as it is.
-std::string Decompter(std::string_view temps);
-
+// What the seats' totals show: "hh:mm:ss".
+std::string TexteTemps(int secondes);
 // What the label LCJ shows of the turn's countdown: "mm:ss".
-std::string TexteLcj(std::string_view decompte);
+std::string TexteLcj(int decompte);
 // In the last 20 seconds of the turn the label is red on odd seconds, black on
 // even ones.
-bool LcjEnRouge(std::string_view decompte);
+bool LcjEnRouge(int decompte);
 
 struct TicChrono {
     bool bip = false;     // a red second

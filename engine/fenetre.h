@@ -84,10 +84,11 @@ struct EtatControles {
     // per-turn countdown from its limit.
     bool chronoParTour = false;
     bool chronoTotal = false;
-    std::string limiteChronoTour = "00:03:00";
-    std::string decompteTour = "00:03:00";
-    std::string limiteChronoTotal = "01:30:00";
-    std::array<std::string, nbSiegesMax + 1> tempsTotal{};  // what LTG1..LTG4 show
+    // The chrono's times, in seconds.
+    int limiteChronoTour = 180;
+    int decompteTour = 180;
+    int limiteChronoTotal = 5400;
+    std::array<int, nbSiegesMax + 1> tempsTotal{};  // what LTG1..LTG4 show
     bool fenetreActive = true;
     int progression = 0;
     int progressionMax = 100;

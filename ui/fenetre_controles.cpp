@@ -105,7 +105,7 @@ void FenetrePrincipale::montrerChrono(const EtatControles& e) {
     for (int s = 1; s <= nbSiegesMax; ++s) {
         QLabel* total = etiquette(QStringLiteral("LTG%1").arg(s));
         montrer(total, e.ltg[s]);
-        changerTexte(total, texteQt(e.tempsTotal[s]));
+        changerTexte(total, texteQt(TexteTemps(e.tempsTotal[s])));
     }
     QLabel* lcj = etiquette(QStringLiteral("LCJ"));
     changerTexte(lcj, texteQt(TexteLcj(e.decompteTour)));

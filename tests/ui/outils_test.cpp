@@ -238,8 +238,8 @@ private slots:
         QVERIFY(!aideMontree);
         EtatControles e = controles(p);
         QVERIFY(e.chronoParTour && e.chronoTotal);
-        QCOMPARE(e.limiteChronoTour, std::string("00:02:00"));
-        QCOMPARE(e.tempsTotal[3], std::string("02:00:00"));
+        QCOMPARE(e.limiteChronoTour, 120);
+        QCOMPARE(e.tempsTotal[3], 7200);
 
         commencer(p, repondeur, {false, false});
         QVERIFY(!f.bouton("ButtonChrono")->isEnabled() && !f.entree("timer")->isEnabled());
@@ -252,7 +252,7 @@ private slots:
         QCOMPARE(etiquette(p, "LTG2")->text(), QStringLiteral("02:00:00"));
         QCOMPARE(etiquette(p, "LCJ")->text(), QStringLiteral("01:59"));
 
-        p.programme.jeu().partie.fenetre.modifier([](EtatControles& etat) { etat.decompteTour = "00:00:21"; });
+        p.programme.jeu().partie.fenetre.modifier([](EtatControles& etat) { etat.decompteTour = 21; });
         const auto couleur = [&] { return etiquette(p, "LCJ")->palette().color(QPalette::WindowText); };
         emit f.ticChrono();
         QCOMPARE(etiquette(p, "LCJ")->text(), QStringLiteral("00:20"));
@@ -263,8 +263,8 @@ private slots:
         QCOMPARE(couleur(), QColor(Qt::black));
 
         p.programme.jeu().partie.fenetre.modifier([](EtatControles& etat) {
-            etat.decompteTour = "00:00:01";
-            etat.tempsTotal[1] = "00:00:01";
+            etat.decompteTour = 1;
+            etat.tempsTotal[1] = 1;
         });
         emit f.ticChrono();
         QVERIFY(!f.findChild<QTimer*>("TJ")->isActive());
