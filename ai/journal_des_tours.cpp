@@ -14,7 +14,7 @@ char codeCoordonnee(int numero) { return static_cast<char>('A' + numero - 1); }
 
 char lettreAuChevalet(const Partie& partie, int jeton) {
     if (jeton == 0) return '.';
-    return estJoker(jeton) ? lettreInconnue : partie.LettreJeton[static_cast<std::size_t>(jeton)];
+    return estJoker(jeton) ? lettreInconnue : partie.plateau.LettreJeton()[static_cast<std::size_t>(jeton)];
 }
 
 // A tile an exchange gave back is still listed in its slot, but no longer
@@ -65,9 +65,9 @@ std::string texteDesJetonsPoses(const Partie& partie) {
     const Plateau& plateau = partie.plateau;
     for (int x = 1; x <= tailleGrille; ++x) {
         for (int y = 1; y <= tailleGrille; ++y) {
-            const int jeton = plateau.grilleJeu[x][y];
-            if (jeton == 0 || plateau.grilleFixe[x][y] != 0) continue;
-            const char lettre = partie.LettreJeton[static_cast<std::size_t>(jeton)];
+            const int jeton = plateau.grilleJeu()[x][y];
+            if (jeton == 0 || plateau.grilleFixe()[x][y] != 0) continue;
+            const char lettre = partie.plateau.LettreJeton()[static_cast<std::size_t>(jeton)];
             const bool jokerNomme = estJoker(jeton) && lettre >= 'a' && lettre <= 'z';
             lettres += jokerNomme ? static_cast<char>(lettre - 'a' + 'A') : lettre;
             cases += codeCoordonnee(x);

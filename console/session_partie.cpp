@@ -42,7 +42,7 @@ void exigerDisponible(const Controle& bouton, const std::string& nom) {
 
 // A blank shows its letter in capitals, or "?" while it has none.
 char caractereDuJeton(const Partie& partie, int jeton) {
-    const char lettre = partie.LettreJeton[static_cast<std::size_t>(jeton)];
+    const char lettre = partie.plateau.LettreJeton()[static_cast<std::size_t>(jeton)];
     if (estJoker(jeton) && lettre != lettreInconnue) return static_cast<char>(lettre - 'a' + 'A');
     return lettre;
 }
@@ -66,7 +66,7 @@ std::string lettresDuChevalet(const Partie& partie) {
 std::string ligneDuPlateau(const Partie& partie, int y) {
     std::string ligne;
     for (int x = 1; x <= tailleGrille; ++x) {
-        const int jeton = partie.plateau.grilleJeu[x][y];
+        const int jeton = partie.plateau.grilleJeu()[x][y];
         const bool montre = jeton != 0 && partie.images[static_cast<std::size_t>(jeton)].visible;
         ligne += montre ? caractereDuJeton(partie, jeton) : '.';
     }
@@ -77,7 +77,7 @@ std::size_t nouveauxJetons(const Plateau& plateau) {
     std::size_t nombre = 0;
     for (int x = 1; x <= tailleGrille; ++x) {
         for (int y = 1; y <= tailleGrille; ++y) {
-            if (plateau.grilleJeu[x][y] != 0 && plateau.grilleFixe[x][y] == 0) ++nombre;
+            if (plateau.grilleJeu()[x][y] != 0 && plateau.grilleFixe()[x][y] == 0) ++nombre;
         }
     }
     return nombre;
@@ -90,7 +90,7 @@ int jetonDuChevalet(const Partie& partie, char lettre, std::array<bool, tailleCh
         const int jeton = partie.chevalet.caseChevalet[siege(partie)][j];
         const bool convient = lettre == lettreInconnue
                                   ? estJoker(jeton)
-                                  : !estJoker(jeton) && partie.LettreJeton[static_cast<std::size_t>(jeton)] == lettre;
+                                  : !estJoker(jeton) && partie.plateau.LettreJeton()[static_cast<std::size_t>(jeton)] == lettre;
         if (!convient) continue;
         pris[j] = true;
         return jeton;

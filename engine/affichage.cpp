@@ -158,7 +158,7 @@ void AfficherChevalet(Partie& partie) {
     });
     partie.chevaletDuTour = partie.chevalet.caseChevalet[siege];
     partie.nbJetonsEchanges = 0;
-    partie.plateau.grilleJeu = partie.plateau.grilleFixe;
+    partie.plateau.retirerPoses();
 }
 
 void EffacerSuggestion(Partie& partie) {

@@ -90,7 +90,7 @@ void EchangeClick(Jeu& jeu) {
 void OkChangementClick(Jeu& jeu) {
     Partie& partie = jeu.partie;
     if (partieFinie(partie)) return;
-    partie.plateau.grilleJeu = partie.plateau.grilleFixe;
+    partie.plateau.retirerPoses();
     partie.surlignageDernierCoup = false;
     partie.surlignageSuggestion = false;
     partie.fenetre.modifier([](EtatControles& e) { panneauEchange(e, false); });

@@ -12,16 +12,6 @@ int casierDuJeton(const Partie& partie, int jeton) {
     return partie.chevalet.caseDuJeton[partie.joueurCourant][static_cast<std::size_t>(jeton)];
 }
 
-// A square the tile leaves shows what was committed there, so that taking a tile
-// away can never wipe a committed one from the board.
-void oterDeGrilleJeu(Plateau& plateau, int jeton) {
-    for (int x = 1; x <= tailleGrille; ++x) {
-        for (int y = 1; y <= tailleGrille; ++y) {
-            if (plateau.grilleJeu[x][y] == jeton) plateau.grilleJeu[x][y] = plateau.grilleFixe[x][y];
-        }
-    }
-}
-
 void selectionnerEtRemettre(Partie& partie, int jeton, bool visible) {
     partie.jetonSelectionne = static_cast<std::uint8_t>(jeton);
     RemettreAuChevalet(partie, visible);
@@ -41,7 +31,7 @@ using CasiersUtilises = std::array<bool, tailleChevalet + 1>;
 int choisirCasier(const Partie& partie, char lettre, const CasiersUtilises& utilise) {
     const auto& casiers = partie.chevalet.caseChevalet[partie.joueurCourant];
     for (int j = 1; j <= tailleChevalet; ++j) {
-        if (!utilise[j] && casiers[j] != 0 && partie.LettreJeton[casiers[j]] == lettre) return j;
+        if (!utilise[j] && casiers[j] != 0 && partie.plateau.LettreJeton()[casiers[j]] == lettre) return j;
     }
     for (int j = 1; j <= tailleChevalet; ++j) {
         if (!utilise[j] && estJoker(casiers[j])) return j;
@@ -50,7 +40,7 @@ int choisirCasier(const Partie& partie, char lettre, const CasiersUtilises& util
 }
 
 void poserSurLaCase(Partie& partie, int jeton, int x, int y) {
-    partie.plateau.grilleJeu[x][y] = static_cast<std::uint8_t>(jeton);
+    if (!partie.plateau.poser(jeton, x, y)) return;
     ImageJeton& image = partie.images[static_cast<std::size_t>(jeton)];
     image.left = partie.geometrie.gaucheCase(x);
     image.top = partie.geometrie.hautCase(y);
@@ -61,8 +51,7 @@ void poserSurLaCase(Partie& partie, int jeton, int x, int y) {
 }  // namespace
 
 void DonnerLettreJoker(Partie& partie, int jeton, char code) {
-    if (!estJoker(jeton)) return;
-    partie.LettreJeton[static_cast<std::size_t>(jeton)] = code >= 'a' && code <= 'z' ? code : lettreInconnue;
+    partie.plateau.donnerLettreJoker(jeton, code);
 }
 
 void RemettreAuChevalet(Partie& partie, bool visible) {
@@ -70,7 +59,7 @@ void RemettreAuChevalet(Partie& partie, bool visible) {
     if (jeton == 0) return;
     ImageJeton& image = partie.images[static_cast<std::size_t>(jeton)];
     if (!image.deplacable) {
-        oterDeGrilleJeu(partie.plateau, jeton);
+        partie.plateau.retirer(jeton);
         return;
     }
     const int casier = casierDuJeton(partie, jeton);
@@ -79,7 +68,7 @@ void RemettreAuChevalet(Partie& partie, bool visible) {
     image.left = partie.geometrie.gaucheChevalet(casier);
     image.top = partie.geometrie.hautChevalet();
     image.visible = visible;
-    oterDeGrilleJeu(partie.plateau, jeton);
+    partie.plateau.retirer(jeton);
     partie.jetonSelectionne = 0;
 }
 
@@ -91,7 +80,7 @@ void RemettreJetonsAuChevalet(Partie& partie, bool visible) {
 }
 
 void RetirerCoup(Partie& partie) {
-    partie.plateau.grilleJeu = partie.plateau.grilleFixe;
+    partie.plateau.retirerPoses();
     RemettreJetonsAuChevalet(partie, true);
 }
 
@@ -119,13 +108,13 @@ bool PoserTexteDeCoup(Partie& partie, std::string_view texte) {
     // Tiles of this rack already out on the board are picked up first: each
     // square the text names is then either free, committed, or filled by the text.
     for (int j = 1; j <= tailleChevalet; ++j) {
-        if (casiers[j] != 0) oterDeGrilleJeu(partie.plateau, casiers[j]);
+        if (casiers[j] != 0) partie.plateau.retirer(casiers[j]);
     }
     CasiersUtilises utilise{};
     for (std::size_t i = 0; i < lettres.size(); ++i) {
         const int x = coordonnee(cases, 2 * i);
         const int y = coordonnee(cases, 2 * i + 1);
-        if (x == 0 || y == 0 || partie.plateau.grilleJeu[x][y] != 0) continue;
+        if (x == 0 || y == 0 || partie.plateau.grilleJeu()[x][y] != 0) continue;
         const int casier = choisirCasier(partie, lettres[i], utilise);
         if (casier == 0) continue;
         utilise[casier] = true;

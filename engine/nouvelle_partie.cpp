@@ -21,8 +21,6 @@ void reinitialiserPlateau(Partie& partie) {
 
 void reinitialiserJetons(Partie& partie) {
     partie.images.fill(ImageJeton{});
-    partie.LettreJeton[jokerA] = lettreInconnue;
-    partie.LettreJeton[jokerB] = lettreInconnue;
     partie.jetonJoue.fill(0);
     partie.jetonJoue[0] = 1;
     partie.chevalet = Chevalet{};

@@ -7,20 +7,14 @@
 
 #include "engine/fenetre.h"
 #include "engine/jetons.h"
+#include "engine/plateau.h"
 
 // The game model: tiles, board, racks, bag, history and the state of a game. The
 // tables keep the shapes the rules speak of: fixed size, indexed from 1 (tile
 // 1..102, seat 1..4, slot 1..7, column and row 1..15), index 0 unused.
 namespace glyphane {
 
-// [x][y]: column x, row y, 1..15; 0 = no tile.
-using Grille = std::array<std::array<std::uint8_t, tailleGrille + 1>, tailleGrille + 1>;
 using GrilleMarques = std::array<std::array<bool, tailleGrille + 1>, tailleGrille + 1>;
-
-struct Plateau {
-    Grille grilleJeu{};    // with this turn's tentative tiles
-    Grille grilleFixe{};   // committed tiles only
-};
 
 struct Chevalet {
     std::array<std::array<std::uint8_t, tailleChevalet + 1>, nbSiegesMax + 1> caseChevalet{};
@@ -103,12 +97,6 @@ struct Partie {
     std::int32_t nbJetonsEchanges = 0;
     std::uint8_t jetonSelectionne = 0;
 
-    // The blanks' entries change as letters are chosen; the others never do.
-    std::array<char, nbJetons + 1> LettreJeton = [] {
-        std::array<char, nbJetons + 1> l{};
-        for (int t = 1; t <= nbJetons; ++t) l[t] = lettreInitiale(t);
-        return l;
-    }();
     std::array<std::uint8_t, nbJetons + 1> jetonJoue{};
     Plateau plateau;
     Chevalet chevalet;

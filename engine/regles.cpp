@@ -24,8 +24,8 @@ void refuser(Jeu& jeu, std::string_view texte) { afficher(jeu, texte, messages::
 int jokerSansLettre(const Partie& partie) {
     for (int x = 1; x <= tailleGrille; ++x) {
         for (int y = 1; y <= tailleGrille; ++y) {
-            const int jeton = partie.plateau.grilleJeu[x][y];
-            if (estJoker(jeton) && partie.LettreJeton[static_cast<std::size_t>(jeton)] == lettreInconnue) {
+            const int jeton = partie.plateau.grilleJeu()[x][y];
+            if (estJoker(jeton) && partie.plateau.LettreJeton()[static_cast<std::size_t>(jeton)] == lettreInconnue) {
                 return jeton;
             }
         }
@@ -69,7 +69,7 @@ bool CoupRecevable(Jeu& jeu) {
     const Partie& partie = jeu.partie;
     if (!siegeHumain(partie) || partie.distributionFaite == 0 || partie.finDeTourSansPoints == 1) return true;
     if (partie.jetonsSurPlateau == 0) {
-        if (partie.plateau.grilleJeu[centre][centre] == 0) {
+        if (partie.plateau.grilleJeu()[centre][centre] == 0) {
             refuser(jeu, messages::caseCentrale);
             return false;
         }

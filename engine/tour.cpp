@@ -22,7 +22,7 @@ constexpr int centre = 8;  // row H, column 8
 bool siegeOrdinateur(const Partie& partie) { return partie.estOrdinateur[partie.joueurCourant] != 0; }
 
 bool estNouvelle(const Plateau& plateau, int x, int y) {
-    return plateau.grilleJeu[x][y] != 0 && plateau.grilleFixe[x][y] == 0;
+    return plateau.grilleJeu()[x][y] != 0 && plateau.grilleFixe()[x][y] == 0;
 }
 
 // A tile is in the rack while its slot names it; a tile given back to the bag
@@ -55,7 +55,7 @@ bool coupAccepte(Jeu& jeu) {
 // does not stand.
 void retirerCoupOrdinateurSansPoints(Partie& partie) {
     if (!siegeOrdinateur(partie) || partie.distributionFaite == 0) return;
-    if (partie.plateau.grilleJeu[centre][centre] != 0 && partie.pointsDuCoup != 0) return;
+    if (partie.plateau.grilleJeu()[centre][centre] != 0 && partie.pointsDuCoup != 0) return;
     RetirerCoup(partie);
     partie.finDeTourSansPoints = 1;
     // A move taken back with the bag empty counts as a pass, or the game could
@@ -69,11 +69,10 @@ void ouvrirNouveauTour(Partie& partie) {
     partie.surlignageDernierCoup = false;
 }
 
-void fixerJeton(Jeu& jeu, int x, int y, int jeton) {
+void fixerJeton(Jeu& jeu, int x, int y) {
     Partie& partie = jeu.partie;
-    const auto t = static_cast<std::size_t>(jeton);
-    partie.plateau.grilleFixe[x][y] = static_cast<std::uint8_t>(jeton);
-    if (jeu.ordinateur != nullptr) jeu.ordinateur->jetonFixe(x, y, partie.LettreJeton[t], ChiffreJeton[t]);
+    const auto t = static_cast<std::size_t>(partie.plateau.fixer(x, y));
+    if (jeu.ordinateur != nullptr) jeu.ordinateur->jetonFixe(x, y, partie.plateau.LettreJeton()[t], ChiffreJeton[t]);
     partie.passe.fill(0);
     partie.grilleDernierCoup[x][y] = true;
     ++partie.jetonsSurPlateau;
@@ -94,7 +93,7 @@ int validerCoup(Jeu& jeu) {
     for (int x = 1; x <= tailleGrille; ++x) {
         for (int y = 1; y <= tailleGrille; ++y) {
             if (!estNouvelle(partie.plateau, x, y)) continue;
-            fixerJeton(jeu, x, y, partie.plateau.grilleJeu[x][y]);
+            fixerJeton(jeu, x, y);
             if (++poses > tailleChevalet) continue;
             coup.colonnes[static_cast<std::size_t>(poses)] = static_cast<std::uint8_t>(x);
             coup.lignes[static_cast<std::size_t>(poses)] = static_cast<std::uint8_t>(y);
@@ -115,7 +114,7 @@ void commencerTirageSuivant(Partie& partie) {
     for (int j = 1; j <= tailleChevalet; ++j) {
         if (!dansLeChevalet(partie, j)) continue;
         const int jeton = partie.chevalet.caseChevalet[partie.joueurCourant][j];
-        lettres += estJoker(jeton) ? lettreInconnue : partie.LettreJeton[static_cast<std::size_t>(jeton)];
+        lettres += estJoker(jeton) ? lettreInconnue : partie.plateau.LettreJeton()[static_cast<std::size_t>(jeton)];
     }
     if (lettres.size() < tailleChevalet) lettres += '+';
     partie.coup(partie.numeroTour - 1 + partie.nbJoueurs).tirage = lettres;
@@ -292,7 +291,7 @@ void FinDePartie(Jeu& jeu, int mode) {
 void RejeterCoup(Jeu& jeu) {
     Partie& partie = jeu.partie;
     RemettreChevaletDuTour(partie);
-    partie.plateau.grilleJeu = partie.plateau.grilleFixe;
+    partie.plateau.retirerPoses();
     partie.finDeTourSansPoints = 1;
     TourSuivant(jeu);
 }

@@ -49,8 +49,6 @@ void appliquerCompteurs(Partie& partie, const PartieSauvegardee& lue) {
     partie.partieFinie = static_cast<std::uint8_t>(lue.partieFinie);
     partie.jetonsDansSac = lue.jetonsDansSac;
     partie.numeroTour = lue.numeroTour;
-    DonnerLettreJoker(partie, jokerA, lue.lettreJokerA);
-    DonnerLettreJoker(partie, jokerB, lue.lettreJokerB);
     partie.historique = lue.historique;
 }
 
@@ -68,10 +66,12 @@ void appliquerSieges(Partie& partie, const PartieSauvegardee& lue) {
 
 // Every tile starts off the board; the committed ones then stand on their
 // squares, fixed, and the computer player's pattern rows learn them.
-void poserPlateau(Jeu& jeu, const Grille& grilleFixe) {
+void poserPlateau(Jeu& jeu, const PartieSauvegardee& lue) {
     Partie& partie = jeu.partie;
-    partie.plateau.grilleFixe = grilleFixe;
-    partie.plateau.grilleJeu = grilleFixe;
+    const Grille& grilleFixe = lue.grilleFixe;
+    partie.plateau = Plateau{};
+    partie.plateau.donnerLettreJoker(jokerA, lue.lettreJokerA);
+    partie.plateau.donnerLettreJoker(jokerB, lue.lettreJokerB);
     for (int t = 1; t <= nbJetons; ++t) {
         partie.jetonJoue[indice(t)] = 0;
         partie.images[indice(t)] = ImageJeton{-50, 0, true, true};
@@ -80,7 +80,9 @@ void poserPlateau(Jeu& jeu, const Grille& grilleFixe) {
         for (int y = 1; y <= tailleGrille; ++y) {
             const std::size_t t = grilleFixe[indice(x)][indice(y)];
             if (t == 0) continue;
-            if (jeu.ordinateur != nullptr) jeu.ordinateur->jetonFixe(x, y, partie.LettreJeton[t], ChiffreJeton[t]);
+            partie.plateau.poser(static_cast<int>(t), x, y);
+            partie.plateau.fixer(x, y);
+            if (jeu.ordinateur != nullptr) jeu.ordinateur->jetonFixe(x, y, partie.plateau.LettreJeton()[t], ChiffreJeton[t]);
             partie.images[t] = ImageJeton{partie.geometrie.gaucheCase(x), partie.geometrie.hautCase(y), true, false};
             partie.jetonJoue[t] = 1;
         }
@@ -114,7 +116,7 @@ void appliquer(Jeu& jeu, const PartieSauvegardee& lue) {
     Partie& partie = jeu.partie;
     appliquerCompteurs(partie, lue);
     appliquerSieges(partie, lue);
-    poserPlateau(jeu, lue.grilleFixe);
+    poserPlateau(jeu, lue);
     montrerSac(partie);
     rangerChevalets(partie);
     SurlignerCoup(partie, partie.numeroTour - 1);

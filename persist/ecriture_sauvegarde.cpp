@@ -149,15 +149,15 @@ std::string ContenuSauvegarde(const Partie& partie) {
                                                                    partie.jetonsDansSac, partie.numeroTour}) {
         fichier.nombre(valeur);
     }
-    fichier.ligne(std::string(1, partie.LettreJeton[jokerA]));
-    fichier.ligne(std::string(1, partie.LettreJeton[jokerB]));
+    fichier.ligne(std::string(1, partie.plateau.LettreJeton()[jokerA]));
+    fichier.ligne(std::string(1, partie.plateau.LettreJeton()[jokerB]));
     for (std::int32_t k = 1; k < partie.numeroTour; ++k) ecrireCoup(fichier, coupLu(partie, k));
     for (int s = 1; s <= partie.nbJoueurs; ++s) ecrireSiege(fichier, partie, s);
     for (int s = 1; s <= partie.nbJoueurs; ++s) {
         fichier.texte(partie.tirageDistribution[static_cast<std::size_t>(s)], largeurTirage);
     }
     for (std::int32_t k = 1; k <= partie.numeroTour; ++k) fichier.texte(coupLu(partie, k).tirage, largeurTirage);
-    for (int x = 1; x <= tailleGrille; ++x) fichier.ligne(colonneDuPlateau(partie.plateau.grilleFixe, x));
+    for (int x = 1; x <= tailleGrille; ++x) fichier.ligne(colonneDuPlateau(partie.plateau.grilleFixe(), x));
     for (int s = 1; s <= partie.nbJoueurs; ++s) fichier.booleen(partie.estOrdinateur[static_cast<std::size_t>(s)] != 0);
     ecrireStatistiques(fichier, partie);
     return fichier.contenu;

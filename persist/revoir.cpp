@@ -21,7 +21,7 @@ void pourChaqueCase(const Coup& coup, Action action) {
 }
 
 void montrerJetonDeLaCase(Partie& partie, int x, int y, bool visible) {
-    const int jeton = partie.plateau.grilleFixe[indice(x)][indice(y)];
+    const int jeton = partie.plateau.grilleFixe()[indice(x)][indice(y)];
     if (jeton != 0) partie.images[indice(jeton)].visible = visible;
 }
 

@@ -25,7 +25,7 @@ TEST(ChargerPartie, AGameWrittenByHandIsResumedAndWrittenBackTheSame) {
     // loader derives from it.
     EXPECT_TRUE(t.vue.messages.empty());
     EXPECT_EQ(p.nom[1], "Zoé");
-    EXPECT_EQ(p.plateau.grilleJeu, p.plateau.grilleFixe);
+    EXPECT_EQ(p.plateau.grilleJeu(), p.plateau.grilleFixe());
     EXPECT_EQ(t.chevalet(1), "ghibcdf");
     EXPECT_EQ(t.chevalet(2), "qjkmnop");
 
@@ -59,9 +59,9 @@ void attendreSansPartie(const test::PartieDeTest& t, const std::string& message)
     const Partie& p = t.partie;
     EXPECT_EQ(p.numeroTour, 0);
     EXPECT_EQ(p.distributionFaite, 0);
-    EXPECT_EQ(p.plateau.grilleFixe, Grille{});
+    EXPECT_EQ(p.plateau.grilleFixe(), Grille{});
     EXPECT_EQ(p.chevalet.caseDuJeton, Chevalet{}.caseDuJeton);
-    EXPECT_EQ(p.LettreJeton[jokerA], lettreInconnue);
+    EXPECT_EQ(p.plateau.LettreJeton()[jokerA], lettreInconnue);
     const EtatControles e = p.fenetre.copie();
     EXPECT_TRUE(e.commencer.visible && e.commencer.actif && e.partieSauvegarder.visible && e.fenetreActive);
 }

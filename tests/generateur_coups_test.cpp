@@ -82,9 +82,9 @@ void verifierParLeMoteur(Partie& partie, const std::vector<CoupGenere>& coups) {
         std::vector<TuilePosee> poses;
         for (int x = 1; x <= tailleGrille; ++x) {
             for (int y = 1; y <= tailleGrille; ++y) {
-                const int t = partie.plateau.grilleJeu[x][y];
-                if (t != 0 && partie.plateau.grilleFixe[x][y] == 0) {
-                    poses.push_back({x, y, partie.LettreJeton[static_cast<std::size_t>(t)], estJoker(t)});
+                const int t = partie.plateau.grilleJeu()[x][y];
+                if (t != 0 && partie.plateau.grilleFixe()[x][y] == 0) {
+                    poses.push_back({x, y, partie.plateau.LettreJeton()[static_cast<std::size_t>(t)], estJoker(t)});
                 }
             }
         }
@@ -143,12 +143,14 @@ struct PositionCherchee {
 
 // The position on seat 1 of a fresh game, its rack's blanks without a letter.
 void installer(Partie& partie, const PositionCherchee& p) {
-    partie.LettreJeton = p.lettres;
-    partie.plateau.grilleFixe = p.fixe;
-    partie.plateau.grilleJeu = p.fixe;
-    for (const auto& colonne : p.fixe) {
-        for (const std::uint8_t t : colonne) {
+    partie.plateau.donnerLettreJoker(jokerA, p.lettres[jokerA]);
+    partie.plateau.donnerLettreJoker(jokerB, p.lettres[jokerB]);
+    for (int x = 1; x <= tailleGrille; ++x) {
+        for (int y = 1; y <= tailleGrille; ++y) {
+            const std::uint8_t t = p.fixe[x][y];
             if (t == 0) continue;
+            partie.plateau.poser(t, x, y);
+            partie.plateau.fixer(x, y);
             partie.images[t].deplacable = false;
             ++partie.jetonsSurPlateau;
         }
@@ -167,7 +169,7 @@ std::string chevaletDe(const Partie& partie) {
     std::string chevalet;
     for (int j = 1; j <= tailleChevalet; ++j) {
         const int t = partie.chevalet.caseChevalet[partie.joueurCourant][j];
-        if (t != 0) chevalet += estJoker(t) ? lettreInconnue : partie.LettreJeton[static_cast<std::size_t>(t)];
+        if (t != 0) chevalet += estJoker(t) ? lettreInconnue : partie.plateau.LettreJeton()[static_cast<std::size_t>(t)];
     }
     return chevalet;
 }
@@ -261,7 +263,7 @@ protected:
         std::vector<PositionCherchee> positions;
         JoueurOrdinateur joueur(jeu, [&](Jeu& j, ModeleOrdinateur& modele) {
             if (!attendreFinMiseAJour(j)) return;
-            PositionCherchee position{j.partie.plateau.grilleFixe, j.partie.LettreJeton, chevaletDe(j.partie),
+            PositionCherchee position{j.partie.plateau.grilleFixe(), j.partie.plateau.LettreJeton(), chevaletDe(j.partie),
                                       j.partie.chevalet.caseChevalet[j.partie.joueurCourant], {}, {}};
             if (j.partie.jetonsSurPlateau == 0) position.gabaritsDuPremierCoup = gabaritsDuPremierCoup();
             TourOrdinateurRelaye(j, modele, [&](Jeu& relais) {

@@ -43,8 +43,8 @@ public:
     void poserFixe(std::string_view mot, int x, int y, bool horizontal = true) {
         for (const char lettre : mot) {
             const int t = jeton(lettre);
-            partie.plateau.grilleFixe[x][y] = static_cast<std::uint8_t>(t);
-            partie.plateau.grilleJeu[x][y] = static_cast<std::uint8_t>(t);
+            partie.plateau.poser(t, x, y);
+            partie.plateau.fixer(x, y);
             partie.jetonJoue[t] = 1;
             partie.images[t].deplacable = false;
             ++partie.jetonsSurPlateau;
@@ -58,8 +58,8 @@ public:
         for (std::size_t i = 0; i < mot.size(); ++i) {
             const bool joker = mot[i] == '?';
             const int t = jeton(mot[i]);
-            if (joker) partie.LettreJeton[t] = mot[++i];
-            partie.plateau.grilleJeu[x][y] = static_cast<std::uint8_t>(t);
+            if (joker) partie.plateau.donnerLettreJoker(t, mot[++i]);
+            partie.plateau.poser(t, x, y);
             avancer(x, y, horizontal);
         }
     }

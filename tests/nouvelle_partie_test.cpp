@@ -133,9 +133,9 @@ TEST(ReinitialiserPartie, AGameInProgressIsBackToNothing) {
     t.jeu.ordinateur = &crochets;
     ReinitialiserPartie(t.jeu, false);
     EXPECT_EQ(crochets.appels, std::vector<std::string>{"reinitialiser"});
-    EXPECT_EQ(partie.plateau.grilleFixe, Grille{});
-    EXPECT_EQ(partie.LettreJeton[jokerA], '?');
-    EXPECT_EQ(partie.LettreJeton[jokerB], '?');
+    EXPECT_EQ(partie.plateau.grilleFixe(), Grille{});
+    EXPECT_EQ(partie.plateau.LettreJeton()[jokerA], '?');
+    EXPECT_EQ(partie.plateau.LettreJeton()[jokerB], '?');
     EXPECT_EQ(partie.score, (std::array<std::int32_t, 5>{}));
     EXPECT_EQ(partie.jetonsDansSac, nbJetons);
     EXPECT_EQ(partie.jetonsSurPlateau, 0);

@@ -91,7 +91,7 @@ public:
         std::string lettres;
         for (int j = 1; j <= tailleChevalet; ++j) {
             const int t = partie.chevalet.caseChevalet[siege][j];
-            lettres += t == 0 ? '.' : partie.LettreJeton[t];
+            lettres += t == 0 ? '.' : partie.plateau.LettreJeton()[t];
         }
         return lettres;
     }

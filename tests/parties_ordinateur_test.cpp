@@ -285,8 +285,8 @@ public:
         EXPECT_TRUE(chevaletVide || passesDeSuite >= sieges) << "la partie s'arrête sans raison";
         for (int x = 1; x <= tailleGrille; ++x) {
             for (int y = 1; y <= tailleGrille; ++y) {
-                const int jeton = finale.plateau.grilleFixe[x][y];
-                const char lettre = jeton == 0 ? 0 : finale.LettreJeton[static_cast<std::size_t>(jeton)];
+                const int jeton = finale.plateau.grilleFixe()[x][y];
+                const char lettre = jeton == 0 ? 0 : finale.plateau.LettreJeton()[static_cast<std::size_t>(jeton)];
                 EXPECT_EQ(minuscule(plateau.lettre(x, y)), lettre) << x << "," << y;
             }
         }

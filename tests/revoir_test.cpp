@@ -14,7 +14,7 @@ namespace {
 // Whether the tiles on these squares (column, row) are shown.
 std::vector<bool> montres(const Partie& p, const std::vector<std::pair<int, int>>& cases) {
     std::vector<bool> vus;
-    for (const auto& [x, y] : cases) vus.push_back(p.images[p.plateau.grilleFixe[x][y]].visible);
+    for (const auto& [x, y] : cases) vus.push_back(p.images[p.plateau.grilleFixe()[x][y]].visible);
     return vus;
 }
 

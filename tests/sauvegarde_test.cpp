@@ -30,10 +30,10 @@ void attendreMemePartie(const Partie& a, const Partie& b) {
     EXPECT_EQ(a.numeroTour, b.numeroTour);
     EXPECT_EQ(a.jetonsDansSac, b.jetonsDansSac);
     EXPECT_EQ(a.jetonsSurPlateau, b.jetonsSurPlateau);
-    EXPECT_EQ(a.LettreJeton, b.LettreJeton);
+    EXPECT_EQ(a.plateau.LettreJeton(), b.plateau.LettreJeton());
     EXPECT_EQ(a.jetonJoue, b.jetonJoue);
-    EXPECT_EQ(a.plateau.grilleFixe, b.plateau.grilleFixe);
-    EXPECT_EQ(a.plateau.grilleJeu, b.plateau.grilleJeu);
+    EXPECT_EQ(a.plateau.grilleFixe(), b.plateau.grilleFixe());
+    EXPECT_EQ(a.plateau.grilleJeu(), b.plateau.grilleJeu());
     EXPECT_EQ(a.chevalet.caseChevalet, b.chevalet.caseChevalet);
     EXPECT_EQ(a.chevalet.caseOccupee, b.chevalet.caseOccupee);
     EXPECT_EQ(a.chevalet.caseDuJeton, b.chevalet.caseDuJeton);
@@ -103,7 +103,7 @@ TEST_F(Sauvegarde, TilesLaidButNotPlayedOrMovedIntoAnExchangeComeBackOnTheRack) 
     PoserTexteDeCoup(partie, "mots;EHFHGHHH");
     PartieDeTest relue;
     ChargerPartie(relue.jeu, ContenuSauvegarde(partie));
-    EXPECT_EQ(relue.partie.plateau.grilleJeu, Grille{});
+    EXPECT_EQ(relue.partie.plateau.grilleJeu(), Grille{});
     EXPECT_EQ(relue.chevalet(1), "motsela");
 
     EchangeClick(t.jeu);

@@ -54,7 +54,7 @@ TEST(Tirer, TheDealNeverGivesATileHeldOrPlayedAndRecordsItsLetters) {
             EXPECT_EQ(std::count(autre.begin(), autre.end(), jeton), 0);
             EXPECT_EQ(partie.chevalet.caseDuJeton[1][jeton], j);
             EXPECT_FALSE(partie.images[jeton].visible);
-            lettres += partie.LettreJeton[jeton];
+            lettres += partie.plateau.LettreJeton()[jeton];
         }
         EXPECT_EQ(partie.tirageDistribution[1], lettres);
         EXPECT_EQ(partie.fenetre.copie().enbLettreDispo, std::to_string(nbJetons - 21));

@@ -22,7 +22,7 @@ using Message = test::VueFactice::Message;
 std::string lettres(const Partie& partie, const std::array<std::uint8_t, tailleChevalet + 1>& casiers, int de,
                     int a) {
     std::string texte;
-    for (int j = de; j <= a; ++j) texte += partie.LettreJeton[casiers[j]];
+    for (int j = de; j <= a; ++j) texte += partie.plateau.LettreJeton()[casiers[j]];
     return texte;
 }
 
@@ -81,7 +81,7 @@ TEST(TourSuivant, TwoHumansScoreMovesThatTheHistoryAndTheComputersRowsRecord) {
     EXPECT_EQ(crochets.modele.LignesLettres[2][5], "???????m???????");
     EXPECT_TRUE(partie.surlignageDernierCoup);
     for (int x = 5; x <= 8; ++x) {
-        const int jeton = partie.plateau.grilleFixe[x][8];
+        const int jeton = partie.plateau.grilleFixe()[x][8];
         EXPECT_EQ(partie.jetonJoue[jeton], 1);
         EXPECT_FALSE(partie.images[jeton].deplacable);
         EXPECT_TRUE(partie.grilleDernierCoup[x][8]);
@@ -110,7 +110,7 @@ TEST(TourSuivant, AMoveThatBreaksTheFirstMoveRulesLeavesEverythingAsItWas) {
               (std::vector<Message>{{std::string(messages::caseCentrale), std::string(messages::titreMouvementIllegal)}}));
     EXPECT_EQ(t.partie.numeroTour, 1);
     EXPECT_EQ(t.partie.joueurCourant, 1);
-    EXPECT_NE(t.partie.plateau.grilleJeu[1][1], 0);  // the tiles stay where they were put
+    EXPECT_NE(t.partie.plateau.grilleJeu()[1][1], 0);  // the tiles stay where they were put
 }
 
 // A lone tile is condemned by its evaluation; once it is back on the rack,
@@ -175,7 +175,7 @@ TEST(Echange, CancellingPutsTheRackBackAndKeepsTheTurn) {
     AnnulerEchangeClick(t.jeu);
     EXPECT_EQ(partie.nbJetonsEchanges, 0);
     EXPECT_EQ(partie.joueurCourant, 1);
-    EXPECT_EQ(partie.plateau.grilleJeu, partie.plateau.grilleFixe);
+    EXPECT_EQ(partie.plateau.grilleJeu(), partie.plateau.grilleFixe());
     for (int j = 1; j <= tailleChevalet; ++j) {
         EXPECT_EQ(partie.chevalet.caseDuJeton[1][avant[j]], j);
         EXPECT_TRUE(partie.images[avant[j]].visible);
@@ -338,8 +338,8 @@ TEST(JouerClick, AStopDuringTheWaitLeavesTheMoveUnplayed) {
     t.jouer("el;HIHJ");
     EXPECT_EQ(partie.joueurCourant, 2);
     EXPECT_EQ(partie.score[2], 0);
-    EXPECT_NE(partie.plateau.grilleJeu[8][9], 0);
-    EXPECT_EQ(partie.plateau.grilleFixe[8][9], 0);
+    EXPECT_NE(partie.plateau.grilleJeu()[8][9], 0);
+    EXPECT_EQ(partie.plateau.grilleFixe()[8][9], 0);
     EXPECT_TRUE(t.vue.messages.empty());
     EXPECT_FALSE(partie.fenetre.copie().jouer.actif);  // the restart sets the controls
 }

@@ -121,7 +121,7 @@ TEST_F(Rapport, AnUnknownWordLeftUntickedTakesTheMoveBackAndCostsTheTurn) {
     EXPECT_EQ(partie.score[1], 0);
     EXPECT_EQ(partie.chevalet.caseChevalet[1], rack);
     for (int j = 1; j <= tailleChevalet; ++j) EXPECT_EQ(partie.chevalet.caseDuJeton[1][rack[j]], j);
-    EXPECT_EQ(partie.plateau.grilleFixe, Grille{});
+    EXPECT_EQ(partie.plateau.grilleFixe(), Grille{});
     EXPECT_EQ(partie.jetonsSurPlateau, 0);
     EXPECT_EQ(partie.fenetre.copie().epointsdutour, "0");
     EXPECT_EQ(partie.coup(3).tirage, "zxaeiou");
@@ -141,7 +141,7 @@ TEST_F(Rapport, TheTickedWordsOfARefusedMoveAreKeptAllTheSame) {
     EXPECT_FALSE(t.trie.contains("mx"));
     EXPECT_EQ(partie.score[2], 0);
     EXPECT_EQ(partie.joueurCourant, 1);
-    EXPECT_EQ(partie.plateau.grilleFixe[5][9], 0);
+    EXPECT_EQ(partie.plateau.grilleFixe()[5][9], 0);
 }
 
 TEST_F(Rapport, ABlankWithoutALetterIsAskedForAndThenPlayed) {

@@ -5,7 +5,7 @@ namespace glyphane::ui {
 Instantane capturer(const Partie& partie) {
     Instantane instantane;
     instantane.images = partie.images;
-    instantane.lettres = partie.LettreJeton;
+    instantane.lettres = partie.plateau.LettreJeton();
     instantane.grilleSuggestion = partie.grilleSuggestion;
     instantane.grilleDernierCoup = partie.grilleDernierCoup;
     instantane.surlignageSuggestion = partie.surlignageSuggestion;

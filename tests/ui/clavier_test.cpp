@@ -83,7 +83,7 @@ public:
         allerA(dans(gauche - 5, gauche + 20, haut - 5, haut + 20));
         taper(Qt::Key_Escape);
         QCOMPARE(clavier.jetonPorte(), 0);
-        QCOMPARE(int(partie.plateau.grilleJeu[colonne][ligne]), jeton);
+        QCOMPARE(int(partie.plateau.grilleJeu()[colonne][ligne]), jeton);
         QCOMPARE(v->pos(), QPoint(gauche, haut));
     }
 
@@ -126,8 +126,8 @@ private slots:
         c.taper(Qt::Key_Return);
         const Partie& partie = p.programme.jeu().partie;
         QTRY_VERIFY_WITH_TIMEOUT(partie.score[1] > 0, test::attenteMax);
-        QCOMPARE(int(partie.plateau.grilleFixe[8][8]), premier);
-        QCOMPARE(int(partie.plateau.grilleFixe[9][8]), second);
+        QCOMPARE(int(partie.plateau.grilleFixe()[8][8]), premier);
+        QCOMPARE(int(partie.plateau.grilleFixe()[9][8]), second);
     }
 
     // One step per keystroke, the arrow's repeats stepping on; the keypad's
@@ -202,7 +202,7 @@ private slots:
         QCOMPARE(c.clavier.jetonPorte(), 0);
         const QPoint casier(partie.geometrie.gaucheChevalet(2), partie.geometrie.hautChevalet());
         QCOMPARE(c.f.vignette(jeton)->pos(), casier);
-        QCOMPARE(int(partie.plateau.grilleJeu[4][4]), 0);
+        QCOMPARE(int(partie.plateau.grilleJeu()[4][4]), 0);
 
         c.porter(jeton, 4, 4);
         c.taper(Qt::Key_Alt);
@@ -242,7 +242,7 @@ private slots:
         });
         c.taper(Qt::Key_Return);
         QVERIFY(repondeur.fini());
-        QCOMPARE(partie.LettreJeton[joker], 's');
+        QCOMPARE(partie.plateau.LettreJeton()[joker], 's');
         QKeyEvent repete(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
         QApplication::sendEvent(&c.f, &repete);
         QCOMPARE(dialogues, 1);
@@ -291,7 +291,7 @@ private slots:
             std::size_t poses = 0;
             for (int x = 1; x <= tailleGrille; ++x) {
                 for (int y = 1; y <= tailleGrille; ++y) {
-                    poses += partie.plateau.grilleJeu[x][y] != partie.plateau.grilleFixe[x][y] ? 1 : 0;
+                    poses += partie.plateau.grilleJeu()[x][y] != partie.plateau.grilleFixe()[x][y] ? 1 : 0;
                 }
             }
             return poses;
@@ -309,12 +309,12 @@ private slots:
         QTest::mouseClick(memo->viewport(), Qt::LeftButton, {}, memo->cursorRect(ligne2).center());
         QCOMPARE(memo->textCursor().blockNumber(), 2);
         QCOMPARE(tuilesPosees(), tuilesDuCoup(2));
-        const Grille choisi = partie.plateau.grilleJeu;
+        const Grille choisi = partie.plateau.grilleJeu();
         c.taper(Qt::Key_Tab);
         QVERIFY(f.bouton("Jouer")->hasFocus());
         c.taper(Qt::Key_Return);
         QTRY_VERIFY_WITH_TIMEOUT(partie.score[1] > 0, test::attenteMax);
-        QVERIFY(partie.plateau.grilleFixe == choisi);
+        QVERIFY(partie.plateau.grilleFixe() == choisi);
     }
 
     // In closed style any key typed on the rack's cover uncovers it, as a click.

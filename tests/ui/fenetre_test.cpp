@@ -247,7 +247,7 @@ private slots:
         int poses = 0;
         for (int x = 1; x <= tailleGrille; ++x) {
             for (int y = 1; y <= tailleGrille; ++y) {
-                const int t = partie.plateau.grilleFixe[x][y];
+                const int t = partie.plateau.grilleFixe()[x][y];
                 if (t == 0) continue;
                 ++poses;
                 ui::VignetteJeton* v = p.programme.fenetre().vignette(t);
@@ -296,12 +296,12 @@ private slots:
         QVERIFY(jetons.first != 0);
         poserAuCentre(p, jetons);
         const Partie& partie = p.programme.jeu().partie;
-        QCOMPARE(int(partie.plateau.grilleJeu[8][8]), jetons.first);
-        QCOMPARE(int(partie.plateau.grilleJeu[9][8]), jetons.second);
+        QCOMPARE(int(partie.plateau.grilleJeu()[8][8]), jetons.first);
+        QCOMPARE(int(partie.plateau.grilleJeu()[9][8]), jetons.second);
         QVERIFY(p.programme.fenetre().findChild<QLabel*>("Epointsdutour")->text().toInt() > 0);
         bouton(p, "Jouer")->click();
         QTRY_VERIFY_WITH_TIMEOUT(partie.score[1] > 0, test::attenteMax);
-        QCOMPARE(int(partie.plateau.grilleFixe[8][8]), jetons.first);
+        QCOMPARE(int(partie.plateau.grilleFixe()[8][8]), jetons.first);
         ui::VignetteJeton* posee = p.programme.fenetre().vignette(jetons.first);
         QTRY_VERIFY_WITH_TIMEOUT(!posee->isEnabled(), test::attenteMax);
         // A committed tile stays where it is.
@@ -328,7 +328,7 @@ private slots:
                                Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(joker, &doubleClic);
         QVERIFY(repondeur.fini());
-        QCOMPARE(p.programme.jeu().partie.LettreJeton[jokerA], 's');
+        QCOMPARE(p.programme.jeu().partie.plateau.LettreJeton()[jokerA], 's');
         QCOMPARE(joker->face().toImage(), QPixmap(":/SS").toImage());
     }
 
@@ -341,7 +341,7 @@ private slots:
         const std::pair<int, int> jetons = deuxJetons(p, false);
         QVERIFY(jetons.first != 0);
         const Partie& partie = p.programme.jeu().partie;
-        const std::string mot{partie.LettreJeton[jetons.first], partie.LettreJeton[jetons.second]};
+        const std::string mot{partie.plateau.LettreJeton()[jetons.first], partie.plateau.LettreJeton()[jetons.second]};
         poserAuCentre(p, jetons);
         repondeur.puis([] {
             QWidget* rapport = dialogueAvec("mot1");

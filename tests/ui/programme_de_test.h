@@ -131,7 +131,7 @@ inline std::pair<int, int> deuxJetons(ProgrammeDeTest& p, bool connu) {
             const int a = casiers[i];
             const int b = casiers[j];
             if (i == j || a == 0 || b == 0 || estJoker(a) || estJoker(b)) continue;
-            const std::string mot{partie.LettreJeton[a], partie.LettreJeton[b]};
+            const std::string mot{partie.plateau.LettreJeton()[a], partie.plateau.LettreJeton()[b]};
             if (p.programme.jeu().trie.contains(mot) == connu) return {a, b};
         }
     }
