@@ -16,7 +16,7 @@ inline bool estSiegeOrdinateur(const Partie& partie) {
 }
 
 inline bool chevaletContient(const Partie& partie, int jeton) {
-    const auto& casiers = partie.chevalet.caseChevalet[partie.joueurCourant];
+    const auto& casiers = partie.chevalet.caseChevalet()[partie.joueurCourant];
     for (int j = 1; j <= tailleChevalet; ++j) {
         if (casiers[j] == jeton) return true;
     }

@@ -23,8 +23,8 @@ std::string lettresRendues(const Partie& partie) {
     const int siege = partie.joueurCourant;
     std::string rendues;
     for (int j = 1; j <= tailleChevalet; ++j) {
-        const int jeton = partie.chevalet.caseChevalet[siege][j];
-        if (jeton != 0 && partie.chevalet.caseDuJeton[siege][static_cast<std::size_t>(jeton)] != j) {
+        const int jeton = partie.chevalet.caseChevalet()[siege][j];
+        if (jeton != 0 && partie.chevalet.caseDuJeton()[siege][static_cast<std::size_t>(jeton)] != j) {
             rendues += lettreAuChevalet(partie, jeton);
         }
     }
@@ -37,7 +37,7 @@ TourJoue tourAvantLeRelais(const Partie& partie) {
     tour.tour = partie.numeroTour;
     tour.siege = partie.joueurCourant;
     for (int j = 1; j <= tailleChevalet; ++j) {
-        tour.chevalet += lettreAuChevalet(partie, partie.chevalet.caseChevalet[tour.siege][j]);
+        tour.chevalet += lettreAuChevalet(partie, partie.chevalet.caseChevalet()[tour.siege][j]);
     }
     tour.texte = texteDesJetonsPoses(partie);
     tour.points = partie.pointsDuCoup;
@@ -47,7 +47,7 @@ TourJoue tourAvantLeRelais(const Partie& partie) {
 
 // What the turn controller made of it: only tiles it committed make a move.
 void completerApresLeRelais(Partie& partie, std::int32_t jetonsAvant, TourJoue& tour) {
-    if (partie.jetonsSurPlateau > jetonsAvant) {
+    if (partie.plateau.jetonsSurPlateau() > jetonsAvant) {
         tour.nature = NatureDuTour::coup;
         tour.mot = partie.coup(tour.tour).mot;
         return;
@@ -98,7 +98,7 @@ void JournalDesTours::jouerTour(Jeu& jeu, ModeleOrdinateur& modele) {
     TourOrdinateurRelaye(jeu, modele, [this, debut](Jeu& jeuDuTour) {
         const Duree recherche = std::chrono::steady_clock::now() - debut;
         TourJoue tour = tourAvantLeRelais(jeuDuTour.partie);
-        const std::int32_t jetonsAvant = jeuDuTour.partie.jetonsSurPlateau;
+        const std::int32_t jetonsAvant = jeuDuTour.partie.plateau.jetonsSurPlateau();
         TourSuivant(jeuDuTour);
         completerApresLeRelais(jeuDuTour.partie, jetonsAvant, tour);
         noter(std::move(tour), recherche);

@@ -31,7 +31,7 @@ void repartirDeZero(Partie& partie, ModeleOrdinateur& modele) {
 // A blank on the rack has no letter yet; every tile, including one lying on the
 // board this turn, goes back to its slot, shown.
 ChevaletDeRecherche reprendreChevalet(Partie& partie) {
-    const auto& casiers = partie.chevalet.caseChevalet[partie.joueurCourant];
+    const auto& casiers = partie.chevalet.caseChevalet()[partie.joueurCourant];
     for (int j = 1; j <= tailleChevalet; ++j) DonnerLettreJoker(partie, casiers[j], lettreInconnue);
     ChevaletDeRecherche chevalet;
     for (int j = 1; j <= tailleChevalet; ++j) {

@@ -48,15 +48,15 @@ char caractereDuJeton(const Partie& partie, int jeton) {
 }
 
 bool dansLeChevalet(const Partie& partie, int casier) {
-    const int jeton = partie.chevalet.caseChevalet[siege(partie)][casier];
-    return jeton != 0 && partie.chevalet.caseDuJeton[siege(partie)][static_cast<std::size_t>(jeton)] == casier;
+    const int jeton = partie.chevalet.caseChevalet()[siege(partie)][casier];
+    return jeton != 0 && partie.chevalet.caseDuJeton()[siege(partie)][static_cast<std::size_t>(jeton)] == casier;
 }
 
 std::string lettresDuChevalet(const Partie& partie) {
     std::string lettres;
     for (int j = 1; j <= tailleChevalet; ++j) {
         lettres += dansLeChevalet(partie, j)
-                       ? caractereDuJeton(partie, partie.chevalet.caseChevalet[siege(partie)][j])
+                       ? caractereDuJeton(partie, partie.chevalet.caseChevalet()[siege(partie)][j])
                        : '.';
     }
     return lettres;
@@ -87,7 +87,7 @@ std::size_t nouveauxJetons(const Plateau& plateau) {
 int jetonDuChevalet(const Partie& partie, char lettre, std::array<bool, tailleChevalet + 1>& pris) {
     for (int j = 1; j <= tailleChevalet; ++j) {
         if (pris[j] || !dansLeChevalet(partie, j)) continue;
-        const int jeton = partie.chevalet.caseChevalet[siege(partie)][j];
+        const int jeton = partie.chevalet.caseChevalet()[siege(partie)][j];
         const bool convient = lettre == lettreInconnue
                                   ? estJoker(jeton)
                                   : !estJoker(jeton) && partie.plateau.LettreJeton()[static_cast<std::size_t>(jeton)] == lettre;
@@ -247,7 +247,7 @@ void SessionPartie::joker(const Arguments& arguments) {
     exigerTourHumain();
     Partie& partie = jeu.partie;
     const std::optional<int> jeton = lireEntier(arguments[0]);
-    if (!jeton || !estJoker(*jeton) || partie.chevalet.caseDuJeton[siege(partie)][static_cast<std::size_t>(*jeton)] == 0) {
+    if (!jeton || !estJoker(*jeton) || partie.chevalet.caseDuJeton()[siege(partie)][static_cast<std::size_t>(*jeton)] == 0) {
         throw ErreurCommande("le joker " + arguments[0] + " n'est pas au chevalet (27 ou 47)");
     }
     const std::optional<char> lettre = lireLettre(arguments[1]);

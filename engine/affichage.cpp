@@ -156,7 +156,7 @@ void AfficherChevalet(Partie& partie) {
         e.cacheLettres.visible = !ouvert;
         e.captionCacheLettres = ordinateur ? captionCacheOrdinateur : captionCacheHumain;
     });
-    partie.chevaletDuTour = partie.chevalet.caseChevalet[siege];
+    partie.chevaletDuTour = partie.chevalet.caseChevalet()[siege];
     partie.nbJetonsEchanges = 0;
     partie.plateau.retirerPoses();
 }

@@ -105,7 +105,7 @@ bool placementValide(const Partie& partie, const NouveauxJetons& nouveaux) {
     const Plateau& plateau = partie.plateau;
     if (nouveaux.nombre == 1) return toucheUnJetonFixe(plateau, nouveaux.cases[1]);
     if (!alignesSansTrou(plateau, nouveaux)) return false;
-    if (partie.jetonsSurPlateau == 0) return true;
+    if (partie.plateau.jetonsSurPlateau() == 0) return true;
     for (int i = 1; i <= nouveaux.nombre; ++i) {
         if (toucheUnJetonFixe(plateau, nouveaux.cases[static_cast<std::size_t>(i)])) return true;
     }

@@ -27,7 +27,6 @@ void reinitialiserJetons(Partie& partie) {
     partie.chevaletDuTour = {};
     partie.estOrdinateur = {};
     partie.jetonsDansSac = nbJetons;
-    partie.jetonsSurPlateau = 0;
     partie.jetonSelectionne = 0;
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/chevalets.h"
 #include "engine/fenetre.h"
 #include "engine/jetons.h"
 #include "engine/plateau.h"
@@ -15,12 +16,6 @@
 namespace glyphane {
 
 using GrilleMarques = std::array<std::array<bool, tailleGrille + 1>, tailleGrille + 1>;
-
-struct Chevalet {
-    std::array<std::array<std::uint8_t, tailleChevalet + 1>, nbSiegesMax + 1> caseChevalet{};
-    std::array<std::array<std::uint8_t, tailleChevalet + 1>, nbSiegesMax + 1> caseOccupee{};
-    std::array<std::array<std::uint8_t, nbJetons + 1>, nbSiegesMax + 1> caseDuJeton{};
-};
 
 // The history record of one turn. Record 0 belongs to the opening deal.
 struct Coup {
@@ -88,7 +83,6 @@ struct Partie {
     // turn counter that indexes the history.
     std::int32_t numeroTour = 0;
     std::int32_t jetonsDansSac = nbJetons;
-    std::int32_t jetonsSurPlateau = 0;
     std::int32_t pointsDuCoup = 0;
     std::uint8_t placementInvalide = 0;
     std::uint8_t finDeTourSansPoints = 0;

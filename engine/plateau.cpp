@@ -39,8 +39,9 @@ void Plateau::retirer(int jeton) {
 void Plateau::retirerPoses() { jeu = fixe; }
 
 int Plateau::fixer(int x, int y) {
-    if (!surLePlateau(x, y) || fixe[x][y] != 0) return 0;
+    if (!surLePlateau(x, y) || fixe[x][y] != 0 || jeu[x][y] == 0) return 0;
     fixe[x][y] = jeu[x][y];
+    ++fixes;
     return fixe[x][y];
 }
 

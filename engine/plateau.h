@@ -22,6 +22,8 @@ public:
     // Indexed by tile 1..102. The blanks' entries change as letters are chosen;
     // the others never do.
     const LettresDesJetons& LettreJeton() const { return lettres; }
+    // How many tiles are committed.
+    std::int32_t jetonsSurPlateau() const { return fixes; }
 
     // Lays a tile for this turn on square (x, y), taking it off any square it
     // stood on. False, and nothing moves, when the square is off the board or
@@ -41,6 +43,7 @@ public:
 private:
     Grille jeu{};
     Grille fixe{};
+    std::int32_t fixes = 0;
     LettresDesJetons lettres = [] {
         LettresDesJetons l{};
         for (int t = 1; t <= nbJetons; ++t) l[static_cast<std::size_t>(t)] = lettreInitiale(t);

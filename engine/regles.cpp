@@ -68,7 +68,7 @@ void ChoisirLettreJoker(Jeu& jeu, int jeton) {
 bool CoupRecevable(Jeu& jeu) {
     const Partie& partie = jeu.partie;
     if (!siegeHumain(partie) || partie.distributionFaite == 0 || partie.finDeTourSansPoints == 1) return true;
-    if (partie.jetonsSurPlateau == 0) {
+    if (partie.plateau.jetonsSurPlateau() == 0) {
         if (partie.plateau.grilleJeu()[centre][centre] == 0) {
             refuser(jeu, messages::caseCentrale);
             return false;
@@ -97,7 +97,7 @@ bool MettreALEchange(Jeu& jeu, int jeton) {
         return false;
     }
     partie.images[static_cast<std::size_t>(jeton)].visible = false;
-    partie.chevalet.caseDuJeton[partie.joueurCourant][static_cast<std::size_t>(jeton)] = 0;
+    partie.chevalet.rendre(partie.joueurCourant, jeton);
     jeu.vue.Rafraichir();
     return true;
 }

@@ -29,7 +29,7 @@ void AjustementFinal(Partie& partie) {
     for (int siege = 1; siege <= nbSiegesMax; ++siege) {
         if (siege == finisseur) continue;
         for (int j = 1; j <= tailleChevalet; ++j) {
-            const int jeton = partie.chevalet.caseChevalet[siege][j];
+            const int jeton = partie.chevalet.caseChevalet()[siege][j];
             if (jeton == 0 || partie.jetonJoue[static_cast<std::size_t>(jeton)] != 0) continue;
             partie.score[finisseur] += ValeurJeton[static_cast<std::size_t>(jeton)];
             partie.score[siege] -= ValeurJeton[static_cast<std::size_t>(jeton)];

@@ -29,12 +29,12 @@ bool estNouvelle(const Plateau& plateau, int x, int y) {
 // by an exchange is still listed in its slot until the slot is refilled.
 bool dansLeChevalet(const Partie& partie, int casier) {
     const int siege = partie.joueurCourant;
-    const int jeton = partie.chevalet.caseChevalet[siege][casier];
-    return jeton != 0 && partie.chevalet.caseDuJeton[siege][static_cast<std::size_t>(jeton)] == casier;
+    const int jeton = partie.chevalet.caseChevalet()[siege][casier];
+    return jeton != 0 && partie.chevalet.caseDuJeton()[siege][static_cast<std::size_t>(jeton)] == casier;
 }
 
 bool chevaletVide(const Partie& partie) {
-    const auto& casiers = partie.chevalet.caseChevalet[partie.joueurCourant];
+    const auto& casiers = partie.chevalet.caseChevalet()[partie.joueurCourant];
     return std::all_of(casiers.begin() + 1, casiers.end(), [](std::uint8_t jeton) { return jeton == 0; });
 }
 
@@ -45,7 +45,7 @@ bool coupAccepte(Jeu& jeu) {
     Partie& partie = jeu.partie;
     const bool coupHumainJoue = !siegeOrdinateur(partie) && partie.distributionFaite == 1 &&
                                 partie.finDeTourSansPoints == 0;
-    if (coupHumainJoue && partie.jetonsSurPlateau == 0 && partie.numeroTour == 1 && jeu.ordinateur != nullptr) {
+    if (coupHumainJoue && partie.plateau.jetonsSurPlateau() == 0 && partie.numeroTour == 1 && jeu.ordinateur != nullptr) {
         jeu.ordinateur->oublierModelesPremierCoup();
     }
     return true;
@@ -75,11 +75,7 @@ void fixerJeton(Jeu& jeu, int x, int y) {
     if (jeu.ordinateur != nullptr) jeu.ordinateur->jetonFixe(x, y, partie.plateau.LettreJeton()[t], ChiffreJeton[t]);
     partie.passe.fill(0);
     partie.grilleDernierCoup[x][y] = true;
-    ++partie.jetonsSurPlateau;
-    auto& caseDuJeton = partie.chevalet.caseDuJeton[partie.joueurCourant];
-    const int casier = caseDuJeton[t];
-    if (casier >= 1 && casier <= tailleChevalet) partie.chevalet.caseChevalet[partie.joueurCourant][casier] = 0;
-    caseDuJeton[t] = 0;
+    partie.chevalet.sortir(partie.joueurCourant, static_cast<int>(t));
     partie.jetonJoue[t] = 1;
     partie.images[t].deplacable = false;
 }
@@ -113,7 +109,7 @@ void commencerTirageSuivant(Partie& partie) {
     std::string lettres;
     for (int j = 1; j <= tailleChevalet; ++j) {
         if (!dansLeChevalet(partie, j)) continue;
-        const int jeton = partie.chevalet.caseChevalet[partie.joueurCourant][j];
+        const int jeton = partie.chevalet.caseChevalet()[partie.joueurCourant][j];
         lettres += estJoker(jeton) ? lettreInconnue : partie.plateau.LettreJeton()[static_cast<std::size_t>(jeton)];
     }
     if (lettres.size() < tailleChevalet) lettres += '+';
@@ -123,7 +119,7 @@ void commencerTirageSuivant(Partie& partie) {
 void libererCasiersVides(Partie& partie) {
     auto& chevalet = partie.chevalet;
     for (int j = 1; j <= tailleChevalet; ++j) {
-        if (chevalet.caseChevalet[partie.joueurCourant][j] == 0) chevalet.caseOccupee[partie.joueurCourant][j] = 0;
+        if (chevalet.caseChevalet()[partie.joueurCourant][j] == 0) chevalet.libererCasier(partie.joueurCourant, j);
     }
 }
 
@@ -131,8 +127,8 @@ void libererCasiersVides(Partie& partie) {
 int libererCasiersRendus(Partie& partie) {
     int rendus = 0;
     for (int j = 1; j <= tailleChevalet; ++j) {
-        if (partie.chevalet.caseChevalet[partie.joueurCourant][j] == 0 || dansLeChevalet(partie, j)) continue;
-        partie.chevalet.caseOccupee[partie.joueurCourant][j] = 0;
+        if (partie.chevalet.caseChevalet()[partie.joueurCourant][j] == 0 || dansLeChevalet(partie, j)) continue;
+        partie.chevalet.libererCasier(partie.joueurCourant, j);
         ++rendus;
     }
     return rendus;

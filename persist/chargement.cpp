@@ -45,18 +45,18 @@ void appliquerCompteurs(Partie& partie, const PartieSauvegardee& lue) {
     partie.distributionFaite = 1;
     partie.joueurCourant = static_cast<std::uint8_t>(lue.joueurCourant);
     partie.nbJoueurs = static_cast<std::uint8_t>(lue.nbJoueurs);
-    partie.jetonsSurPlateau = lue.jetonsSurPlateau;
     partie.partieFinie = static_cast<std::uint8_t>(lue.partieFinie);
     partie.jetonsDansSac = lue.jetonsDansSac;
     partie.numeroTour = lue.numeroTour;
     partie.historique = lue.historique;
 }
 
+// The seats the file does not have keep no rack of an earlier game.
 void appliquerSieges(Partie& partie, const PartieSauvegardee& lue) {
+    partie.chevalet = Chevalet{};
     for (int s = 1; s <= lue.nbJoueurs; ++s) {
         const SiegeSauvegarde& siege = lue.sieges[indice(s)];
-        partie.chevalet.caseDuJeton[indice(s)] = siege.caseDuJeton;
-        partie.chevalet.caseOccupee[indice(s)] = siege.caseOccupee;
+        partie.chevalet.restaurer(s, siege.caseDuJeton, siege.caseOccupee);
         partie.nom[indice(s)] = siege.nom;
         partie.score[indice(s)] = siege.score;
         partie.tirageDistribution[indice(s)] = siege.tirageDistribution;
@@ -101,9 +101,7 @@ void rangerChevalets(Partie& partie) {
     for (int s = 1; s <= partie.nbJoueurs; ++s) {
         partie.joueurCourant = static_cast<std::uint8_t>(s);
         for (int t = 1; t <= nbJetons; ++t) {
-            const std::uint8_t casier = partie.chevalet.caseDuJeton[indice(s)][indice(t)];
-            if (casier == 0) continue;
-            partie.chevalet.caseChevalet[indice(s)][casier] = static_cast<std::uint8_t>(t);
+            if (partie.chevalet.caseDuJeton()[indice(s)][indice(t)] == 0) continue;
             partie.jetonSelectionne = static_cast<std::uint8_t>(t);
             RemettreAuChevalet(partie, false);
             partie.images[indice(t)].visible = false;
@@ -152,7 +150,7 @@ bool reconstruirePossibilites(Jeu& jeu) {
     Partie& partie = jeu.partie;
     AfficherEtat(partie, etatDebutMiseAJour);
     jeu.vue.Rafraichir();
-    if (partie.jetonsSurPlateau == 0) jeu.ordinateur->reinitialiser(true);
+    if (partie.plateau.jetonsSurPlateau() == 0) jeu.ordinateur->reinitialiser(true);
     partie.drapeaux.miseAJourEnCours = 1;
     jeu.ordinateur->miseAJourApresChargement();
     if (!attendreFinMiseAJour(jeu)) return false;

@@ -48,7 +48,7 @@ void ecrireCoup(Fichier& fichier, const Coup& coup) {
 bool dansLeSac(const Partie& partie, int jeton) {
     if (partie.jetonJoue[static_cast<std::size_t>(jeton)] != 0) return false;
     for (int s = 1; s <= nbSiegesMax; ++s) {
-        if (partie.chevalet.caseDuJeton[static_cast<std::size_t>(s)][static_cast<std::size_t>(jeton)] != 0) {
+        if (partie.chevalet.caseDuJeton()[static_cast<std::size_t>(s)][static_cast<std::size_t>(jeton)] != 0) {
             return false;
         }
     }
@@ -59,10 +59,10 @@ bool dansLeSac(const Partie& partie, int jeton) {
 // not confirmed yet is back in the bag for the game, but its slot still names it.
 std::array<std::uint8_t, nbJetons + 1> casiersDuSiege(const Partie& partie, int siege) {
     const auto s = static_cast<std::size_t>(siege);
-    auto casiers = partie.chevalet.caseDuJeton[s];
+    auto casiers = partie.chevalet.caseDuJeton()[s];
     if (siege != partie.joueurCourant) return casiers;
     for (int j = 1; j <= tailleChevalet; ++j) {
-        const int jeton = partie.chevalet.caseChevalet[s][static_cast<std::size_t>(j)];
+        const int jeton = partie.chevalet.caseChevalet()[s][static_cast<std::size_t>(j)];
         if (jeton != 0 && dansLeSac(partie, jeton)) {
             casiers[static_cast<std::size_t>(jeton)] = static_cast<std::uint8_t>(j);
         }
@@ -84,7 +84,7 @@ std::string ligneChevalet(const Partie& partie, int siege) {
 }
 
 std::string ligneCasiersOccupes(const Partie& partie, int siege) {
-    const auto& occupes = partie.chevalet.caseOccupee[static_cast<std::size_t>(siege)];
+    const auto& occupes = partie.chevalet.caseOccupee()[static_cast<std::size_t>(siege)];
     std::string ligne;
     for (std::size_t j = 1; j <= tailleChevalet; ++j) ligne += occupes[j] != 0 ? "-1," : "0,";
     return ligne;
@@ -145,7 +145,7 @@ std::string ContenuSauvegarde(const Partie& partie) {
     Fichier fichier;
     fichier.ligne(enTeteSauvegarde);
     for (const long long valeur : std::initializer_list<long long>{partie.joueurCourant, partie.nbJoueurs,
-                                                                   partie.jetonsSurPlateau, partie.partieFinie,
+                                                                   partie.plateau.jetonsSurPlateau(), partie.partieFinie,
                                                                    partie.jetonsDansSac, partie.numeroTour}) {
         fichier.nombre(valeur);
     }

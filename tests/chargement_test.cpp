@@ -60,7 +60,7 @@ void attendreSansPartie(const test::PartieDeTest& t, const std::string& message)
     EXPECT_EQ(p.numeroTour, 0);
     EXPECT_EQ(p.distributionFaite, 0);
     EXPECT_EQ(p.plateau.grilleFixe(), Grille{});
-    EXPECT_EQ(p.chevalet.caseDuJeton, Chevalet{}.caseDuJeton);
+    EXPECT_EQ(p.chevalet.caseDuJeton(), Chevalet{}.caseDuJeton());
     EXPECT_EQ(p.plateau.LettreJeton()[jokerA], lettreInconnue);
     const EtatControles e = p.fenetre.copie();
     EXPECT_TRUE(e.commencer.visible && e.commencer.actif && e.partieSauvegarder.visible && e.fenetreActive);

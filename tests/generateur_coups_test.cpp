@@ -152,15 +152,12 @@ void installer(Partie& partie, const PositionCherchee& p) {
             partie.plateau.poser(t, x, y);
             partie.plateau.fixer(x, y);
             partie.images[t].deplacable = false;
-            ++partie.jetonsSurPlateau;
         }
     }
     for (std::uint8_t j = 1; j <= tailleChevalet; ++j) {
         const std::uint8_t t = p.casiers[j];
         if (t == 0) continue;
-        partie.chevalet.caseChevalet[1][j] = t;
-        partie.chevalet.caseOccupee[1][j] = 1;
-        partie.chevalet.caseDuJeton[1][t] = j;
+        partie.chevalet.ranger(1, t, j);
         DonnerLettreJoker(partie, t, lettreInconnue);
     }
 }
@@ -168,7 +165,7 @@ void installer(Partie& partie, const PositionCherchee& p) {
 std::string chevaletDe(const Partie& partie) {
     std::string chevalet;
     for (int j = 1; j <= tailleChevalet; ++j) {
-        const int t = partie.chevalet.caseChevalet[partie.joueurCourant][j];
+        const int t = partie.chevalet.caseChevalet()[partie.joueurCourant][j];
         if (t != 0) chevalet += estJoker(t) ? lettreInconnue : partie.plateau.LettreJeton()[static_cast<std::size_t>(t)];
     }
     return chevalet;
@@ -264,8 +261,8 @@ protected:
         JoueurOrdinateur joueur(jeu, [&](Jeu& j, ModeleOrdinateur& modele) {
             if (!attendreFinMiseAJour(j)) return;
             PositionCherchee position{j.partie.plateau.grilleFixe(), j.partie.plateau.LettreJeton(), chevaletDe(j.partie),
-                                      j.partie.chevalet.caseChevalet[j.partie.joueurCourant], {}, {}};
-            if (j.partie.jetonsSurPlateau == 0) position.gabaritsDuPremierCoup = gabaritsDuPremierCoup();
+                                      j.partie.chevalet.caseChevalet()[j.partie.joueurCourant], {}, {}};
+            if (j.partie.plateau.jetonsSurPlateau() == 0) position.gabaritsDuPremierCoup = gabaritsDuPremierCoup();
             TourOrdinateurRelaye(j, modele, [&](Jeu& relais) {
                 position.candidats = modele.Candidats;
                 {

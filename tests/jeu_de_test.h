@@ -47,7 +47,6 @@ public:
             partie.plateau.fixer(x, y);
             partie.jetonJoue[t] = 1;
             partie.images[t].deplacable = false;
-            ++partie.jetonsSurPlateau;
             avancer(x, y, horizontal);
         }
     }
@@ -70,9 +69,7 @@ public:
         int casier = 1;
         for (const char lettre : lettres) {
             const int t = jeton(lettre);
-            partie.chevalet.caseChevalet[siege][casier] = static_cast<std::uint8_t>(t);
-            partie.chevalet.caseOccupee[siege][casier] = 1;
-            partie.chevalet.caseDuJeton[siege][t] = static_cast<std::uint8_t>(casier);
+            partie.chevalet.ranger(siege, t, casier);
             tuiles[casier++] = t;
         }
         return tuiles;

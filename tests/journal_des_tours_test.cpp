@@ -68,7 +68,7 @@ TEST_F(TourObserve, AMoveTheTurnControllerWithdrawsIsAPass) {
     t.auChevalet(1, "te");
     journal.jouerTour(t.jeu, t.modele);
     EXPECT_EQ(ligneDuSeulTour(), "passe 1 1 te.....");
-    EXPECT_EQ(partie.jetonsSurPlateau, 0);
+    EXPECT_EQ(partie.plateau.jetonsSurPlateau(), 0);
 }
 
 TEST(TexteDesJetonsPoses, ListsThisTurnsTilesInBoardOrderWithABlanksLetterInCapitals) {
@@ -100,11 +100,10 @@ TEST(JournalDesTours, ATurnOnTheComputersThreadIsWrittenDownAndTimed) {
     for (int j = 1; j <= static_cast<int>(lettres.size()); ++j) {
         int jeton = 1;
         while (lettreInitiale(jeton) != lettres[static_cast<std::size_t>(j - 1)] ||
-               t.partie.chevalet.caseDuJeton[1][static_cast<std::size_t>(jeton)] != 0) {
+               t.partie.chevalet.caseDuJeton()[1][static_cast<std::size_t>(jeton)] != 0) {
             ++jeton;
         }
-        t.partie.chevalet.caseChevalet[1][j] = static_cast<std::uint8_t>(jeton);
-        t.partie.chevalet.caseDuJeton[1][static_cast<std::size_t>(jeton)] = static_cast<std::uint8_t>(j);
+        t.partie.chevalet.ranger(1, jeton, j);
     }
 
     joueur.demarrerTourOrdinateur();

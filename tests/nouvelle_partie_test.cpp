@@ -138,13 +138,13 @@ TEST(ReinitialiserPartie, AGameInProgressIsBackToNothing) {
     EXPECT_EQ(partie.plateau.LettreJeton()[jokerB], '?');
     EXPECT_EQ(partie.score, (std::array<std::int32_t, 5>{}));
     EXPECT_EQ(partie.jetonsDansSac, nbJetons);
-    EXPECT_EQ(partie.jetonsSurPlateau, 0);
+    EXPECT_EQ(partie.plateau.jetonsSurPlateau(), 0);
     EXPECT_EQ(partie.numeroTour, 0);
     EXPECT_EQ(partie.joueurCourant, 0);
     EXPECT_EQ(partie.distributionFaite, 0);
     EXPECT_TRUE(partie.historique.empty());
     EXPECT_EQ(partie.jetonJoue[0], 1);
-    for (int j = 1; j <= tailleChevalet; ++j) EXPECT_EQ(partie.chevalet.caseChevalet[1][j], 0);
+    for (int j = 1; j <= tailleChevalet; ++j) EXPECT_EQ(partie.chevalet.caseChevalet()[1][j], 0);
     for (int tuile = 1; tuile <= nbJetons; ++tuile) {
         EXPECT_EQ(partie.jetonJoue[tuile], 0);
         EXPECT_TRUE(partie.images[tuile].deplacable && !partie.images[tuile].visible);

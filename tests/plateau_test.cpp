@@ -20,6 +20,7 @@ TEST(Plateau, ATileStandsOnOneSquareAndACommittedOneStaysPut) {
     EXPECT_EQ(occurrences(plateau.grilleJeu(), 5), 1);
     EXPECT_EQ(plateau.fixer(9, 8), 5);
     EXPECT_EQ(plateau.fixer(9, 8), 0);  // committed once, not twice
+    EXPECT_EQ(plateau.jetonsSurPlateau(), 1);
 
     EXPECT_FALSE(plateau.poser(5, 1, 1));  // a committed tile does not move
     EXPECT_FALSE(plateau.poser(6, 9, 8));  // nor is it covered

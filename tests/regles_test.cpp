@@ -116,7 +116,7 @@ TEST(MettreALEchange, AThirdTileWithTwoInTheBagBringsTheRackBack) {
 
     EXPECT_TRUE(MettreALEchange(t.jeu, casiers[1]));
     EXPECT_FALSE(partie.images[casiers[1]].visible);
-    EXPECT_EQ(partie.chevalet.caseDuJeton[1][casiers[1]], 0);
+    EXPECT_EQ(partie.chevalet.caseDuJeton()[1][casiers[1]], 0);
     EXPECT_TRUE(MettreALEchange(t.jeu, casiers[2]));
     EXPECT_FALSE(MettreALEchange(t.jeu, casiers[3]));
 
@@ -124,7 +124,7 @@ TEST(MettreALEchange, AThirdTileWithTwoInTheBagBringsTheRackBack) {
     EXPECT_EQ(t.vue.messages, Messages{limite});
     EXPECT_EQ(partie.nbJetonsEchanges, 0);
     for (int j = 1; j <= tailleChevalet; ++j) {
-        EXPECT_EQ(partie.chevalet.caseDuJeton[1][casiers[j]], j);
+        EXPECT_EQ(partie.chevalet.caseDuJeton()[1][casiers[j]], j);
         EXPECT_TRUE(partie.images[casiers[j]].visible);
     }
 }

@@ -29,14 +29,14 @@ void attendreMemePartie(const Partie& a, const Partie& b) {
     EXPECT_EQ(a.partieFinie, b.partieFinie);
     EXPECT_EQ(a.numeroTour, b.numeroTour);
     EXPECT_EQ(a.jetonsDansSac, b.jetonsDansSac);
-    EXPECT_EQ(a.jetonsSurPlateau, b.jetonsSurPlateau);
+    EXPECT_EQ(a.plateau.jetonsSurPlateau(), b.plateau.jetonsSurPlateau());
     EXPECT_EQ(a.plateau.LettreJeton(), b.plateau.LettreJeton());
     EXPECT_EQ(a.jetonJoue, b.jetonJoue);
     EXPECT_EQ(a.plateau.grilleFixe(), b.plateau.grilleFixe());
     EXPECT_EQ(a.plateau.grilleJeu(), b.plateau.grilleJeu());
-    EXPECT_EQ(a.chevalet.caseChevalet, b.chevalet.caseChevalet);
-    EXPECT_EQ(a.chevalet.caseOccupee, b.chevalet.caseOccupee);
-    EXPECT_EQ(a.chevalet.caseDuJeton, b.chevalet.caseDuJeton);
+    EXPECT_EQ(a.chevalet.caseChevalet(), b.chevalet.caseChevalet());
+    EXPECT_EQ(a.chevalet.caseOccupee(), b.chevalet.caseOccupee());
+    EXPECT_EQ(a.chevalet.caseDuJeton(), b.chevalet.caseDuJeton());
     EXPECT_EQ(a.chevaletDuTour, b.chevaletDuTour);
     EXPECT_EQ(a.tirageDistribution, b.tirageDistribution);
     for (std::int32_t k = 1; k < a.numeroTour; ++k) {
@@ -46,7 +46,7 @@ void attendreMemePartie(const Partie& a, const Partie& b) {
             << "record " << k;
     }
     for (int t = 1; t <= nbJetons; ++t) {
-        if (a.jetonJoue[t] == 0 && a.chevalet.caseDuJeton[a.joueurCourant][t] == 0) continue;
+        if (a.jetonJoue[t] == 0 && a.chevalet.caseDuJeton()[a.joueurCourant][t] == 0) continue;
         const ImageJeton &x = a.images[t], &y = b.images[t];
         EXPECT_TRUE(x.left == y.left && x.top == y.top && x.visible == y.visible && x.deplacable == y.deplacable)
             << "tile " << t;
@@ -107,7 +107,7 @@ TEST_F(Sauvegarde, TilesLaidButNotPlayedOrMovedIntoAnExchangeComeBackOnTheRack) 
     EXPECT_EQ(relue.chevalet(1), "motsela");
 
     EchangeClick(t.jeu);
-    ASSERT_TRUE(MettreALEchange(t.jeu, partie.chevalet.caseChevalet[1][2]));
+    ASSERT_TRUE(MettreALEchange(t.jeu, partie.chevalet.caseChevalet()[1][2]));
     PartieDeTest echange;
     ChargerPartie(echange.jeu, ContenuSauvegarde(partie));
     EXPECT_TRUE(echange.vue.messages.empty());

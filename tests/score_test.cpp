@@ -17,8 +17,10 @@ TEST(AjustementFinal, TheFinisherGainsWhatTheOthersLose) {
     t.auChevalet(2, "b");         // 3
     t.auChevalet(3, "dc");        // 2 + 3
     t.auChevalet(1, "z");         // the finisher's own rack does not count
-    partie.chevalet.caseChevalet[3][3] = static_cast<std::uint8_t>(t.jeton('k'));
-    partie.jetonJoue[partie.chevalet.caseChevalet[3][3]] = 1;  // played: skipped
+    const int k = t.jeton('k');
+    partie.chevalet.ranger(3, k, 3);
+    partie.chevalet.rendre(3, k);
+    partie.jetonJoue[k] = 1;  // played: skipped
     AjustementFinal(partie);
     EXPECT_EQ(partie.score, (std::array<std::int32_t, 5>{0, 108, 47, 35, 0}));
 }

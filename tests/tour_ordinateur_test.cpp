@@ -31,7 +31,7 @@ protected:
     static int jetonsRendus(const Partie& p, const std::array<int, tailleChevalet + 1>& tuiles) {
         int rendus = 0;
         for (const int jeton : tuiles) {
-            if (jeton == 0 || p.chevalet.caseDuJeton[1][jeton] != 0) continue;
+            if (jeton == 0 || p.chevalet.caseDuJeton()[1][jeton] != 0) continue;
             EXPECT_FALSE(p.images[jeton].visible);
             EXPECT_EQ(p.images[jeton].left, -100);
             ++rendus;
@@ -60,7 +60,7 @@ TEST_F(Ordinateur, NothingToPlayExchangesFourTilesAndTheQOrPasses) {
     const auto tuiles = t.auChevalet(1, "qbcdfgh");
     TourOrdinateurRelaye(t.jeu, t.modele, tourSuivant);
     EXPECT_EQ(relais.size(), 1u);
-    EXPECT_EQ(partie.chevalet.caseDuJeton[1][17], 0);
+    EXPECT_EQ(partie.chevalet.caseDuJeton()[1][17], 0);
     const int rendus = jetonsRendus(partie, tuiles);
     EXPECT_TRUE(rendus == 4 || rendus == 5);
     EXPECT_EQ(partie.finDeTourSansPoints, 1);
@@ -80,8 +80,8 @@ TEST_F(Ordinateur, BlanksNeverGoBackInAnExchange) {
     const auto tuiles = t.auChevalet(1, "??abcde");
     for (const int jeton : tuiles) partie.images[jeton].visible = true;
     EchangerOrdi(t.jeu);
-    EXPECT_NE(partie.chevalet.caseDuJeton[1][tuiles[1]], 0);
-    EXPECT_NE(partie.chevalet.caseDuJeton[1][tuiles[2]], 0);
+    EXPECT_NE(partie.chevalet.caseDuJeton()[1][tuiles[1]], 0);
+    EXPECT_NE(partie.chevalet.caseDuJeton()[1][tuiles[2]], 0);
     const int rendus = jetonsRendus(partie, tuiles);
     EXPECT_TRUE(rendus >= 2 && rendus <= 4);
 }

@@ -28,7 +28,7 @@ std::string lettres(const Partie& partie, const std::array<std::uint8_t, tailleC
 
 int valeurDuChevalet(const Partie& partie, int siege) {
     int valeur = 0;
-    for (int j = 1; j <= tailleChevalet; ++j) valeur += ValeurJeton[partie.chevalet.caseChevalet[siege][j]];
+    for (int j = 1; j <= tailleChevalet; ++j) valeur += ValeurJeton[partie.chevalet.caseChevalet()[siege][j]];
     return valeur;
 }
 
@@ -49,7 +49,7 @@ TEST(TourSuivant, TheDealGivesSevenTilesToEachSeatAndRecordsThemAsTheirFirstRack
     EXPECT_TRUE(e.jouer.visible && e.jouer.actif && e.echange.actif);
     EXPECT_FALSE(e.commencer.visible);
     EXPECT_TRUE(e.nomJoueur[3].visible && !e.nomJoueur[4].visible);
-    for (int j = 1; j <= tailleChevalet; ++j) EXPECT_TRUE(partie.images[partie.chevalet.caseChevalet[1][j]].visible);
+    for (int j = 1; j <= tailleChevalet; ++j) EXPECT_TRUE(partie.images[partie.chevalet.caseChevalet()[1][j]].visible);
 }
 
 TEST(TourSuivant, TwoHumansScoreMovesThatTheHistoryAndTheComputersRowsRecord) {
@@ -73,7 +73,7 @@ TEST(TourSuivant, TwoHumansScoreMovesThatTheHistoryAndTheComputersRowsRecord) {
     EXPECT_EQ(premier.colonnes, (std::array<std::uint8_t, 8>{0, 5, 6, 7, 8, 0, 0, 0}));
     EXPECT_EQ(premier.lignes, (std::array<std::uint8_t, 8>{0, 8, 8, 8, 8, 0, 0, 0}));
     // Alice kept a, i, e in slots 5..7 and drew into slots 1..4.
-    const auto& rackAlice = partie.chevalet.caseChevalet[1];
+    const auto& rackAlice = partie.chevalet.caseChevalet()[1];
     EXPECT_EQ(lettres(partie, rackAlice, 5, 7), "aie");
     EXPECT_EQ(partie.coup(3).tirage, "aie+" + lettres(partie, rackAlice, 1, 4));
     EXPECT_EQ(crochets.modele.LignesLettres[1][8], "????mots???????");
@@ -133,7 +133,7 @@ TEST(Echange, GivesTilesBackWithoutChangingTheBagAndNeverDrawsThemStraightBack) 
         test::PartieDeTest t(graine);
         Partie& partie = t.partie;
         t.commencer({"Alice", "Bob"});
-        const auto avant = partie.chevalet.caseChevalet[1];
+        const auto avant = partie.chevalet.caseChevalet()[1];
         EchangeClick(t.jeu);
         EXPECT_TRUE(partie.fenetre.copie().okChangement.visible);
         EXPECT_FALSE(partie.fenetre.copie().jouer.visible);
@@ -143,15 +143,15 @@ TEST(Echange, GivesTilesBackWithoutChangingTheBagAndNeverDrawsThemStraightBack) 
         EXPECT_EQ(partie.jetonsDansSac, nbJetons - 14);
         EXPECT_EQ(partie.joueurCourant, 2);
         EXPECT_EQ(partie.passe[1], 0);
-        const auto apres = partie.chevalet.caseChevalet[1];
+        const auto apres = partie.chevalet.caseChevalet()[1];
         const std::set<int> rendus{avant[1], avant[2], avant[3]};
         for (int j = 1; j <= 3; ++j) {
             EXPECT_EQ(rendus.count(apres[j]), 0u) << "seed " << graine;
-            EXPECT_EQ(partie.chevalet.caseDuJeton[1][apres[j]], j);
+            EXPECT_EQ(partie.chevalet.caseDuJeton()[1][apres[j]], j);
         }
         for (int j = 4; j <= tailleChevalet; ++j) EXPECT_EQ(apres[j], avant[j]);
         for (const int jeton : rendus) {
-            for (int s = 1; s <= 2; ++s) EXPECT_EQ(partie.chevalet.caseDuJeton[s][jeton], 0);
+            for (int s = 1; s <= 2; ++s) EXPECT_EQ(partie.chevalet.caseDuJeton()[s][jeton], 0);
             EXPECT_EQ(partie.jetonJoue[jeton], 0);
         }
         EXPECT_EQ(partie.coup(3).tirage, lettres(partie, avant, 4, 7) + "+" + lettres(partie, apres, 1, 3));
@@ -166,7 +166,7 @@ TEST(Echange, CancellingPutsTheRackBackAndKeepsTheTurn) {
     Partie& partie = t.partie;
     t.commencer({"Alice", "Bob"});
     t.imposerChevalet("motsaie");
-    const auto avant = partie.chevalet.caseChevalet[1];
+    const auto avant = partie.chevalet.caseChevalet()[1];
     PoserTexteDeCoup(partie, "mots;EHFHGHHH");
     EvaluerCoup(partie);
     ASSERT_NE(partie.fenetre.copie().epointsdutour, "0");
@@ -177,7 +177,7 @@ TEST(Echange, CancellingPutsTheRackBackAndKeepsTheTurn) {
     EXPECT_EQ(partie.joueurCourant, 1);
     EXPECT_EQ(partie.plateau.grilleJeu(), partie.plateau.grilleFixe());
     for (int j = 1; j <= tailleChevalet; ++j) {
-        EXPECT_EQ(partie.chevalet.caseDuJeton[1][avant[j]], j);
+        EXPECT_EQ(partie.chevalet.caseDuJeton()[1][avant[j]], j);
         EXPECT_TRUE(partie.images[avant[j]].visible);
     }
     const EtatControles e = partie.fenetre.copie();
@@ -195,7 +195,7 @@ TEST(Echange, TheTilesLeftOnTheBoardScoreNothingOnceTheExchangeIsConfirmed) {
     PoserTexteDeCoup(partie, "mots;EHFHGHHH");
     EvaluerCoup(partie);
     EchangeClick(t.jeu);
-    ASSERT_TRUE(MettreALEchange(t.jeu, partie.chevalet.caseChevalet[1][6]));
+    ASSERT_TRUE(MettreALEchange(t.jeu, partie.chevalet.caseChevalet()[1][6]));
     OkChangementClick(t.jeu);
     EXPECT_EQ(partie.joueurCourant, 2);
     EXPECT_EQ(partie.fenetre.copie().epointsdutour, "0");
@@ -256,7 +256,7 @@ TEST(TourSuivant, ALongGameOfExchangesKeepsEveryCounterAndRecord) {
     constexpr int tours = 600;  // well past what a byte can count
     for (int n = 0; n < tours; ++n) {
         EchangeClick(t.jeu);
-        ASSERT_TRUE(MettreALEchange(t.jeu, partie.chevalet.caseChevalet[partie.joueurCourant][1]));
+        ASSERT_TRUE(MettreALEchange(t.jeu, partie.chevalet.caseChevalet()[partie.joueurCourant][1]));
         OkChangementClick(t.jeu);
     }
     EXPECT_EQ(partie.numeroTour, tours + 1);
@@ -379,7 +379,7 @@ TEST(AfficherChevalet, ClosedStyleCoversAHumansRackAndHidesTheComputers) {
     e = partie.fenetre.copie();
     EXPECT_EQ(e.captionCacheLettres, captionCacheOrdinateur);
     EXPECT_EQ(e.captionEjoueur, "Bob");
-    for (int j = 1; j <= tailleChevalet; ++j) EXPECT_FALSE(partie.images[partie.chevalet.caseChevalet[2][j]].visible);
+    for (int j = 1; j <= tailleChevalet; ++j) EXPECT_FALSE(partie.images[partie.chevalet.caseChevalet()[2][j]].visible);
     CacheLettresClick(t.jeu);  // the computer's cover is not for clicking
     EXPECT_TRUE(partie.fenetre.copie().cacheLettres.visible);
 }

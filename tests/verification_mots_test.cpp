@@ -114,15 +114,15 @@ TEST_F(Rapport, ATickedWordIsKeptForGoodAndTheMoveScores) {
 
 TEST_F(Rapport, AnUnknownWordLeftUntickedTakesTheMoveBackAndCostsTheTurn) {
     t.imposerChevalet("zxaeiou");
-    const auto rack = partie.chevalet.caseChevalet[1];
+    const auto rack = partie.chevalet.caseChevalet()[1];
     t.jouer("zx;GHHH");
     EXPECT_EQ(partie.joueurCourant, 2);
     EXPECT_EQ(partie.numeroTour, 2);
     EXPECT_EQ(partie.score[1], 0);
-    EXPECT_EQ(partie.chevalet.caseChevalet[1], rack);
-    for (int j = 1; j <= tailleChevalet; ++j) EXPECT_EQ(partie.chevalet.caseDuJeton[1][rack[j]], j);
+    EXPECT_EQ(partie.chevalet.caseChevalet()[1], rack);
+    for (int j = 1; j <= tailleChevalet; ++j) EXPECT_EQ(partie.chevalet.caseDuJeton()[1][rack[j]], j);
     EXPECT_EQ(partie.plateau.grilleFixe(), Grille{});
-    EXPECT_EQ(partie.jetonsSurPlateau, 0);
+    EXPECT_EQ(partie.plateau.jetonsSurPlateau(), 0);
     EXPECT_EQ(partie.fenetre.copie().epointsdutour, "0");
     EXPECT_EQ(partie.coup(3).tirage, "zxaeiou");
     EXPECT_FALSE(t.trie.contains("zx"));

@@ -191,7 +191,7 @@ private slots:
         Repondeur repondeur;
         commencer(p, repondeur, {false});
         const Partie& partie = p.programme.jeu().partie;
-        const int jeton = partie.chevalet.caseChevalet[1][2];
+        const int jeton = partie.chevalet.caseChevalet()[1][2];
         Clavier c(p);
         c.taper(Qt::Key_Control);
         c.porter(jeton, 4, 4);
@@ -208,7 +208,7 @@ private slots:
         c.taper(Qt::Key_Alt);
         c.taper(Qt::Key_Up);
         QCOMPARE(c.clavier.jetonPorte(), jeton);
-        ui::VignetteJeton* autre = c.f.vignette(partie.chevalet.caseChevalet[1][5]);
+        ui::VignetteJeton* autre = c.f.vignette(partie.chevalet.caseChevalet()[1][5]);
         const QPoint avant = autre->pos();
         QTest::mousePress(autre, Qt::LeftButton, {}, QPoint(5, 5));
         QTest::mouseMove(autre, QPoint(60, 5));
@@ -226,7 +226,7 @@ private slots:
         const Partie& partie = p.programme.jeu().partie;
         int joker = 0;
         for (int j = 1; j <= tailleChevalet; ++j) {
-            if (estJoker(partie.chevalet.caseChevalet[1][j])) joker = partie.chevalet.caseChevalet[1][j];
+            if (estJoker(partie.chevalet.caseChevalet()[1][j])) joker = partie.chevalet.caseChevalet()[1][j];
         }
         QVERIFY(joker != 0);
         Clavier c(p);
@@ -255,7 +255,7 @@ private slots:
         Repondeur repondeur;
         commencer(p, repondeur, {false});
         const Partie& partie = p.programme.jeu().partie;
-        const int jeton = partie.chevalet.caseChevalet[1][3];
+        const int jeton = partie.chevalet.caseChevalet()[1][3];
         Clavier c(p);
         c.f.bouton("Echange")->click();
         QVERIFY(c.f.bouton("AnnulerEchange")->isVisible());

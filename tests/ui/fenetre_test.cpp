@@ -256,7 +256,7 @@ private slots:
             }
         }
         QVERIFY(poses > 20);
-        QCOMPARE(poses, partie.jetonsSurPlateau);
+        QCOMPARE(poses, partie.plateau.jetonsSurPlateau());
     }
 
     // From the first turn on the window shows the game: no new-game buttons to
@@ -378,7 +378,7 @@ private slots:
         Repondeur repondeur;
         commencer(p, repondeur, {false});
         const Partie& partie = p.programme.jeu().partie;
-        const int jeton = partie.chevalet.caseChevalet[1][3];
+        const int jeton = partie.chevalet.caseChevalet()[1][3];
         ui::VignetteJeton* v = p.programme.fenetre().vignette(jeton);
         const QPoint casier(partie.geometrie.gaucheChevalet(3), partie.geometrie.hautChevalet());
         glisser(v, lache);

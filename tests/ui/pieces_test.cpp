@@ -38,8 +38,7 @@ constexpr int casier = 2;
 void preparer(Partie& partie, int mode) {
     partie.geometrie.mode = mode;
     partie.joueurCourant = 1;
-    partie.chevalet.caseChevalet[1][casier] = jeton;
-    partie.chevalet.caseDuJeton[1][jeton] = casier;
+    partie.chevalet.ranger(1, jeton, casier);
     partie.images[jeton] = {partie.geometrie.gaucheChevalet(casier), partie.geometrie.hautChevalet(), true, true};
 }
 
