@@ -23,7 +23,7 @@ std::array<int, jetonsAEchanger> tirerCasiers(Jeu& jeu) {
             casier = jeu.hasard.aleatoire(tailleChevalet) + 1;
         } while (tire[static_cast<std::size_t>(casier)]);
         tire[static_cast<std::size_t>(casier)] = true;
-        jeton = jeu.partie.chevalet.caseChevalet()[jeu.partie.joueurCourant][casier];
+        jeton = jeu.partie.chevalet.caseChevalet()[jeu.partie.deroulement.joueurCourant()][casier];
     }
     return jetons;
 }
@@ -33,7 +33,7 @@ void rendreAuSac(Partie& partie, int jeton) {
     ImageJeton& image = partie.images[static_cast<std::size_t>(jeton)];
     image.visible = false;
     image.left = gaucheHorsJeu;
-    partie.chevalet.rendre(partie.joueurCourant, jeton);
+    partie.chevalet.rendre(partie.deroulement.joueurCourant(), jeton);
 }
 
 bool chevaletCache(Partie& partie) {

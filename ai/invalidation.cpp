@@ -67,7 +67,7 @@ void InvaliderAutourDuCoup(Jeu& jeu, ModeleOrdinateur& modele, int nbPoses) {
 void InvaliderCasesCouvertes(Jeu& jeu, ModeleOrdinateur& modele) {
     const Partie& partie = jeu.partie;
     if (partie.distributionFaite == 0 || partie.finDeTourSansPoints == 1 || partie.partieFinie == partieTerminee ||
-        partie.numeroTour == 1) {
+        partie.deroulement.numeroTour() == 1) {
         return;
     }
     auto& listes = modele.Possibilites;

@@ -20,7 +20,7 @@ char lettreAuChevalet(const Partie& partie, int jeton) {
 // A tile an exchange gave back is still listed in its slot, but no longer
 // points to it.
 std::string lettresRendues(const Partie& partie) {
-    const int siege = partie.joueurCourant;
+    const int siege = partie.deroulement.joueurCourant();
     std::string rendues;
     for (int j = 1; j <= tailleChevalet; ++j) {
         const int jeton = partie.chevalet.caseChevalet()[siege][j];
@@ -34,8 +34,8 @@ std::string lettresRendues(const Partie& partie) {
 // The turn as it stands when the computer hands it over.
 TourJoue tourAvantLeRelais(const Partie& partie) {
     TourJoue tour;
-    tour.tour = partie.numeroTour;
-    tour.siege = partie.joueurCourant;
+    tour.tour = partie.deroulement.numeroTour();
+    tour.siege = partie.deroulement.joueurCourant();
     for (int j = 1; j <= tailleChevalet; ++j) {
         tour.chevalet += lettreAuChevalet(partie, partie.chevalet.caseChevalet()[tour.siege][j]);
     }
@@ -49,7 +49,7 @@ TourJoue tourAvantLeRelais(const Partie& partie) {
 void completerApresLeRelais(Partie& partie, std::int32_t jetonsAvant, TourJoue& tour) {
     if (partie.plateau.jetonsSurPlateau() > jetonsAvant) {
         tour.nature = NatureDuTour::coup;
-        tour.mot = partie.coup(tour.tour).mot;
+        tour.mot = partie.deroulement.coup(tour.tour).mot;
         return;
     }
     tour.texte.clear();

@@ -31,7 +31,7 @@ void repartirDeZero(Partie& partie, ModeleOrdinateur& modele) {
 // A blank on the rack has no letter yet; every tile, including one lying on the
 // board this turn, goes back to its slot, shown.
 ChevaletDeRecherche reprendreChevalet(Partie& partie) {
-    const auto& casiers = partie.chevalet.caseChevalet()[partie.joueurCourant];
+    const auto& casiers = partie.chevalet.caseChevalet()[partie.deroulement.joueurCourant()];
     for (int j = 1; j <= tailleChevalet; ++j) DonnerLettreJoker(partie, casiers[j], lettreInconnue);
     ChevaletDeRecherche chevalet;
     for (int j = 1; j <= tailleChevalet; ++j) {
@@ -109,7 +109,7 @@ bool ChercherCoups(Jeu& jeu, ModeleOrdinateur& modele) {
     jeu.vue.TraiterEvenements();
     jeu.cadence.pause(500ms);
     Partie& partie = jeu.partie;
-    if (partie.joueurCourant < 1 || partie.joueurCourant > nbSiegesMax) return false;
+    if (partie.deroulement.joueurCourant() < 1 || partie.deroulement.joueurCourant() > nbSiegesMax) return false;
 
     repartirDeZero(partie, modele);
     const ChevaletDeRecherche chevalet = reprendreChevalet(partie);

@@ -32,9 +32,9 @@ void exigerArguments(const std::vector<std::string>& arguments, std::size_t nomb
     if (arguments.size() != nombre) throw ErreurCommande("usage : " + usage);
 }
 
-int siege(const Partie& partie) { return partie.joueurCourant; }
+int siege(const Partie& partie) { return partie.deroulement.joueurCourant(); }
 
-bool partieCommencee(const Partie& partie) { return partie.joueurCourant != 0 && partie.distributionFaite == 1; }
+bool partieCommencee(const Partie& partie) { return partie.deroulement.joueurCourant() != 0 && partie.distributionFaite == 1; }
 
 void exigerDisponible(const Controle& bouton, const std::string& nom) {
     if (!bouton.visible || !bouton.actif) throw ErreurCommande("le bouton " + nom + " est indisponible");
@@ -215,11 +215,11 @@ void SessionPartie::etat(const Arguments& arguments) {
     for (int y = 1; y <= tailleGrille; ++y) {
         sortie << static_cast<char>('A' + y - 1) << ' ' << ligneDuPlateau(partie, y) << '\n';
     }
-    sortie << "tour " << partie.numeroTour << '\n';
+    sortie << "tour " << partie.deroulement.numeroTour() << '\n';
     sortie << "joueur " << siege(partie) << (siege(partie) != 0 ? " " + partie.nom[siege(partie)] : "") << '\n';
     sortie << "sac " << partie.fenetre.copie().enbLettreDispo << '\n';
     sortie << "scores";
-    for (int s = 1; s <= partie.nbJoueurs; ++s) sortie << ' ' << partie.score[s];
+    for (int s = 1; s <= partie.nbJoueurs; ++s) sortie << ' ' << partie.deroulement.score()[s];
     sortie << '\n' << "fini " << (partie.partieFinie == partieTerminee ? "oui" : "non") << '\n';
 }
 

@@ -143,7 +143,7 @@ void AfficherEtat(Partie& partie, int mode) {
 }
 
 void AfficherChevalet(Partie& partie) {
-    const int siege = partie.joueurCourant;
+    const int siege = partie.deroulement.joueurCourant();
     const bool ordinateur = partie.estOrdinateur[siege] != 0;
     const bool ouvert = partie.styleOuvert != 0;
     for (ImageJeton& image : partie.images) {

@@ -82,7 +82,7 @@ void EchangeClick(Jeu& jeu) {
         jeu.vue.Rafraichir();
         return;
     }
-    partie.passe[partie.joueurCourant] = 1;
+    partie.deroulement.noterPasse(partie.deroulement.joueurCourant());
     partie.finDeTourSansPoints = 1;
     TourSuivant(jeu);
 }
@@ -109,7 +109,7 @@ void AnnulerEchangeClick(Jeu& jeu) {
 
 void CacheLettresClick(Jeu& jeu) {
     Partie& partie = jeu.partie;
-    if (partieFinie(partie) || partie.estOrdinateur[partie.joueurCourant] != 0) return;
+    if (partieFinie(partie) || partie.estOrdinateur[partie.deroulement.joueurCourant()] != 0) return;
     const bool attendre = partie.drapeaux.miseAJourEnCours.load() == 1 && jeu.ordinateur != nullptr;
     partie.fenetre.modifier([&](EtatControles& e) {
         e.cacheLettres.visible = false;

@@ -9,7 +9,7 @@ namespace glyphane {
 namespace {
 
 int casierDuJeton(const Partie& partie, int jeton) {
-    return partie.chevalet.caseDuJeton()[partie.joueurCourant][static_cast<std::size_t>(jeton)];
+    return partie.chevalet.caseDuJeton()[partie.deroulement.joueurCourant()][static_cast<std::size_t>(jeton)];
 }
 
 void selectionnerEtRemettre(Partie& partie, int jeton, bool visible) {
@@ -29,7 +29,7 @@ using CasiersUtilises = std::array<bool, tailleChevalet + 1>;
 // The first slot not yet used whose tile carries the letter, else the first
 // unused blank, which will stand in for it; 0 when the rack has neither.
 int choisirCasier(const Partie& partie, char lettre, const CasiersUtilises& utilise) {
-    const auto& casiers = partie.chevalet.caseChevalet()[partie.joueurCourant];
+    const auto& casiers = partie.chevalet.caseChevalet()[partie.deroulement.joueurCourant()];
     for (int j = 1; j <= tailleChevalet; ++j) {
         if (!utilise[j] && casiers[j] != 0 && partie.plateau.LettreJeton()[casiers[j]] == lettre) return j;
     }
@@ -74,7 +74,7 @@ void RemettreAuChevalet(Partie& partie, bool visible) {
 
 void RemettreJetonsAuChevalet(Partie& partie, bool visible) {
     for (int j = 1; j <= tailleChevalet; ++j) {
-        const int jeton = partie.chevalet.caseChevalet()[partie.joueurCourant][j];
+        const int jeton = partie.chevalet.caseChevalet()[partie.deroulement.joueurCourant()][j];
         if (jeton != 0) selectionnerEtRemettre(partie, jeton, visible);
     }
 }
@@ -86,7 +86,7 @@ void RetirerCoup(Partie& partie) {
 
 void RemettreChevaletDuTour(Partie& partie) {
     Chevalet& chevalet = partie.chevalet;
-    const int siege = partie.joueurCourant;
+    const int siege = partie.deroulement.joueurCourant();
     for (int j = 1; j <= tailleChevalet; ++j) {
         const int jeton = partie.chevaletDuTour[j];
         if (jeton == 0) continue;
@@ -101,7 +101,7 @@ bool PoserTexteDeCoup(Partie& partie, std::string_view texte) {
     if (pointVirgule == std::string_view::npos || pointVirgule + 1 >= texte.size()) return false;
     const std::string_view lettres = texte.substr(0, std::min<std::size_t>(pointVirgule, tailleChevalet));
     const std::string_view cases = texte.substr(pointVirgule + 1);
-    const auto& casiers = partie.chevalet.caseChevalet()[partie.joueurCourant];
+    const auto& casiers = partie.chevalet.caseChevalet()[partie.deroulement.joueurCourant()];
 
     // Tiles of this rack already out on the board are picked up first: each
     // square the text names is then either free, committed, or filled by the text.
@@ -120,7 +120,7 @@ bool PoserTexteDeCoup(Partie& partie, std::string_view texte) {
         poserSurLaCase(partie, casiers[casier], x, y);
     }
 
-    const bool visible = partie.estOrdinateur[partie.joueurCourant] == 0;
+    const bool visible = partie.estOrdinateur[partie.deroulement.joueurCourant()] == 0;
     for (int j = 1; j <= tailleChevalet; ++j) {
         if (!utilise[j] && casiers[j] != 0) selectionnerEtRemettre(partie, casiers[j], visible);
     }

@@ -35,9 +35,6 @@ void reinitialiserDrapeaux(Partie& partie) {
     partie.placementInvalide = 0;
     partie.distributionFaite = 0;
     partie.partieFinie = 0;
-    partie.passe = {};
-    partie.joueurCourant = 0;
-    partie.numeroTour = 0;
     partie.pointsDuCoup = 0;
     partie.nbJetonsEchanges = 0;
     partie.limiteRevoir = 0;
@@ -49,10 +46,8 @@ void reinitialiserDrapeaux(Partie& partie) {
 }
 
 void reinitialiserHistorique(Partie& partie) {
-    partie.historique.clear();
-    partie.tirageDistribution = {};
+    partie.deroulement = Deroulement{};
     partie.evaluation = Evaluation{};
-    partie.score = {};
 }
 
 // A linked computer player empties its own lists and rows (it knows how to
@@ -111,7 +106,7 @@ int DemanderNoms(Jeu& jeu) {
 }
 
 void PremierTour(Jeu& jeu) {
-    jeu.partie.joueurCourant = 1;
+    jeu.partie.deroulement.donnerLaMainA(1);
     AfficherEtat(jeu.partie, etatDebutPartie);
     // The deal and a computer's first move take a while: the window shows the
     // game (its names, no new-game buttons) from now on, not once they are done.

@@ -3,9 +3,9 @@
 #include <atomic>
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "engine/chevalets.h"
+#include "engine/deroulement.h"
 #include "engine/fenetre.h"
 #include "engine/jetons.h"
 #include "engine/plateau.h"
@@ -16,17 +16,6 @@
 namespace glyphane {
 
 using GrilleMarques = std::array<std::array<bool, tailleGrille + 1>, tailleGrille + 1>;
-
-// The history record of one turn. Record 0 belongs to the opening deal.
-struct Coup {
-    std::string points;  // at most 3 characters
-    std::string mot;     // at most 15
-    std::string sens;    // "1" down a column, "2" along a row, "" when no word
-    std::string joueur;  // at most 8
-    std::array<std::uint8_t, tailleChevalet + 1> colonnes{};
-    std::array<std::uint8_t, tailleChevalet + 1> lignes{};
-    std::string tirage;  // at most 8
-};
 
 // The picture of one tile on the window, in the pixels of the current screen mode.
 struct ImageJeton {
@@ -72,21 +61,15 @@ inline constexpr std::uint8_t partieTerminee = 99;
 
 struct Partie {
     std::uint8_t nbJoueurs = 0;
-    std::uint8_t joueurCourant = 0;
     std::array<std::uint8_t, nbSiegesMax + 1> estOrdinateur{};
     std::array<std::string, nbSiegesMax + 1> nom{};      // the name labels
-    std::array<std::int32_t, nbSiegesMax + 1> score{};   // the score labels, as numbers
     std::uint8_t styleOuvert = 1;
     std::uint8_t distributionFaite = 0;
     std::uint8_t partieFinie = 0;
-    // Wider than a byte: a long game of exchanges and passes must not wrap the
-    // turn counter that indexes the history.
-    std::int32_t numeroTour = 0;
     std::int32_t jetonsDansSac = nbJetons;
     std::int32_t pointsDuCoup = 0;
     std::uint8_t placementInvalide = 0;
     std::uint8_t finDeTourSansPoints = 0;
-    std::array<std::uint8_t, nbSiegesMax + 1> passe{};
     std::uint8_t motsConnus = 0;
     std::int32_t nbJetonsEchanges = 0;
     std::uint8_t jetonSelectionne = 0;
@@ -94,10 +77,9 @@ struct Partie {
     std::array<std::uint8_t, nbJetons + 1> jetonJoue{};
     Plateau plateau;
     Chevalet chevalet;
+    Deroulement deroulement;
     std::array<std::uint8_t, tailleChevalet + 1> chevaletDuTour{};  // the rack as the turn began
 
-    std::vector<Coup> historique;  // grows as needed; see coup()
-    std::array<std::string, nbSiegesMax + 1> tirageDistribution{};  // each seat's deal letters
 
     Evaluation evaluation;
     GrilleMarques grilleDernierCoup{};
@@ -114,9 +96,6 @@ struct Partie {
     // Replay: the last position that may be shown and the position shown.
     std::int32_t limiteRevoir = 0;
     std::int32_t positionRevoir = 0;
-
-    // History record n, created empty when the game has not reached it yet.
-    Coup& coup(std::int32_t n);
 };
 
 }  // namespace glyphane

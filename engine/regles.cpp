@@ -12,7 +12,7 @@ namespace {
 
 constexpr int centre = 8;  // row H, column 8
 
-bool siegeHumain(const Partie& partie) { return partie.estOrdinateur[partie.joueurCourant] == 0; }
+bool siegeHumain(const Partie& partie) { return partie.estOrdinateur[partie.deroulement.joueurCourant()] == 0; }
 
 void afficher(Jeu& jeu, std::string_view texte, std::string_view titre) {
     jeu.vue.AfficherMessage(std::string(texte), std::string(titre));
@@ -97,7 +97,7 @@ bool MettreALEchange(Jeu& jeu, int jeton) {
         return false;
     }
     partie.images[static_cast<std::size_t>(jeton)].visible = false;
-    partie.chevalet.rendre(partie.joueurCourant, jeton);
+    partie.chevalet.rendre(partie.deroulement.joueurCourant(), jeton);
     jeu.vue.Rafraichir();
     return true;
 }

@@ -38,7 +38,7 @@ bool resteUnJetonATirer(const Partie& partie, const Casiers& rendus) {
 }
 
 int premierCasierLibre(const Partie& partie) {
-    const auto& occupees = partie.chevalet.caseOccupee()[partie.joueurCourant];
+    const auto& occupees = partie.chevalet.caseOccupee()[partie.deroulement.joueurCourant()];
     for (int j = 1; j <= tailleChevalet; ++j) {
         if (occupees[j] == 0) return j;
     }
@@ -54,7 +54,7 @@ int tirerUnJeton(Jeu& jeu, const Casiers& rendus) {
 }
 
 void rangerAuCasier(Partie& partie, int jeton, int casier) {
-    partie.chevalet.ranger(partie.joueurCourant, jeton, casier);
+    partie.chevalet.ranger(partie.deroulement.joueurCourant(), jeton, casier);
     partie.jetonSelectionne = static_cast<std::uint8_t>(jeton);
 }
 
@@ -63,9 +63,9 @@ void rangerAuCasier(Partie& partie, int jeton, int casier) {
 void noterAuTirage(Partie& partie, int jeton) {
     const char lettre = estJoker(jeton) ? lettreInconnue : partie.plateau.LettreJeton()[static_cast<std::size_t>(jeton)];
     if (partie.distributionFaite == 0) {
-        partie.tirageDistribution[partie.joueurCourant] += lettre;
+        partie.deroulement.noterTirageDistribution(partie.deroulement.joueurCourant(), lettre);
     } else {
-        partie.coup(partie.numeroTour - 1 + partie.nbJoueurs).tirage += lettre;
+        partie.deroulement.coup(partie.deroulement.numeroTour() - 1 + partie.nbJoueurs).tirage += lettre;
     }
 }
 
@@ -83,10 +83,10 @@ void AfficherBoutonEchange(Partie& partie) {
 
 int Tirer(Jeu& jeu, int n) {
     Partie& partie = jeu.partie;
-    if (partie.joueurCourant < 1 || partie.joueurCourant > nbSiegesMax) return 0;
+    if (partie.deroulement.joueurCourant() < 1 || partie.deroulement.joueurCourant() > nbSiegesMax) return 0;
     n = std::min(n, partie.jetonsDansSac);
     jeu.hasard.semerDepuisHorloge();
-    const Casiers rendus = partie.chevalet.caseChevalet()[partie.joueurCourant];
+    const Casiers rendus = partie.chevalet.caseChevalet()[partie.deroulement.joueurCourant()];
     int tires = 0;
     while (n > 0) {
         const int casier = premierCasierLibre(partie);

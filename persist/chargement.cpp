@@ -43,12 +43,16 @@ void signalerDefaut(Jeu& jeu, DefautSauvegarde defaut) {
 
 void appliquerCompteurs(Partie& partie, const PartieSauvegardee& lue) {
     partie.distributionFaite = 1;
-    partie.joueurCourant = static_cast<std::uint8_t>(lue.joueurCourant);
     partie.nbJoueurs = static_cast<std::uint8_t>(lue.nbJoueurs);
     partie.partieFinie = static_cast<std::uint8_t>(lue.partieFinie);
     partie.jetonsDansSac = lue.jetonsDansSac;
-    partie.numeroTour = lue.numeroTour;
-    partie.historique = lue.historique;
+    ScoresDesSieges scores{};
+    LettresDesSieges tirages{};
+    for (int s = 1; s <= lue.nbJoueurs; ++s) {
+        scores[indice(s)] = lue.sieges[indice(s)].score;
+        tirages[indice(s)] = lue.sieges[indice(s)].tirageDistribution;
+    }
+    partie.deroulement.restaurer(lue.numeroTour, lue.joueurCourant, lue.historique, scores, tirages);
 }
 
 // The seats the file does not have keep no rack of an earlier game.
@@ -58,8 +62,6 @@ void appliquerSieges(Partie& partie, const PartieSauvegardee& lue) {
         const SiegeSauvegarde& siege = lue.sieges[indice(s)];
         partie.chevalet.restaurer(s, siege.caseDuJeton, siege.caseOccupee);
         partie.nom[indice(s)] = siege.nom;
-        partie.score[indice(s)] = siege.score;
-        partie.tirageDistribution[indice(s)] = siege.tirageDistribution;
         partie.estOrdinateur[indice(s)] = siege.ordinateur ? 1 : 0;
     }
 }
@@ -97,9 +99,9 @@ void montrerSac(Partie& partie) {
 // Each tile goes to its slot, hidden: a rack stays covered until its owner's
 // turn shows it.
 void rangerChevalets(Partie& partie) {
-    const std::uint8_t courant = partie.joueurCourant;
+    const std::uint8_t courant = partie.deroulement.joueurCourant();
     for (int s = 1; s <= partie.nbJoueurs; ++s) {
-        partie.joueurCourant = static_cast<std::uint8_t>(s);
+        partie.deroulement.donnerLaMainA(s);
         for (int t = 1; t <= nbJetons; ++t) {
             if (partie.chevalet.caseDuJeton()[indice(s)][indice(t)] == 0) continue;
             partie.jetonSelectionne = static_cast<std::uint8_t>(t);
@@ -107,7 +109,7 @@ void rangerChevalets(Partie& partie) {
             partie.images[indice(t)].visible = false;
         }
     }
-    partie.joueurCourant = courant;
+    partie.deroulement.donnerLaMainA(courant);
 }
 
 void appliquer(Jeu& jeu, const PartieSauvegardee& lue) {
@@ -117,7 +119,7 @@ void appliquer(Jeu& jeu, const PartieSauvegardee& lue) {
     poserPlateau(jeu, lue);
     montrerSac(partie);
     rangerChevalets(partie);
-    SurlignerCoup(partie, partie.numeroTour - 1);
+    SurlignerCoup(partie, partie.deroulement.numeroTour() - 1);
     AfficherChevalet(partie);
     partie.surlignageDernierCoup = true;
     AfficherEtat(partie, etatDebutPartie);
@@ -126,8 +128,8 @@ void appliquer(Jeu& jeu, const PartieSauvegardee& lue) {
 
 void ouvrirRevoir(Jeu& jeu) {
     Partie& partie = jeu.partie;
-    partie.limiteRevoir = partie.numeroTour;
-    partie.positionRevoir = partie.numeroTour;
+    partie.limiteRevoir = partie.deroulement.numeroTour();
+    partie.positionRevoir = partie.deroulement.numeroTour();
     partie.fenetre.modifier([](EtatControles& e) {
         e.cacheBoutonRevoir.visible = false;
         e.commencer = {true, true};
@@ -162,7 +164,7 @@ void reprendrePartie(Jeu& jeu) {
     Partie& partie = jeu.partie;
     if (jeu.ordinateur != nullptr && !reconstruirePossibilites(jeu)) return;
     partie.fenetre.modifier([](EtatControles& e) { e.fenetreActive = true; });
-    if (partie.estOrdinateur[partie.joueurCourant] == 0) {
+    if (partie.estOrdinateur[partie.deroulement.joueurCourant()] == 0) {
         AfficherEtat(partie, etatHumainJoue);
     } else if (jeu.ordinateur != nullptr) {
         jeu.ordinateur->demarrerTourOrdinateur();

@@ -26,7 +26,7 @@ void montrerJetonDeLaCase(Partie& partie, int x, int y, bool visible) {
 }
 
 void etiquettesDuCoup(Partie& partie, std::int32_t n) {
-    const Coup& coup = partie.coup(n);
+    const Coup& coup = partie.deroulement.coup(n);
     partie.fenetre.modifier([&](EtatControles& e) {
         e.epointsdutour = coup.points;
         e.captionEjoueur = coup.joueur;
@@ -37,7 +37,7 @@ void etiquettesDuCoup(Partie& partie, std::int32_t n) {
 
 void SurlignerCoup(Partie& partie, std::int32_t n) {
     partie.grilleDernierCoup = {};
-    pourChaqueCase(partie.coup(n), [&](int x, int y) { partie.grilleDernierCoup[indice(x)][indice(y)] = true; });
+    pourChaqueCase(partie.deroulement.coup(n), [&](int x, int y) { partie.grilleDernierCoup[indice(x)][indice(y)] = true; });
 }
 
 void DebutPartieClick(Jeu& jeu) {
@@ -59,7 +59,7 @@ void ReculeClick(Jeu& jeu) {
     const std::int32_t reprise = --partie.positionRevoir;
     etiquettesDuCoup(partie, reprise - 1);
     SurlignerCoup(partie, reprise - 1);
-    pourChaqueCase(partie.coup(reprise), [&](int x, int y) { montrerJetonDeLaCase(partie, x, y, false); });
+    pourChaqueCase(partie.deroulement.coup(reprise), [&](int x, int y) { montrerJetonDeLaCase(partie, x, y, false); });
     partie.surlignageDernierCoup = true;
     jeu.vue.Rafraichir();
 }
@@ -71,7 +71,7 @@ void AvanceClick(Jeu& jeu) {
     EffacerSuggestion(partie);
     etiquettesDuCoup(partie, pose);
     SurlignerCoup(partie, pose);
-    pourChaqueCase(partie.coup(pose), [&](int x, int y) { montrerJetonDeLaCase(partie, x, y, true); });
+    pourChaqueCase(partie.deroulement.coup(pose), [&](int x, int y) { montrerJetonDeLaCase(partie, x, y, true); });
     partie.surlignageDernierCoup = true;
     jeu.vue.Rafraichir();
 }

@@ -24,7 +24,7 @@ public:
     explicit JeuDeTest(std::filesystem::path dossierProgramme = {})
         : jeu(trie, vue, hasard, cadence, std::move(dossierProgramme)) {
         partie.nbJoueurs = 2;
-        partie.joueurCourant = 1;
+        partie.deroulement.donnerLaMainA(1);
         partie.distributionFaite = 1;
     }
 

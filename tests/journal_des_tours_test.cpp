@@ -24,7 +24,7 @@ protected:
 
     TourObserve() {
         partie.estOrdinateur[1] = 1;
-        partie.numeroTour = 1;
+        partie.deroulement.ouvrirTour();
     }
 
     std::string ligneDuSeulTour() {
@@ -52,7 +52,7 @@ TEST_F(TourObserve, AnExchangeGivesTheLettersBackAndNothingToPlayPasses) {
 
     test::RechercheDeTest autre;
     autre.partie.estOrdinateur[1] = 1;
-    autre.partie.numeroTour = 1;
+    autre.partie.deroulement.ouvrirTour();
     autre.partie.jetonsDansSac = 7;
     autre.auChevalet(1, "qbcdfgh");
     journal.jouerTour(autre.jeu, autre.modele);
@@ -94,7 +94,7 @@ TEST(JournalDesTours, ATurnOnTheComputersThreadIsWrittenDownAndTimed) {
             misesAJour.push_back(duree);
         });
     joueur.reinitialiser(true);
-    t.partie.numeroTour = 1;
+    t.partie.deroulement.ouvrirTour();
     t.partie.estOrdinateur[1] = 1;
     const std::string lettres = "salete";
     for (int j = 1; j <= static_cast<int>(lettres.size()); ++j) {
@@ -114,7 +114,7 @@ TEST(JournalDesTours, ATurnOnTheComputersThreadIsWrittenDownAndTimed) {
     EXPECT_EQ(tours[0].nature, NatureDuTour::coup);
     EXPECT_EQ(tours[0].chevalet, "salete.");
     EXPECT_NE(std::find(test::motsDeTest.begin(), test::motsDeTest.end(), tours[0].mot), test::motsDeTest.end());
-    EXPECT_EQ(t.partie.score[1], tours[0].points);
+    EXPECT_EQ(t.partie.deroulement.score()[1], tours[0].points);
     EXPECT_EQ(misesAJour.size(), 1u);
     EXPECT_EQ(journal.dureesRecherche().size(), 1u);
 }

@@ -66,9 +66,10 @@ public:
             trie.buildFromStream(flux.flux().codes, flux.flux().lettres);
         }
         partie.nbJoueurs = 2;
-        partie.joueurCourant = 1;
+        partie.deroulement.donnerLaMainA(1);
         partie.distributionFaite = 1;
-        partie.numeroTour = 2;
+        partie.deroulement.ouvrirTour();
+        partie.deroulement.ouvrirTour();
     }
 
     // A word committed on an earlier turn.

@@ -95,7 +95,7 @@ TEST(TirageOrdre, SeatsAreRenumberedByTheirLettersKeepingTheirComputerFlag) {
             }
         }
         if (partie.nom[1] != "Ana") ++ordresChanges;
-        EXPECT_EQ(partie.coup(1).tirage.size(), 7u);  // the deal comes after the draw
+        EXPECT_EQ(partie.deroulement.coup(1).tirage.size(), 7u);  // the deal comes after the draw
     }
     EXPECT_GT(ordresChanges, 0);
 }
@@ -127,7 +127,7 @@ TEST(ReinitialiserPartie, AGameInProgressIsBackToNothing) {
     t.jouer("m?ts;EHFHGHHH");
     JouerClick(t.jeu);
     EchangeClick(t.jeu);
-    ASSERT_EQ(partie.score[1], 8);
+    ASSERT_EQ(partie.deroulement.score()[1], 8);
     partie.fenetre.modifier([](EtatControles& e) { e.captionEchange = captionPasser; });
 
     t.jeu.ordinateur = &crochets;
@@ -136,13 +136,13 @@ TEST(ReinitialiserPartie, AGameInProgressIsBackToNothing) {
     EXPECT_EQ(partie.plateau.grilleFixe(), Grille{});
     EXPECT_EQ(partie.plateau.LettreJeton()[jokerA], '?');
     EXPECT_EQ(partie.plateau.LettreJeton()[jokerB], '?');
-    EXPECT_EQ(partie.score, (std::array<std::int32_t, 5>{}));
+    EXPECT_EQ(partie.deroulement.score(), (std::array<std::int32_t, 5>{}));
     EXPECT_EQ(partie.jetonsDansSac, nbJetons);
     EXPECT_EQ(partie.plateau.jetonsSurPlateau(), 0);
-    EXPECT_EQ(partie.numeroTour, 0);
-    EXPECT_EQ(partie.joueurCourant, 0);
+    EXPECT_EQ(partie.deroulement.numeroTour(), 0);
+    EXPECT_EQ(partie.deroulement.joueurCourant(), 0);
     EXPECT_EQ(partie.distributionFaite, 0);
-    EXPECT_TRUE(partie.historique.empty());
+    EXPECT_TRUE(partie.deroulement.historique().empty());
     EXPECT_EQ(partie.jetonJoue[0], 1);
     for (int j = 1; j <= tailleChevalet; ++j) EXPECT_EQ(partie.chevalet.caseChevalet()[1][j], 0);
     for (int tuile = 1; tuile <= nbJetons; ++tuile) {

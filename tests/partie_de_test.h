@@ -52,7 +52,7 @@ public:
     // own go back to the bag and tiles with these letters come out of it, or out
     // of another rack, which gets a tile of the bag in exchange.
     void imposerChevalet(std::string_view lettres) {
-        const int siege = partie.joueurCourant;
+        const int siege = partie.deroulement.joueurCourant();
         for (int j = 1; j <= tailleChevalet; ++j) vider(siege, j);
         int casier = 1;
         for (const char lettre : lettres) {

@@ -350,7 +350,7 @@ TEST_F(PartiesOrdinateur, AGameBetweenTwoComputerSeatsPlaysToItsEnd) {
     joueur.attendreInactivite();
 
     EXPECT_EQ(jeu.partie.partieFinie, partieTerminee);
-    EXPECT_GT(jeu.partie.score[1] + jeu.partie.score[2], 0);
+    EXPECT_GT(jeu.partie.deroulement.score()[1] + jeu.partie.deroulement.score()[2], 0);
     EXPECT_GT(joueur.modeleOrdinateur().compteurFichiers, 7);
     EXPECT_EQ(jeu.partie.drapeaux.miseAJourEnCours.load(), 0);
     EXPECT_EQ(jeu.partie.drapeaux.ordiOccupe.load(), 0);

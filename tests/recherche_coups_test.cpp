@@ -154,7 +154,7 @@ TEST_F(Chercher, EmptyRackListsNothingAndAStopEndsTheSearch) {
     t.partie.drapeaux.arretDemande = 1;
     EXPECT_FALSE(ChercherCoups(t.jeu, t.modele));
     EXPECT_TRUE(t.coups().empty());
-    t.partie.joueurCourant = 0;
+    t.partie.deroulement.donnerLaMainA(0);
     t.partie.drapeaux.arretDemande = 0;
     EXPECT_FALSE(ChercherCoups(t.jeu, t.modele));
 }

@@ -53,7 +53,7 @@ TEST(Revoir, AGamePlayedToItsEndStepsBackThenFromTheStartToTheEnd) {
     EXPECT_EQ(etiquettes(p), ":");  // Bob's pass
     ReculeClick(t.jeu);
     EXPECT_EQ(montres(p, casesMots), quatreMontres);
-    EXPECT_EQ(etiquettes(p), "Alice:" + p.coup(1).points);
+    EXPECT_EQ(etiquettes(p), "Alice:" + p.deroulement.coup(1).points);
     EXPECT_TRUE(p.grilleDernierCoup[5][8] && p.surlignageDernierCoup);
 
     DebutPartieClick(t.jeu);
@@ -73,7 +73,7 @@ TEST(Revoir, AGamePlayedToItsEndStepsBackThenFromTheStartToTheEnd) {
     EXPECT_TRUE(p.grilleDernierCoup[8][10] && !p.grilleDernierCoup[5][8]);
     AvanceClick(t.jeu);
     EXPECT_EQ(p.positionRevoir, 4);
-    EXPECT_EQ(etiquettes(p), "Alice:" + p.coup(3).points);
+    EXPECT_EQ(etiquettes(p), "Alice:" + p.deroulement.coup(3).points);
 }
 
 TEST(Revoir, AFinishedGameSavedOpensForReplayWhenLoaded) {

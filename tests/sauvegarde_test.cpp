@@ -22,12 +22,12 @@ using Message = test::VueFactice::Message;
 
 void attendreMemePartie(const Partie& a, const Partie& b) {
     EXPECT_EQ(a.nbJoueurs, b.nbJoueurs);
-    EXPECT_EQ(a.joueurCourant, b.joueurCourant);
+    EXPECT_EQ(a.deroulement.joueurCourant(), b.deroulement.joueurCourant());
     EXPECT_EQ(a.estOrdinateur, b.estOrdinateur);
     EXPECT_EQ(a.nom, b.nom);
-    EXPECT_EQ(a.score, b.score);
+    EXPECT_EQ(a.deroulement.score(), b.deroulement.score());
     EXPECT_EQ(a.partieFinie, b.partieFinie);
-    EXPECT_EQ(a.numeroTour, b.numeroTour);
+    EXPECT_EQ(a.deroulement.numeroTour(), b.deroulement.numeroTour());
     EXPECT_EQ(a.jetonsDansSac, b.jetonsDansSac);
     EXPECT_EQ(a.plateau.jetonsSurPlateau(), b.plateau.jetonsSurPlateau());
     EXPECT_EQ(a.plateau.LettreJeton(), b.plateau.LettreJeton());
@@ -38,15 +38,15 @@ void attendreMemePartie(const Partie& a, const Partie& b) {
     EXPECT_EQ(a.chevalet.caseOccupee(), b.chevalet.caseOccupee());
     EXPECT_EQ(a.chevalet.caseDuJeton(), b.chevalet.caseDuJeton());
     EXPECT_EQ(a.chevaletDuTour, b.chevaletDuTour);
-    EXPECT_EQ(a.tirageDistribution, b.tirageDistribution);
-    for (std::int32_t k = 1; k < a.numeroTour; ++k) {
-        const Coup &x = a.historique[k], &y = b.historique[k];
+    EXPECT_EQ(a.deroulement.tirageDistribution(), b.deroulement.tirageDistribution());
+    for (std::int32_t k = 1; k < a.deroulement.numeroTour(); ++k) {
+        const Coup &x = a.deroulement.historique()[k], &y = b.deroulement.historique()[k];
         EXPECT_TRUE(x.joueur == y.joueur && x.points == y.points && x.mot == y.mot && x.sens == y.sens &&
                     x.colonnes == y.colonnes && x.lignes == y.lignes && x.tirage == y.tirage)
             << "record " << k;
     }
     for (int t = 1; t <= nbJetons; ++t) {
-        if (a.jetonJoue[t] == 0 && a.chevalet.caseDuJeton()[a.joueurCourant][t] == 0) continue;
+        if (a.jetonJoue[t] == 0 && a.chevalet.caseDuJeton()[a.deroulement.joueurCourant()][t] == 0) continue;
         const ImageJeton &x = a.images[t], &y = b.images[t];
         EXPECT_TRUE(x.left == y.left && x.top == y.top && x.visible == y.visible && x.deplacable == y.deplacable)
             << "tile " << t;
@@ -94,7 +94,7 @@ TEST_F(Sauvegarde, AGameSavedAndLoadedIsTheSameGameAndPlaysOnTheSame) {
     relue.hasard = Hasard(std::uint64_t{3});
     t.jouer("a;IJ");
     relue.jouer("a;IJ");
-    EXPECT_GT(partie.score[1], 0);
+    EXPECT_GT(partie.deroulement.score()[1], 0);
     attendreMemePartie(partie, relue.partie);
 }
 

@@ -56,7 +56,7 @@ TEST(Tirer, TheDealNeverGivesATileHeldOrPlayedAndRecordsItsLetters) {
             EXPECT_FALSE(partie.images[jeton].visible);
             lettres += partie.plateau.LettreJeton()[jeton];
         }
-        EXPECT_EQ(partie.tirageDistribution[1], lettres);
+        EXPECT_EQ(partie.deroulement.tirageDistribution()[1], lettres);
         EXPECT_EQ(partie.fenetre.copie().enbLettreDispo, std::to_string(nbJetons - 21));
     }
 }
@@ -65,11 +65,11 @@ TEST(Tirer, DrawsOnlyWhatTheBagHoldsIntoTheNextMovesRecord) {
     test::JeuDeTest t;
     Partie& partie = t.partie;
     neLaisserDansLeSac(partie, {3, 50, 99});
-    partie.numeroTour = 5;
-    partie.coup(6).tirage = "+";
+    for (int n = 1; n <= 5; ++n) partie.deroulement.ouvrirTour();
+    partie.deroulement.coup(6).tirage = "+";
     EXPECT_EQ(Tirer(t.jeu, 7), 3);
     EXPECT_EQ(chevaletDe(partie, 1), (std::set<int>{3, 50, 99}));
-    EXPECT_EQ(partie.coup(6).tirage.size(), 4u);
+    EXPECT_EQ(partie.deroulement.coup(6).tirage.size(), 4u);
     EXPECT_EQ(partie.jetonsDansSac, 0);
     EXPECT_EQ(partie.fenetre.copie().enbLettreDispo, "0");
 

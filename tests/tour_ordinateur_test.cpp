@@ -64,14 +64,14 @@ TEST_F(Ordinateur, NothingToPlayExchangesFourTilesAndTheQOrPasses) {
     const int rendus = jetonsRendus(partie, tuiles);
     EXPECT_TRUE(rendus == 4 || rendus == 5);
     EXPECT_EQ(partie.finDeTourSansPoints, 1);
-    EXPECT_EQ(partie.passe[1], 0);
+    EXPECT_EQ(partie.deroulement.passe()[1], 0);
 
     test::RechercheDeTest autre;
     autre.partie.estOrdinateur[1] = 1;
     autre.partie.jetonsDansSac = 7;
     const auto gardes = autre.auChevalet(1, "qbcdfgh");
     TourOrdinateurRelaye(autre.jeu, autre.modele, [](Jeu&) {});
-    EXPECT_EQ(autre.partie.passe[1], 1);
+    EXPECT_EQ(autre.partie.deroulement.passe()[1], 1);
     EXPECT_EQ(autre.partie.finDeTourSansPoints, 1);
     EXPECT_EQ(jetonsRendus(autre.partie, gardes), 0);
 }
@@ -104,14 +104,14 @@ TEST_F(Ordinateur, TenFailuresOrNothingLeftToTryGiveTheTurnUp) {
     EXPECT_EQ(t.lettresPosees(), "");
     EXPECT_EQ(partie.finDeTourSansPoints, 1);
 
-    EXPECT_EQ(partie.passe[1], 0);  // tiles are left in the bag: no pass
+    EXPECT_EQ(partie.deroulement.passe()[1], 0);  // tiles are left in the bag: no pass
 
     lister({"ae;GHHH", "ta;AABB", ""}, {9, 8, 7});  // unknown word, badly placed, no text
     partie.finDeTourSansPoints = 0;
     partie.jetonsDansSac = 0;
     EXPECT_EQ(JouerLesCandidats(t.jeu, t.modele, 9), IssueCandidats::abandon);
     EXPECT_EQ(partie.finDeTourSansPoints, 1);
-    EXPECT_EQ(partie.passe[1], 1);  // with the bag empty, giving up counts as a pass
+    EXPECT_EQ(partie.deroulement.passe()[1], 1);  // with the bag empty, giving up counts as a pass
 }
 
 TEST_F(Ordinateur, TheQIsPlayedWhateverTheLevel) {

@@ -36,12 +36,12 @@ TEST(TourSuivant, TheDealGivesSevenTilesToEachSeatAndRecordsThemAsTheirFirstRack
     test::PartieDeTest t;
     t.commencer({"Alice", "Bob", "Chloé"});
     Partie& partie = t.partie;
-    EXPECT_EQ(partie.numeroTour, 1);
-    EXPECT_EQ(partie.joueurCourant, 1);
+    EXPECT_EQ(partie.deroulement.numeroTour(), 1);
+    EXPECT_EQ(partie.deroulement.joueurCourant(), 1);
     EXPECT_EQ(partie.jetonsDansSac, nbJetons - 21);
     for (int s = 1; s <= 3; ++s) {
         EXPECT_EQ(t.chevalet(s).find('.'), std::string::npos);
-        EXPECT_EQ(partie.coup(s).tirage, t.chevalet(s)) << s;
+        EXPECT_EQ(partie.deroulement.coup(s).tirage, t.chevalet(s)) << s;
     }
     const EtatControles e = partie.fenetre.copie();
     EXPECT_EQ(e.enbLettreDispo, "81");
@@ -61,11 +61,11 @@ TEST(TourSuivant, TwoHumansScoreMovesThatTheHistoryAndTheComputersRowsRecord) {
     t.imposerChevalet("motsaie");
     t.jouer("mots;EHFHGHHH");  // 5 points, doubled by the centre
 
-    EXPECT_EQ(partie.score[1], 10);
-    EXPECT_EQ(partie.joueurCourant, 2);
-    EXPECT_EQ(partie.numeroTour, 2);
+    EXPECT_EQ(partie.deroulement.score()[1], 10);
+    EXPECT_EQ(partie.deroulement.joueurCourant(), 2);
+    EXPECT_EQ(partie.deroulement.numeroTour(), 2);
     EXPECT_EQ(partie.jetonsDansSac, nbJetons - 14 - 4);
-    const Coup premier = partie.coup(1);
+    const Coup premier = partie.deroulement.coup(1);
     EXPECT_EQ(premier.points, "10");
     EXPECT_EQ(premier.mot, "mots");
     EXPECT_EQ(premier.sens, "2");
@@ -75,7 +75,7 @@ TEST(TourSuivant, TwoHumansScoreMovesThatTheHistoryAndTheComputersRowsRecord) {
     // Alice kept a, i, e in slots 5..7 and drew into slots 1..4.
     const auto& rackAlice = partie.chevalet.caseChevalet()[1];
     EXPECT_EQ(lettres(partie, rackAlice, 5, 7), "aie");
-    EXPECT_EQ(partie.coup(3).tirage, "aie+" + lettres(partie, rackAlice, 1, 4));
+    EXPECT_EQ(partie.deroulement.coup(3).tirage, "aie+" + lettres(partie, rackAlice, 1, 4));
     EXPECT_EQ(crochets.modele.LignesLettres[1][8], "????mots???????");
     EXPECT_EQ(crochets.modele.LignesChiffres[1][8], "xxxx2111xxxxxxx");
     EXPECT_EQ(crochets.modele.LignesLettres[2][5], "???????m???????");
@@ -90,13 +90,13 @@ TEST(TourSuivant, TwoHumansScoreMovesThatTheHistoryAndTheComputersRowsRecord) {
     partie.drapeaux.miseAJourEnCours = 0;  // the update is over
     t.imposerChevalet("elruaie");
     t.jouer("el;HIHJ");  // "sel" down column 8, no premium
-    EXPECT_EQ(partie.score, (std::array<std::int32_t, 5>{0, 10, 3, 0, 0}));
-    EXPECT_EQ(partie.coup(2).mot, "sel");
-    EXPECT_EQ(partie.coup(2).sens, "1");
-    EXPECT_EQ(partie.coup(2).joueur, "Bob");
+    EXPECT_EQ(partie.deroulement.score(), (std::array<std::int32_t, 5>{0, 10, 3, 0, 0}));
+    EXPECT_EQ(partie.deroulement.coup(2).mot, "sel");
+    EXPECT_EQ(partie.deroulement.coup(2).sens, "1");
+    EXPECT_EQ(partie.deroulement.coup(2).joueur, "Bob");
     EXPECT_FALSE(partie.grilleDernierCoup[5][8]);  // only the latest move is marked
     EXPECT_TRUE(partie.grilleDernierCoup[8][10]);
-    EXPECT_EQ(partie.joueurCourant, 1);
+    EXPECT_EQ(partie.deroulement.joueurCourant(), 1);
     EXPECT_EQ(partie.fenetre.copie().enbLettreDispo, std::to_string(nbJetons - 14 - 6));
     EXPECT_TRUE(t.vue.messages.empty());
 }
@@ -108,8 +108,8 @@ TEST(TourSuivant, AMoveThatBreaksTheFirstMoveRulesLeavesEverythingAsItWas) {
     t.jouer("mots;AAABACAD");
     EXPECT_EQ(t.vue.messages,
               (std::vector<Message>{{std::string(messages::caseCentrale), std::string(messages::titreMouvementIllegal)}}));
-    EXPECT_EQ(t.partie.numeroTour, 1);
-    EXPECT_EQ(t.partie.joueurCourant, 1);
+    EXPECT_EQ(t.partie.deroulement.numeroTour(), 1);
+    EXPECT_EQ(t.partie.deroulement.joueurCourant(), 1);
     EXPECT_NE(t.partie.plateau.grilleJeu()[1][1], 0);  // the tiles stay where they were put
 }
 
@@ -141,8 +141,8 @@ TEST(Echange, GivesTilesBackWithoutChangingTheBagAndNeverDrawsThemStraightBack) 
         OkChangementClick(t.jeu);
 
         EXPECT_EQ(partie.jetonsDansSac, nbJetons - 14);
-        EXPECT_EQ(partie.joueurCourant, 2);
-        EXPECT_EQ(partie.passe[1], 0);
+        EXPECT_EQ(partie.deroulement.joueurCourant(), 2);
+        EXPECT_EQ(partie.deroulement.passe()[1], 0);
         const auto apres = partie.chevalet.caseChevalet()[1];
         const std::set<int> rendus{avant[1], avant[2], avant[3]};
         for (int j = 1; j <= 3; ++j) {
@@ -154,7 +154,7 @@ TEST(Echange, GivesTilesBackWithoutChangingTheBagAndNeverDrawsThemStraightBack) 
             for (int s = 1; s <= 2; ++s) EXPECT_EQ(partie.chevalet.caseDuJeton()[s][jeton], 0);
             EXPECT_EQ(partie.jetonJoue[jeton], 0);
         }
-        EXPECT_EQ(partie.coup(3).tirage, lettres(partie, avant, 4, 7) + "+" + lettres(partie, apres, 1, 3));
+        EXPECT_EQ(partie.deroulement.coup(3).tirage, lettres(partie, avant, 4, 7) + "+" + lettres(partie, apres, 1, 3));
         EXPECT_TRUE(partie.fenetre.copie().echange.visible);
     }
 }
@@ -174,7 +174,7 @@ TEST(Echange, CancellingPutsTheRackBackAndKeepsTheTurn) {
     ASSERT_TRUE(MettreALEchange(t.jeu, avant[6]));
     AnnulerEchangeClick(t.jeu);
     EXPECT_EQ(partie.nbJetonsEchanges, 0);
-    EXPECT_EQ(partie.joueurCourant, 1);
+    EXPECT_EQ(partie.deroulement.joueurCourant(), 1);
     EXPECT_EQ(partie.plateau.grilleJeu(), partie.plateau.grilleFixe());
     for (int j = 1; j <= tailleChevalet; ++j) {
         EXPECT_EQ(partie.chevalet.caseDuJeton()[1][avant[j]], j);
@@ -197,7 +197,7 @@ TEST(Echange, TheTilesLeftOnTheBoardScoreNothingOnceTheExchangeIsConfirmed) {
     EchangeClick(t.jeu);
     ASSERT_TRUE(MettreALEchange(t.jeu, partie.chevalet.caseChevalet()[1][6]));
     OkChangementClick(t.jeu);
-    EXPECT_EQ(partie.joueurCourant, 2);
+    EXPECT_EQ(partie.deroulement.joueurCourant(), 2);
     EXPECT_EQ(partie.fenetre.copie().epointsdutour, "0");
 }
 
@@ -213,15 +213,15 @@ TEST(FinParPasses, EverySeatPassingWithAnEmptyBagEndsTheGameWithoutAdjustment) {
 
     EchangeClick(t.jeu);       // Bob passes
     t.jouer("el;HIHJ");        // Alice scores: the passes so far no longer count
-    EXPECT_EQ(partie.passe, (std::array<std::uint8_t, 5>{}));
+    EXPECT_EQ(partie.deroulement.passe(), (std::array<std::uint8_t, 5>{}));
     EchangeClick(t.jeu);       // Bob passes
     EXPECT_NE(partie.partieFinie, partieTerminee);
     EchangeClick(t.jeu);       // Alice passes
     EXPECT_EQ(partie.partieFinie, partieTerminee);
-    EXPECT_EQ(partie.score, (std::array<std::int32_t, 5>{0, 13, 0, 0, 0}));
+    EXPECT_EQ(partie.deroulement.score(), (std::array<std::int32_t, 5>{0, 13, 0, 0, 0}));
     EXPECT_EQ(t.vue.messages,
               (std::vector<Message>{{std::string(messages::aucunMouvement), std::string(messages::titreGlyphane)}}));
-    EXPECT_EQ(partie.limiteRevoir, partie.numeroTour);
+    EXPECT_EQ(partie.limiteRevoir, partie.deroulement.numeroTour());
     const EtatControles e = partie.fenetre.copie();
     EXPECT_TRUE(e.ejoueur.visible && e.commencer.visible && e.pointsDuTour.visible);
     EXPECT_FALSE(e.jouer.visible || e.cacheLettres.visible || e.chronoParTour || e.chronoTotal);
@@ -243,8 +243,8 @@ TEST(FinDePartie, APlayerWhoUsesTheLastTileGainsTheOtherRacks) {
     ASSERT_GT(resteBob, 0);
     t.jouer("el;HIHJ");
     EXPECT_EQ(partie.partieFinie, partieTerminee);
-    EXPECT_EQ(partie.score[1], 13 + resteBob);
-    EXPECT_EQ(partie.score[2], -resteBob);
+    EXPECT_EQ(partie.deroulement.score()[1], 13 + resteBob);
+    EXPECT_EQ(partie.deroulement.score()[2], -resteBob);
     EXPECT_EQ(t.vue.messages,
               (std::vector<Message>{{std::string(messages::vousTerminez), std::string(messages::titreGlyphane)}}));
 }
@@ -256,16 +256,16 @@ TEST(TourSuivant, ALongGameOfExchangesKeepsEveryCounterAndRecord) {
     constexpr int tours = 600;  // well past what a byte can count
     for (int n = 0; n < tours; ++n) {
         EchangeClick(t.jeu);
-        ASSERT_TRUE(MettreALEchange(t.jeu, partie.chevalet.caseChevalet()[partie.joueurCourant][1]));
+        ASSERT_TRUE(MettreALEchange(t.jeu, partie.chevalet.caseChevalet()[partie.deroulement.joueurCourant()][1]));
         OkChangementClick(t.jeu);
     }
-    EXPECT_EQ(partie.numeroTour, tours + 1);
+    EXPECT_EQ(partie.deroulement.numeroTour(), tours + 1);
     EXPECT_EQ(partie.jetonsDansSac, nbJetons - 14);
-    EXPECT_EQ(partie.joueurCourant, 1);
+    EXPECT_EQ(partie.deroulement.joueurCourant(), 1);
     EXPECT_EQ(partie.nbJetonsEchanges, 0);
     for (int n = 3; n <= tours + 2; ++n) {
-        ASSERT_EQ(partie.coup(n).tirage.size(), 8u) << n;  // six kept, "+", one drawn
-        ASSERT_EQ(partie.coup(n).tirage[6], '+');
+        ASSERT_EQ(partie.deroulement.coup(n).tirage.size(), 8u) << n;  // six kept, "+", one drawn
+        ASSERT_EQ(partie.deroulement.coup(n).tirage[6], '+');
     }
     for (int s = 1; s <= 2; ++s) EXPECT_EQ(t.chevalet(s).find('.'), std::string::npos);
 }
@@ -319,8 +319,8 @@ TEST(JouerClick, APlayPressedDuringTheUpdateWaitsForItsEnd) {
     t.jouer("el;HIHJ");  // "sel" down from the s
 
     EXPECT_EQ(boutonsPendantLAttente, std::vector<bool>(3, false));
-    EXPECT_EQ(partie.score[2], 3);
-    EXPECT_EQ(partie.joueurCourant, 1);
+    EXPECT_EQ(partie.deroulement.score()[2], 3);
+    EXPECT_EQ(partie.deroulement.joueurCourant(), 1);
     EXPECT_TRUE(t.vue.messages.empty());
 }
 
@@ -336,8 +336,8 @@ TEST(JouerClick, AStopDuringTheWaitLeavesTheMoveUnplayed) {
     t.vue.pendantLesEvenements = [&] { partie.drapeaux.arretDemande = 1; };
     t.imposerChevalet("elaaiie");
     t.jouer("el;HIHJ");
-    EXPECT_EQ(partie.joueurCourant, 2);
-    EXPECT_EQ(partie.score[2], 0);
+    EXPECT_EQ(partie.deroulement.joueurCourant(), 2);
+    EXPECT_EQ(partie.deroulement.score()[2], 0);
     EXPECT_NE(partie.plateau.grilleJeu()[8][9], 0);
     EXPECT_EQ(partie.plateau.grilleFixe()[8][9], 0);
     EXPECT_TRUE(t.vue.messages.empty());
@@ -351,7 +351,7 @@ TEST(TourSuivant, WithoutAComputerPlayerAComputerSeatWaitsAndNoUpdateStarts) {
     partie.estOrdinateur[2] = 1;
     t.imposerChevalet("motsaie");
     t.jouer("mots;EHFHGHHH");
-    EXPECT_EQ(partie.joueurCourant, 2);
+    EXPECT_EQ(partie.deroulement.joueurCourant(), 2);
     EXPECT_EQ(partie.drapeaux.miseAJourEnCours.load(), 0);
     const EtatControles e = partie.fenetre.copie();
     EXPECT_TRUE(e.jouer.visible);

@@ -11,11 +11,11 @@ Instantane capturer(const Partie& partie) {
     instantane.surlignageSuggestion = partie.surlignageSuggestion;
     instantane.surlignageDernierCoup = partie.surlignageDernierCoup;
     instantane.nbJoueurs = partie.nbJoueurs;
-    instantane.joueurCourant = partie.joueurCourant;
+    instantane.joueurCourant = partie.deroulement.joueurCourant();
     instantane.noms = partie.nom;
-    instantane.scores = partie.score;
+    instantane.scores = partie.deroulement.score();
     instantane.partieEnCours = partie.distributionFaite == 1 && partie.partieFinie != partieTerminee;
-    const int siege = partie.joueurCourant;
+    const int siege = partie.deroulement.joueurCourant();
     instantane.tourOrdinateur =
         instantane.partieEnCours && siege >= 1 && siege <= nbSiegesMax && partie.estOrdinateur[siege] != 0;
     return instantane;

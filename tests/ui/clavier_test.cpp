@@ -125,7 +125,7 @@ private slots:
         QVERIFY(!c.clavier.controleCurseur());
         c.taper(Qt::Key_Return);
         const Partie& partie = p.programme.jeu().partie;
-        QTRY_VERIFY_WITH_TIMEOUT(partie.score[1] > 0, test::attenteMax);
+        QTRY_VERIFY_WITH_TIMEOUT(partie.deroulement.score()[1] > 0, test::attenteMax);
         QCOMPARE(int(partie.plateau.grilleFixe()[8][8]), premier);
         QCOMPARE(int(partie.plateau.grilleFixe()[9][8]), second);
     }
@@ -313,7 +313,7 @@ private slots:
         c.taper(Qt::Key_Tab);
         QVERIFY(f.bouton("Jouer")->hasFocus());
         c.taper(Qt::Key_Return);
-        QTRY_VERIFY_WITH_TIMEOUT(partie.score[1] > 0, test::attenteMax);
+        QTRY_VERIFY_WITH_TIMEOUT(partie.deroulement.score()[1] > 0, test::attenteMax);
         QVERIFY(partie.plateau.grilleFixe() == choisi);
     }
 

@@ -276,7 +276,7 @@ private slots:
         int pauses = 0;
         int pausesSansLaPartie = 0;
         cadence.sonde = [&] {
-            if (partie.numeroTour == 0) return;
+            if (partie.deroulement.numeroTour() == 0) return;
             ++pauses;
             if (!partieMontree()) ++pausesSansLaPartie;
         };
@@ -300,7 +300,7 @@ private slots:
         QCOMPARE(int(partie.plateau.grilleJeu()[9][8]), jetons.second);
         QVERIFY(p.programme.fenetre().findChild<QLabel*>("Epointsdutour")->text().toInt() > 0);
         bouton(p, "Jouer")->click();
-        QTRY_VERIFY_WITH_TIMEOUT(partie.score[1] > 0, test::attenteMax);
+        QTRY_VERIFY_WITH_TIMEOUT(partie.deroulement.score()[1] > 0, test::attenteMax);
         QCOMPARE(int(partie.plateau.grilleFixe()[8][8]), jetons.first);
         ui::VignetteJeton* posee = p.programme.fenetre().vignette(jetons.first);
         QTRY_VERIFY_WITH_TIMEOUT(!posee->isEnabled(), test::attenteMax);
@@ -355,7 +355,7 @@ private slots:
         QVERIFY(repondeur.fini());
         QVERIFY(p.programme.jeu().trie.contains(mot));
         QVERIFY(lireBrut(p.chemin() / "dico glyphane.txt").find(mot) != std::string::npos);
-        QVERIFY(partie.score[1] > 0);
+        QVERIFY(partie.deroulement.score()[1] > 0);
     }
 
     void reglesDeDepot_data() {
@@ -394,12 +394,12 @@ private slots:
             ProgrammeDeTest p(ui::ModeEcran::m800, dossier.path());
             Repondeur repondeur;
             commencer(p, repondeur, {false});
-            const int tour = p.programme.jeu().partie.numeroTour;
+            const int tour = p.programme.jeu().partie.deroulement.numeroTour();
             repondeur.puis([] { return cliquer("Non", "Non"); });
             bouton(p, "Button1")->click();
             QVERIFY(repondeur.fini());
             QVERIFY(p.programme.fenetre().isVisible() && p.programme.fenetre().isEnabled());
-            QCOMPARE(p.programme.jeu().partie.numeroTour, tour);
+            QCOMPARE(p.programme.jeu().partie.deroulement.numeroTour(), tour);
 
             QVERIFY(p.programme.jeu().temporaires.ecrire(9, "mot\r\n"));
             const std::filesystem::path temporaires = p.chemin() / "Recherches" / "temp";
@@ -448,11 +448,11 @@ private slots:
         const Partie& partie = p.programme.jeu().partie;
         QCOMPARE(int(partie.drapeaux.ordiOccupe.load()), 0);
         QCOMPARE(int(partie.drapeaux.miseAJourEnCours.load()), 0);
-        QCOMPARE(int(partie.numeroTour), 0);
+        QCOMPARE(int(partie.deroulement.numeroTour()), 0);
         QTRY_VERIFY_WITH_TIMEOUT(bouton(p, "Commencer")->isVisible(), test::attenteMax);
         QVERIFY(p.programme.fenetre().isEnabled());
         QTest::qWait(50);
-        QCOMPARE(int(partie.numeroTour), 0);
+        QCOMPARE(int(partie.deroulement.numeroTour()), 0);
     }
 
     // A worker's dialog is shown by the window thread while the worker waits;

@@ -37,7 +37,7 @@ constexpr int casier = 2;
 // Seat 1 to play, tile 5 in its slot 2, in the given layout.
 void preparer(Partie& partie, int mode) {
     partie.geometrie.mode = mode;
-    partie.joueurCourant = 1;
+    partie.deroulement.donnerLaMainA(1);
     partie.chevalet.ranger(1, jeton, casier);
     partie.images[jeton] = {partie.geometrie.gaucheChevalet(casier), partie.geometrie.hautChevalet(), true, true};
 }

@@ -125,7 +125,7 @@ inline void commencer(ProgrammeDeTest& p, Repondeur& repondeur, const std::vecto
 // the dictionary knows (or does not).
 inline std::pair<int, int> deuxJetons(ProgrammeDeTest& p, bool connu) {
     const Partie& partie = p.programme.jeu().partie;
-    const auto& casiers = partie.chevalet.caseChevalet()[partie.joueurCourant];
+    const auto& casiers = partie.chevalet.caseChevalet()[partie.deroulement.joueurCourant()];
     for (int i = 1; i <= tailleChevalet; ++i) {
         for (int j = 1; j <= tailleChevalet; ++j) {
             const int a = casiers[i];
