@@ -30,7 +30,7 @@ std::array<int, jetonsAEchanger> tirerCasiers(Jeu& jeu) {
 
 // Hidden and off the board, and no longer in the rack: the tile is back in the bag.
 void rendreAuSac(Partie& partie, int jeton) {
-    ImageJeton& image = partie.images[static_cast<std::size_t>(jeton)];
+    ImageJeton& image = partie.ecran.images[static_cast<std::size_t>(jeton)];
     image.visible = false;
     image.left = gaucheHorsJeu;
     partie.chevalet.rendre(partie.deroulement.joueurCourant(), jeton);
@@ -54,7 +54,7 @@ void EchangerOrdi(Jeu& jeu) {
         rendreAuSac(partie, jetonQ);
     }
     for (const int jeton : jetons) {
-        if (jeton == 0 || estJoker(jeton) || !partie.images[static_cast<std::size_t>(jeton)].visible) continue;
+        if (jeton == 0 || estJoker(jeton) || !partie.ecran.images[static_cast<std::size_t>(jeton)].visible) continue;
         rendreAuSac(partie, jeton);
         if (!chevaletCache(partie)) {
             jeu.vue.Rafraichir();

@@ -67,7 +67,7 @@ std::string ligneDuPlateau(const Partie& partie, int y) {
     std::string ligne;
     for (int x = 1; x <= tailleGrille; ++x) {
         const int jeton = partie.plateau.grilleJeu()[x][y];
-        const bool montre = jeton != 0 && partie.images[static_cast<std::size_t>(jeton)].visible;
+        const bool montre = jeton != 0 && partie.ecran.images[static_cast<std::size_t>(jeton)].visible;
         ligne += montre ? caractereDuJeton(partie, jeton) : '.';
     }
     return ligne;

@@ -146,7 +146,7 @@ void AfficherChevalet(Partie& partie) {
     const int siege = partie.deroulement.joueurCourant();
     const bool ordinateur = partie.estOrdinateur[siege] != 0;
     const bool ouvert = partie.styleOuvert != 0;
-    for (ImageJeton& image : partie.images) {
+    for (ImageJeton& image : partie.ecran.images) {
         if (image.deplacable) image.visible = false;
     }
     RemettreJetonsAuChevalet(partie, ouvert || !ordinateur);
@@ -162,8 +162,8 @@ void AfficherChevalet(Partie& partie) {
 }
 
 void EffacerSuggestion(Partie& partie) {
-    partie.grilleSuggestion = {};
-    partie.surlignageSuggestion = false;
+    partie.ecran.grilleSuggestion = {};
+    partie.ecran.surlignageSuggestion = false;
 }
 
 void DonnerStyle(Partie& partie, bool ouvert) {

@@ -91,8 +91,8 @@ void OkChangementClick(Jeu& jeu) {
     Partie& partie = jeu.partie;
     if (partieFinie(partie)) return;
     partie.plateau.retirerPoses();
-    partie.surlignageDernierCoup = false;
-    partie.surlignageSuggestion = false;
+    partie.ecran.surlignageDernierCoup = false;
+    partie.ecran.surlignageSuggestion = false;
     partie.fenetre.modifier([](EtatControles& e) { panneauEchange(e, false); });
     partie.finDeTourSansPoints = 1;
     TourSuivant(jeu);

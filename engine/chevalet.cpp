@@ -41,11 +41,11 @@ int choisirCasier(const Partie& partie, char lettre, const CasiersUtilises& util
 
 void poserSurLaCase(Partie& partie, int jeton, int x, int y) {
     if (!partie.plateau.poser(jeton, x, y)) return;
-    ImageJeton& image = partie.images[static_cast<std::size_t>(jeton)];
-    image.left = partie.geometrie.gaucheCase(x);
-    image.top = partie.geometrie.hautCase(y);
+    ImageJeton& image = partie.ecran.images[static_cast<std::size_t>(jeton)];
+    image.left = partie.ecran.geometrie.gaucheCase(x);
+    image.top = partie.ecran.geometrie.hautCase(y);
     image.visible = true;
-    partie.grilleSuggestion[x][y] = true;
+    partie.ecran.grilleSuggestion[x][y] = true;
 }
 
 }  // namespace
@@ -57,7 +57,7 @@ void DonnerLettreJoker(Partie& partie, int jeton, char code) {
 void RemettreAuChevalet(Partie& partie, bool visible) {
     const int jeton = partie.jetonSelectionne;
     if (jeton == 0) return;
-    ImageJeton& image = partie.images[static_cast<std::size_t>(jeton)];
+    ImageJeton& image = partie.ecran.images[static_cast<std::size_t>(jeton)];
     if (!image.deplacable) {
         partie.plateau.retirer(jeton);
         return;
@@ -65,8 +65,8 @@ void RemettreAuChevalet(Partie& partie, bool visible) {
     const int casier = casierDuJeton(partie, jeton);
     if (casier < 1 || casier > tailleChevalet) return;
     DonnerLettreJoker(partie, jeton, lettreInconnue);
-    image.left = partie.geometrie.gaucheChevalet(casier);
-    image.top = partie.geometrie.hautChevalet();
+    image.left = partie.ecran.geometrie.gaucheChevalet(casier);
+    image.top = partie.ecran.geometrie.hautChevalet();
     image.visible = visible;
     partie.plateau.retirer(jeton);
     partie.jetonSelectionne = 0;

@@ -15,12 +15,12 @@ namespace {
 void reinitialiserPlateau(Partie& partie) {
     partie.plateau = Plateau{};
     partie.grilleDernierCoup = {};
-    partie.surlignageDernierCoup = false;
+    partie.ecran.surlignageDernierCoup = false;
     EffacerSuggestion(partie);
 }
 
 void reinitialiserJetons(Partie& partie) {
-    partie.images.fill(ImageJeton{});
+    partie.ecran.images.fill(ImageJeton{});
     partie.jetonJoue.fill(0);
     partie.jetonJoue[0] = 1;
     partie.chevalet = Chevalet{};

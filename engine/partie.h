@@ -6,35 +6,17 @@
 
 #include "engine/chevalets.h"
 #include "engine/deroulement.h"
+#include "engine/ecran.h"
 #include "engine/fenetre.h"
 #include "engine/jetons.h"
 #include "engine/plateau.h"
 
-// The game model: tiles, board, racks, bag, history and the state of a game. The
-// tables keep the shapes the rules speak of: fixed size, indexed from 1 (tile
-// 1..102, seat 1..4, slot 1..7, column and row 1..15), index 0 unused.
+// The game model. The board, the racks and the course of the game change only
+// through their own operations, which keep their rules; where the window draws
+// the tiles is kept apart from them. The tables keep the shapes the rules speak
+// of: fixed size, indexed from 1 (tile 1..102, seat 1..4, slot 1..7, column and
+// row 1..15), index 0 unused.
 namespace glyphane {
-
-using GrilleMarques = std::array<std::array<bool, tailleGrille + 1>, tailleGrille + 1>;
-
-// The picture of one tile on the window, in the pixels of the current screen mode.
-struct ImageJeton {
-    int left = -50;
-    int top = 0;
-    bool visible = false;
-    bool deplacable = true;
-};
-
-// The two screen layouts fix where tiles stand; the model keeps positions in pixels
-// so that dragging and the rules agree on which square a tile is on.
-struct Geometrie {
-    int mode = 800;
-    int gaucheCase(int colonne) const { return mode == 640 ? 22 + 25 * (colonne - 1) : 30 + 31 * (colonne - 1); }
-    int hautCase(int ligne) const { return mode == 640 ? 22 + 25 * (ligne - 1) : 30 + 31 * (ligne - 1); }
-    int gaucheChevalet(int casier) const { return mode == 640 ? casier * 50 - 10 : casier * 64 - 10; }
-    int hautChevalet() const { return mode == 640 ? 420 : 524; }
-    int tailleJeton() const { return mode == 640 ? 24 : 29; }
-};
 
 // The words of the last evaluated move, per new tile 1..7 in board order.
 struct Evaluation {
@@ -80,15 +62,10 @@ struct Partie {
     Deroulement deroulement;
     std::array<std::uint8_t, tailleChevalet + 1> chevaletDuTour{};  // the rack as the turn began
 
-
     Evaluation evaluation;
+    // The last move's squares: the computer player starts its update from them.
     GrilleMarques grilleDernierCoup{};
-    GrilleMarques grilleSuggestion{};
-    bool surlignageDernierCoup = false;
-    bool surlignageSuggestion = false;
-
-    std::array<ImageJeton, nbJetons + 1> images{};
-    Geometrie geometrie;
+    Ecran ecran;
     EtatFenetre fenetre;
 
     Drapeaux drapeaux;

@@ -9,6 +9,7 @@ namespace glyphane {
 // [x][y]: column x, row y, 1..15; 0 = no tile.
 using Grille = std::array<std::array<std::uint8_t, tailleGrille + 1>, tailleGrille + 1>;
 using LettresDesJetons = std::array<char, nbJetons + 1>;
+using GrilleMarques = std::array<std::array<bool, tailleGrille + 1>, tailleGrille + 1>;
 
 // The board and the letters the tiles carry. A tile stands on one square at most,
 // a committed tile stays where it was committed, and only a blank takes a letter:

@@ -96,7 +96,7 @@ bool MettreALEchange(Jeu& jeu, int jeton) {
         jeu.vue.Rafraichir();
         return false;
     }
-    partie.images[static_cast<std::size_t>(jeton)].visible = false;
+    partie.ecran.images[static_cast<std::size_t>(jeton)].visible = false;
     partie.chevalet.rendre(partie.deroulement.joueurCourant(), jeton);
     jeu.vue.Rafraichir();
     return true;

@@ -66,7 +66,7 @@ void retirerCoupOrdinateurSansPoints(Partie& partie) {
 void ouvrirNouveauTour(Partie& partie) {
     if (partie.deroulement.numeroTour() > 0) partie.grilleDernierCoup = {};
     partie.deroulement.ouvrirTour();
-    partie.surlignageDernierCoup = false;
+    partie.ecran.surlignageDernierCoup = false;
 }
 
 void fixerJeton(Jeu& jeu, int x, int y) {
@@ -77,7 +77,7 @@ void fixerJeton(Jeu& jeu, int x, int y) {
     partie.grilleDernierCoup[x][y] = true;
     partie.chevalet.sortir(partie.deroulement.joueurCourant(), static_cast<int>(t));
     partie.jetonJoue[t] = 1;
-    partie.images[t].deplacable = false;
+    partie.ecran.images[t].deplacable = false;
 }
 
 // Commits this turn's tiles in board order and records the move; returns how
@@ -97,7 +97,7 @@ int validerCoup(Jeu& jeu) {
     }
     EnregistrerCoup(partie, coup);
     AjouterPointsDuCoup(partie);
-    partie.surlignageDernierCoup = true;
+    partie.ecran.surlignageDernierCoup = true;
     partie.fenetre.modifier([](EtatControles& e) { e.progression = 0; });
     jeu.vue.Rafraichir();
     return poses;

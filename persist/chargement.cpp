@@ -76,7 +76,7 @@ void poserPlateau(Jeu& jeu, const PartieSauvegardee& lue) {
     partie.plateau.donnerLettreJoker(jokerB, lue.lettreJokerB);
     for (int t = 1; t <= nbJetons; ++t) {
         partie.jetonJoue[indice(t)] = 0;
-        partie.images[indice(t)] = ImageJeton{-50, 0, true, true};
+        partie.ecran.images[indice(t)] = ImageJeton{-50, 0, true, true};
     }
     for (int x = 1; x <= tailleGrille; ++x) {
         for (int y = 1; y <= tailleGrille; ++y) {
@@ -85,7 +85,7 @@ void poserPlateau(Jeu& jeu, const PartieSauvegardee& lue) {
             partie.plateau.poser(static_cast<int>(t), x, y);
             partie.plateau.fixer(x, y);
             if (jeu.ordinateur != nullptr) jeu.ordinateur->jetonFixe(x, y, partie.plateau.LettreJeton()[t], ChiffreJeton[t]);
-            partie.images[t] = ImageJeton{partie.geometrie.gaucheCase(x), partie.geometrie.hautCase(y), true, false};
+            partie.ecran.images[t] = ImageJeton{partie.ecran.geometrie.gaucheCase(x), partie.ecran.geometrie.hautCase(y), true, false};
             partie.jetonJoue[t] = 1;
         }
     }
@@ -106,7 +106,7 @@ void rangerChevalets(Partie& partie) {
             if (partie.chevalet.caseDuJeton()[indice(s)][indice(t)] == 0) continue;
             partie.jetonSelectionne = static_cast<std::uint8_t>(t);
             RemettreAuChevalet(partie, false);
-            partie.images[indice(t)].visible = false;
+            partie.ecran.images[indice(t)].visible = false;
         }
     }
     partie.deroulement.donnerLaMainA(courant);
@@ -121,7 +121,7 @@ void appliquer(Jeu& jeu, const PartieSauvegardee& lue) {
     rangerChevalets(partie);
     SurlignerCoup(partie, partie.deroulement.numeroTour() - 1);
     AfficherChevalet(partie);
-    partie.surlignageDernierCoup = true;
+    partie.ecran.surlignageDernierCoup = true;
     AfficherEtat(partie, etatDebutPartie);
     jeu.vue.Rafraichir();
 }

@@ -22,7 +22,7 @@ void pourChaqueCase(const Coup& coup, Action action) {
 
 void montrerJetonDeLaCase(Partie& partie, int x, int y, bool visible) {
     const int jeton = partie.plateau.grilleFixe()[indice(x)][indice(y)];
-    if (jeton != 0) partie.images[indice(jeton)].visible = visible;
+    if (jeton != 0) partie.ecran.images[indice(jeton)].visible = visible;
 }
 
 void etiquettesDuCoup(Partie& partie, std::int32_t n) {
@@ -43,12 +43,12 @@ void SurlignerCoup(Partie& partie, std::int32_t n) {
 void DebutPartieClick(Jeu& jeu) {
     Partie& partie = jeu.partie;
     if (!enRevue(partie)) return;
-    for (int t = 1; t <= nbJetons; ++t) partie.images[indice(t)].visible = false;
+    for (int t = 1; t <= nbJetons; ++t) partie.ecran.images[indice(t)].visible = false;
     partie.grilleDernierCoup = {};
     EffacerSuggestion(partie);
     partie.positionRevoir = 1;
     etiquettesDuCoup(partie, 0);
-    partie.surlignageDernierCoup = false;
+    partie.ecran.surlignageDernierCoup = false;
     jeu.vue.Rafraichir();
 }
 
@@ -60,7 +60,7 @@ void ReculeClick(Jeu& jeu) {
     etiquettesDuCoup(partie, reprise - 1);
     SurlignerCoup(partie, reprise - 1);
     pourChaqueCase(partie.deroulement.coup(reprise), [&](int x, int y) { montrerJetonDeLaCase(partie, x, y, false); });
-    partie.surlignageDernierCoup = true;
+    partie.ecran.surlignageDernierCoup = true;
     jeu.vue.Rafraichir();
 }
 
@@ -72,7 +72,7 @@ void AvanceClick(Jeu& jeu) {
     etiquettesDuCoup(partie, pose);
     SurlignerCoup(partie, pose);
     pourChaqueCase(partie.deroulement.coup(pose), [&](int x, int y) { montrerJetonDeLaCase(partie, x, y, true); });
-    partie.surlignageDernierCoup = true;
+    partie.ecran.surlignageDernierCoup = true;
     jeu.vue.Rafraichir();
 }
 

@@ -19,17 +19,17 @@ TEST(RemettreAuChevalet, ABlankComesBackToItsSlotWithoutItsLetterInEitherLayout)
     RemettreAuChevalet(partie, true);
     EXPECT_EQ(partie.plateau.LettreJeton()[joker], '?');
     EXPECT_EQ(partie.plateau.grilleJeu()[8][8], 0);
-    EXPECT_EQ(partie.images[joker].left, 3 * 64 - 10);
-    EXPECT_EQ(partie.images[joker].top, 524);
-    EXPECT_TRUE(partie.images[joker].visible);
+    EXPECT_EQ(partie.ecran.images[joker].left, 3 * 64 - 10);
+    EXPECT_EQ(partie.ecran.images[joker].top, 524);
+    EXPECT_TRUE(partie.ecran.images[joker].visible);
     EXPECT_EQ(partie.jetonSelectionne, 0);
 
-    partie.geometrie.mode = 640;
+    partie.ecran.geometrie.mode = 640;
     partie.jetonSelectionne = static_cast<std::uint8_t>(casiers[2]);
     RemettreAuChevalet(partie, false);
-    EXPECT_EQ(partie.images[casiers[2]].left, 2 * 50 - 10);
-    EXPECT_EQ(partie.images[casiers[2]].top, 420);
-    EXPECT_FALSE(partie.images[casiers[2]].visible);
+    EXPECT_EQ(partie.ecran.images[casiers[2]].left, 2 * 50 - 10);
+    EXPECT_EQ(partie.ecran.images[casiers[2]].top, 420);
+    EXPECT_FALSE(partie.ecran.images[casiers[2]].visible);
 }
 
 TEST(RemettreAuChevalet, CommittedTilesAndOtherRacksTilesStayPut) {
@@ -55,9 +55,9 @@ TEST(PoserTexteDeCoup, LaysRackLettersAndABlankForAMissingOne) {
     ASSERT_TRUE(PoserTexteDeCoup(partie, "ab;HHHI"));
     EXPECT_EQ(partie.plateau.grilleJeu()[8][8], casiers[2]);
     EXPECT_EQ(partie.plateau.grilleJeu()[8][9], casiers[3]);
-    EXPECT_EQ(partie.images[casiers[3]].top, 30 + 31 * 8);
-    EXPECT_TRUE(partie.grilleSuggestion[8][8] && partie.grilleSuggestion[8][9]);
-    EXPECT_TRUE(partie.images[casiers[1]].visible);  // the x, back in its slot
+    EXPECT_EQ(partie.ecran.images[casiers[3]].top, 30 + 31 * 8);
+    EXPECT_TRUE(partie.ecran.grilleSuggestion[8][8] && partie.ecran.grilleSuggestion[8][9]);
+    EXPECT_TRUE(partie.ecran.images[casiers[1]].visible);  // the x, back in its slot
     EXPECT_TRUE(partie.fenetre.copie().pointsDuTour.visible);
 
     test::JeuDeTest sansB;
@@ -91,7 +91,7 @@ TEST(PoserTexteDeCoup, PlacesNothingWhereTheTextCannotBeFollowed) {
     // z: not in the rack; a: a committed square; b: off the board; c: no square.
     ASSERT_TRUE(PoserTexteDeCoup(partie, "zabc;AAHHZA"));
     EXPECT_EQ(partie.plateau.grilleJeu(), avant);
-    EXPECT_EQ(partie.images[casiers[1]].top, 524);
+    EXPECT_EQ(partie.ecran.images[casiers[1]].top, 524);
 }
 
 TEST(PoserTexteDeCoup, MovesATileAlreadyOutAndHidesTheComputersOtherTiles) {
@@ -105,9 +105,9 @@ TEST(PoserTexteDeCoup, MovesATileAlreadyOutAndHidesTheComputersOtherTiles) {
     EXPECT_EQ(partie.plateau.grilleJeu()[8][8], casiers[1]);
     EXPECT_EQ(partie.plateau.grilleJeu()[2][2], 0);
     EXPECT_EQ(partie.plateau.grilleJeu()[3][3], 0);
-    EXPECT_FALSE(partie.images[casiers[2]].visible);
-    EXPECT_FALSE(partie.images[casiers[3]].visible);
-    EXPECT_TRUE(partie.images[casiers[1]].visible);
+    EXPECT_FALSE(partie.ecran.images[casiers[2]].visible);
+    EXPECT_FALSE(partie.ecran.images[casiers[3]].visible);
+    EXPECT_TRUE(partie.ecran.images[casiers[1]].visible);
 }
 
 }  // namespace

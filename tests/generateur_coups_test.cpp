@@ -151,7 +151,7 @@ void installer(Partie& partie, const PositionCherchee& p) {
             if (t == 0) continue;
             partie.plateau.poser(t, x, y);
             partie.plateau.fixer(x, y);
-            partie.images[t].deplacable = false;
+            partie.ecran.images[t].deplacable = false;
         }
     }
     for (std::uint8_t j = 1; j <= tailleChevalet; ++j) {

@@ -46,7 +46,7 @@ public:
             partie.plateau.poser(t, x, y);
             partie.plateau.fixer(x, y);
             partie.jetonJoue[t] = 1;
-            partie.images[t].deplacable = false;
+            partie.ecran.images[t].deplacable = false;
             avancer(x, y, horizontal);
         }
     }

@@ -147,8 +147,8 @@ TEST(ReinitialiserPartie, AGameInProgressIsBackToNothing) {
     for (int j = 1; j <= tailleChevalet; ++j) EXPECT_EQ(partie.chevalet.caseChevalet()[1][j], 0);
     for (int tuile = 1; tuile <= nbJetons; ++tuile) {
         EXPECT_EQ(partie.jetonJoue[tuile], 0);
-        EXPECT_TRUE(partie.images[tuile].deplacable && !partie.images[tuile].visible);
-        EXPECT_EQ(partie.images[tuile].left, -50);
+        EXPECT_TRUE(partie.ecran.images[tuile].deplacable && !partie.ecran.images[tuile].visible);
+        EXPECT_EQ(partie.ecran.images[tuile].left, -50);
     }
     const EtatControles e = partie.fenetre.copie();
     EXPECT_EQ(e.enbLettreDispo, "102");

@@ -57,8 +57,8 @@ TEST(VerifierPlacement, TheComputersUnknownWordIsTakenBack) {
     ASSERT_TRUE(PoserTexteDeCoup(partie, "le;GHHH"));
     EXPECT_EQ(jouer(t, false), IssuePlacement::coupRetire);
     EXPECT_EQ(partie.plateau.grilleJeu(), partie.plateau.grilleFixe());
-    EXPECT_EQ(partie.images[casiers[1]].top, 524);
-    EXPECT_TRUE(partie.images[casiers[1]].visible);
+    EXPECT_EQ(partie.ecran.images[casiers[1]].top, 524);
+    EXPECT_TRUE(partie.ecran.images[casiers[1]].visible);
     EXPECT_EQ(partie.finDeTourSansPoints, 1);
 
     partie.finDeTourSansPoints = 0;
@@ -115,7 +115,7 @@ TEST(MettreALEchange, AThirdTileWithTwoInTheBagBringsTheRackBack) {
     partie.jetonsDansSac = 2;
 
     EXPECT_TRUE(MettreALEchange(t.jeu, casiers[1]));
-    EXPECT_FALSE(partie.images[casiers[1]].visible);
+    EXPECT_FALSE(partie.ecran.images[casiers[1]].visible);
     EXPECT_EQ(partie.chevalet.caseDuJeton()[1][casiers[1]], 0);
     EXPECT_TRUE(MettreALEchange(t.jeu, casiers[2]));
     EXPECT_FALSE(MettreALEchange(t.jeu, casiers[3]));
@@ -125,7 +125,7 @@ TEST(MettreALEchange, AThirdTileWithTwoInTheBagBringsTheRackBack) {
     EXPECT_EQ(partie.nbJetonsEchanges, 0);
     for (int j = 1; j <= tailleChevalet; ++j) {
         EXPECT_EQ(partie.chevalet.caseDuJeton()[1][casiers[j]], j);
-        EXPECT_TRUE(partie.images[casiers[j]].visible);
+        EXPECT_TRUE(partie.ecran.images[casiers[j]].visible);
     }
 }
 

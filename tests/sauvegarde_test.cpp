@@ -47,7 +47,7 @@ void attendreMemePartie(const Partie& a, const Partie& b) {
     }
     for (int t = 1; t <= nbJetons; ++t) {
         if (a.jetonJoue[t] == 0 && a.chevalet.caseDuJeton()[a.deroulement.joueurCourant()][t] == 0) continue;
-        const ImageJeton &x = a.images[t], &y = b.images[t];
+        const ImageJeton &x = a.ecran.images[t], &y = b.ecran.images[t];
         EXPECT_TRUE(x.left == y.left && x.top == y.top && x.visible == y.visible && x.deplacable == y.deplacable)
             << "tile " << t;
     }

@@ -53,7 +53,7 @@ TEST(Tirer, TheDealNeverGivesATileHeldOrPlayedAndRecordsItsLetters) {
             EXPECT_EQ(partie.jetonJoue[jeton], 0);
             EXPECT_EQ(std::count(autre.begin(), autre.end(), jeton), 0);
             EXPECT_EQ(partie.chevalet.caseDuJeton()[1][jeton], j);
-            EXPECT_FALSE(partie.images[jeton].visible);
+            EXPECT_FALSE(partie.ecran.images[jeton].visible);
             lettres += partie.plateau.LettreJeton()[jeton];
         }
         EXPECT_EQ(partie.deroulement.tirageDistribution()[1], lettres);

@@ -32,8 +32,8 @@ protected:
         int rendus = 0;
         for (const int jeton : tuiles) {
             if (jeton == 0 || p.chevalet.caseDuJeton()[1][jeton] != 0) continue;
-            EXPECT_FALSE(p.images[jeton].visible);
-            EXPECT_EQ(p.images[jeton].left, -100);
+            EXPECT_FALSE(p.ecran.images[jeton].visible);
+            EXPECT_EQ(p.ecran.images[jeton].left, -100);
             ++rendus;
         }
         return rendus;
@@ -78,7 +78,7 @@ TEST_F(Ordinateur, NothingToPlayExchangesFourTilesAndTheQOrPasses) {
 
 TEST_F(Ordinateur, BlanksNeverGoBackInAnExchange) {
     const auto tuiles = t.auChevalet(1, "??abcde");
-    for (const int jeton : tuiles) partie.images[jeton].visible = true;
+    for (const int jeton : tuiles) partie.ecran.images[jeton].visible = true;
     EchangerOrdi(t.jeu);
     EXPECT_NE(partie.chevalet.caseDuJeton()[1][tuiles[1]], 0);
     EXPECT_NE(partie.chevalet.caseDuJeton()[1][tuiles[2]], 0);

@@ -49,7 +49,7 @@ TEST(TourSuivant, TheDealGivesSevenTilesToEachSeatAndRecordsThemAsTheirFirstRack
     EXPECT_TRUE(e.jouer.visible && e.jouer.actif && e.echange.actif);
     EXPECT_FALSE(e.commencer.visible);
     EXPECT_TRUE(e.nomJoueur[3].visible && !e.nomJoueur[4].visible);
-    for (int j = 1; j <= tailleChevalet; ++j) EXPECT_TRUE(partie.images[partie.chevalet.caseChevalet()[1][j]].visible);
+    for (int j = 1; j <= tailleChevalet; ++j) EXPECT_TRUE(partie.ecran.images[partie.chevalet.caseChevalet()[1][j]].visible);
 }
 
 TEST(TourSuivant, TwoHumansScoreMovesThatTheHistoryAndTheComputersRowsRecord) {
@@ -79,11 +79,11 @@ TEST(TourSuivant, TwoHumansScoreMovesThatTheHistoryAndTheComputersRowsRecord) {
     EXPECT_EQ(crochets.modele.LignesLettres[1][8], "????mots???????");
     EXPECT_EQ(crochets.modele.LignesChiffres[1][8], "xxxx2111xxxxxxx");
     EXPECT_EQ(crochets.modele.LignesLettres[2][5], "???????m???????");
-    EXPECT_TRUE(partie.surlignageDernierCoup);
+    EXPECT_TRUE(partie.ecran.surlignageDernierCoup);
     for (int x = 5; x <= 8; ++x) {
         const int jeton = partie.plateau.grilleFixe()[x][8];
         EXPECT_EQ(partie.jetonJoue[jeton], 1);
-        EXPECT_FALSE(partie.images[jeton].deplacable);
+        EXPECT_FALSE(partie.ecran.images[jeton].deplacable);
         EXPECT_TRUE(partie.grilleDernierCoup[x][8]);
     }
 
@@ -178,7 +178,7 @@ TEST(Echange, CancellingPutsTheRackBackAndKeepsTheTurn) {
     EXPECT_EQ(partie.plateau.grilleJeu(), partie.plateau.grilleFixe());
     for (int j = 1; j <= tailleChevalet; ++j) {
         EXPECT_EQ(partie.chevalet.caseDuJeton()[1][avant[j]], j);
-        EXPECT_TRUE(partie.images[avant[j]].visible);
+        EXPECT_TRUE(partie.ecran.images[avant[j]].visible);
     }
     const EtatControles e = partie.fenetre.copie();
     EXPECT_FALSE(e.okChangement.visible || e.annulerEchange.visible || e.eechange.visible);
@@ -379,7 +379,7 @@ TEST(AfficherChevalet, ClosedStyleCoversAHumansRackAndHidesTheComputers) {
     e = partie.fenetre.copie();
     EXPECT_EQ(e.captionCacheLettres, captionCacheOrdinateur);
     EXPECT_EQ(e.captionEjoueur, "Bob");
-    for (int j = 1; j <= tailleChevalet; ++j) EXPECT_FALSE(partie.images[partie.chevalet.caseChevalet()[2][j]].visible);
+    for (int j = 1; j <= tailleChevalet; ++j) EXPECT_FALSE(partie.ecran.images[partie.chevalet.caseChevalet()[2][j]].visible);
     CacheLettresClick(t.jeu);  // the computer's cover is not for clicking
     EXPECT_TRUE(partie.fenetre.copie().cacheLettres.visible);
 }

@@ -33,14 +33,14 @@ void RenvoyerAuChevalet(Partie& partie, int jeton) {
 }
 
 void DeposerJeton(Partie& partie, int jeton, int gauche, int haut) {
-    const int mode = partie.geometrie.mode;
+    const int mode = partie.ecran.geometrie.mode;
     const int colonne = indexDuPixel(mode, gauche);
     const int ligne = indexDuPixel(mode, haut);
     if (colonne == 0 || ligne == 0 || colonne == apresLePlateau) {
         RenvoyerAuChevalet(partie, jeton);
         return;
     }
-    ImageJeton& image = partie.images[static_cast<std::size_t>(jeton)];
+    ImageJeton& image = partie.ecran.images[static_cast<std::size_t>(jeton)];
     if (ligne == apresLePlateau) {
         partie.plateau.retirer(jeton);
         image.left = gauche;
@@ -51,8 +51,8 @@ void DeposerJeton(Partie& partie, int jeton, int gauche, int haut) {
         RenvoyerAuChevalet(partie, jeton);
         return;
     }
-    image.left = partie.geometrie.gaucheCase(colonne);
-    image.top = partie.geometrie.hautCase(ligne);
+    image.left = partie.ecran.geometrie.gaucheCase(colonne);
+    image.top = partie.ecran.geometrie.hautCase(ligne);
 }
 
 }  // namespace glyphane::ui

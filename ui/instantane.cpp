@@ -4,12 +4,12 @@ namespace glyphane::ui {
 
 Instantane capturer(const Partie& partie) {
     Instantane instantane;
-    instantane.images = partie.images;
+    instantane.images = partie.ecran.images;
     instantane.lettres = partie.plateau.LettreJeton();
-    instantane.grilleSuggestion = partie.grilleSuggestion;
+    instantane.grilleSuggestion = partie.ecran.grilleSuggestion;
     instantane.grilleDernierCoup = partie.grilleDernierCoup;
-    instantane.surlignageSuggestion = partie.surlignageSuggestion;
-    instantane.surlignageDernierCoup = partie.surlignageDernierCoup;
+    instantane.surlignageSuggestion = partie.ecran.surlignageSuggestion;
+    instantane.surlignageDernierCoup = partie.ecran.surlignageDernierCoup;
     instantane.nbJoueurs = partie.nbJoueurs;
     instantane.joueurCourant = partie.deroulement.joueurCourant();
     instantane.noms = partie.nom;

@@ -78,8 +78,8 @@ public:
         const Partie& partie = p.programme.jeu().partie;
         prendre(jeton);
         const ui::VignetteJeton* v = f.vignette(jeton);
-        const int gauche = partie.geometrie.gaucheCase(colonne);
-        const int haut = partie.geometrie.hautCase(ligne);
+        const int gauche = partie.ecran.geometrie.gaucheCase(colonne);
+        const int haut = partie.ecran.geometrie.hautCase(ligne);
         allerA(dans(gauche - 5, gauche + 20, haut - 5, haut + 20));
         taper(Qt::Key_Escape);
         QCOMPARE(clavier.jetonPorte(), 0);
@@ -200,7 +200,7 @@ private slots:
         QCOMPARE(c.clavier.jetonPorte(), jeton);
         c.taper(Qt::Key_Space);
         QCOMPARE(c.clavier.jetonPorte(), 0);
-        const QPoint casier(partie.geometrie.gaucheChevalet(2), partie.geometrie.hautChevalet());
+        const QPoint casier(partie.ecran.geometrie.gaucheChevalet(2), partie.ecran.geometrie.hautChevalet());
         QCOMPARE(c.f.vignette(jeton)->pos(), casier);
         QCOMPARE(int(partie.plateau.grilleJeu()[4][4]), 0);
 
@@ -303,7 +303,7 @@ private slots:
         QCOMPARE(memo->textCursor().blockNumber(), 1);
         c.taper(Qt::Key_Return);
         QCOMPARE(tuilesPosees(), tuilesDuCoup(1));
-        QVERIFY(partie.surlignageSuggestion);
+        QVERIFY(partie.ecran.surlignageSuggestion);
 
         const QTextCursor ligne2(memo->document()->findBlockByNumber(2));
         QTest::mouseClick(memo->viewport(), Qt::LeftButton, {}, memo->cursorRect(ligne2).center());

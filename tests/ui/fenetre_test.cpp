@@ -47,7 +47,7 @@ void glisser(ui::VignetteJeton* vignette, QPoint coin) {
 }
 
 QPoint caseEn(const Partie& partie, int colonne, int ligne) {
-    return {partie.geometrie.gaucheCase(colonne), partie.geometrie.hautCase(ligne)};
+    return {partie.ecran.geometrie.gaucheCase(colonne), partie.ecran.geometrie.hautCase(ligne)};
 }
 
 // The two tiles laid on row H from the centre on.
@@ -237,7 +237,7 @@ private slots:
         const auto copieAJour = [&] {
             const ui::Instantane copie = p.programme.vue().instantane();
             for (int t = 1; t <= nbJetons; ++t) {
-                if (copie.images[t].left != partie.images[t].left || copie.images[t].top != partie.images[t].top) {
+                if (copie.images[t].left != partie.ecran.images[t].left || copie.images[t].top != partie.ecran.images[t].top) {
                     return false;
                 }
             }
@@ -380,10 +380,10 @@ private slots:
         const Partie& partie = p.programme.jeu().partie;
         const int jeton = partie.chevalet.caseChevalet()[1][3];
         ui::VignetteJeton* v = p.programme.fenetre().vignette(jeton);
-        const QPoint casier(partie.geometrie.gaucheChevalet(3), partie.geometrie.hautChevalet());
+        const QPoint casier(partie.ecran.geometrie.gaucheChevalet(3), partie.ecran.geometrie.hautChevalet());
         glisser(v, lache);
         QCOMPARE(v->pos(), attendu == QPoint(-1, -1) ? casier : attendu);
-        QCOMPARE(QPoint(partie.images[jeton].left, partie.images[jeton].top), v->pos());
+        QCOMPARE(QPoint(partie.ecran.images[jeton].left, partie.ecran.images[jeton].top), v->pos());
     }
 
     // "&non" changes nothing; "&oui" stops everything, keeps the colour and
@@ -504,7 +504,7 @@ private slots:
     void repeintDemandeParUnFil() {
         ProgrammeDeTest p;
         Partie& partie = p.programme.jeu().partie;
-        partie.images[1] = {100, 120, true, true};
+        partie.ecran.images[1] = {100, 120, true, true};
         std::thread fil([&] { p.programme.vue().Rafraichir(); });
         fil.join();
         ui::VignetteJeton* v = p.programme.fenetre().vignette(1);

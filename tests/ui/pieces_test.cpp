@@ -36,16 +36,16 @@ constexpr int casier = 2;
 
 // Seat 1 to play, tile 5 in its slot 2, in the given layout.
 void preparer(Partie& partie, int mode) {
-    partie.geometrie.mode = mode;
+    partie.ecran.geometrie.mode = mode;
     partie.deroulement.donnerLaMainA(1);
     partie.chevalet.ranger(1, jeton, casier);
-    partie.images[jeton] = {partie.geometrie.gaucheChevalet(casier), partie.geometrie.hautChevalet(), true, true};
+    partie.ecran.images[jeton] = {partie.ecran.geometrie.gaucheChevalet(casier), partie.ecran.geometrie.hautChevalet(), true, true};
 }
 
-QPoint position(const Partie& partie) { return {partie.images[jeton].left, partie.images[jeton].top}; }
+QPoint position(const Partie& partie) { return {partie.ecran.images[jeton].left, partie.ecran.images[jeton].top}; }
 
 QPoint auChevalet(const Partie& partie) {
-    return {partie.geometrie.gaucheChevalet(casier), partie.geometrie.hautChevalet()};
+    return {partie.ecran.geometrie.gaucheChevalet(casier), partie.ecran.geometrie.hautChevalet()};
 }
 
 int couleurs(const QImage& image, QRgb couleur) {
