@@ -34,7 +34,7 @@ void exigerArguments(const std::vector<std::string>& arguments, std::size_t nomb
 
 int siege(const Partie& partie) { return partie.deroulement.joueurCourant(); }
 
-bool partieCommencee(const Partie& partie) { return partie.deroulement.joueurCourant() != 0 && partie.distributionFaite == 1; }
+bool partieCommencee(const Partie& partie) { return siege(partie) != 0 && partie.distributionFaite == 1; }
 
 void exigerDisponible(const Controle& bouton, const std::string& nom) {
     if (!bouton.visible || !bouton.actif) throw ErreurCommande("le bouton " + nom + " est indisponible");
@@ -90,7 +90,7 @@ int jetonDuChevalet(const Partie& partie, char lettre, std::array<bool, tailleCh
         const int jeton = partie.chevalet.caseChevalet()[siege(partie)][j];
         const bool convient = lettre == lettreInconnue
                                   ? estJoker(jeton)
-                                  : !estJoker(jeton) && partie.plateau.LettreJeton()[static_cast<std::size_t>(jeton)] == lettre;
+                                  : !estJoker(jeton) && caractereDuJeton(partie, jeton) == lettre;
         if (!convient) continue;
         pris[j] = true;
         return jeton;
@@ -247,7 +247,8 @@ void SessionPartie::joker(const Arguments& arguments) {
     exigerTourHumain();
     Partie& partie = jeu.partie;
     const std::optional<int> jeton = lireEntier(arguments[0]);
-    if (!jeton || !estJoker(*jeton) || partie.chevalet.caseDuJeton()[siege(partie)][static_cast<std::size_t>(*jeton)] == 0) {
+    const auto& casiers = partie.chevalet.caseDuJeton()[siege(partie)];
+    if (!jeton || !estJoker(*jeton) || casiers[static_cast<std::size_t>(*jeton)] == 0) {
         throw ErreurCommande("le joker " + arguments[0] + " n'est pas au chevalet (27 ou 47)");
     }
     const std::optional<char> lettre = lireLettre(arguments[1]);

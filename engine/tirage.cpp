@@ -61,7 +61,8 @@ void rangerAuCasier(Partie& partie, int jeton, int casier) {
 // During the deal the letters go to the seat's deal text; afterwards to the record
 // of this seat's next move, which the turn controller has just started.
 void noterAuTirage(Partie& partie, int jeton) {
-    const char lettre = estJoker(jeton) ? lettreInconnue : partie.plateau.LettreJeton()[static_cast<std::size_t>(jeton)];
+    const auto t = static_cast<std::size_t>(jeton);
+    const char lettre = estJoker(jeton) ? lettreInconnue : partie.plateau.LettreJeton()[t];
     if (partie.distributionFaite == 0) {
         partie.deroulement.noterTirageDistribution(partie.deroulement.joueurCourant(), lettre);
     } else {

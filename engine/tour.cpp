@@ -45,7 +45,8 @@ bool coupAccepte(Jeu& jeu) {
     Partie& partie = jeu.partie;
     const bool coupHumainJoue = !siegeOrdinateur(partie) && partie.distributionFaite == 1 &&
                                 partie.finDeTourSansPoints == 0;
-    if (coupHumainJoue && partie.plateau.jetonsSurPlateau() == 0 && partie.deroulement.numeroTour() == 1 && jeu.ordinateur != nullptr) {
+    const bool premierCoup = partie.plateau.jetonsSurPlateau() == 0 && partie.deroulement.numeroTour() == 1;
+    if (coupHumainJoue && premierCoup && jeu.ordinateur != nullptr) {
         jeu.ordinateur->oublierModelesPremierCoup();
     }
     return true;
@@ -117,18 +118,19 @@ void commencerTirageSuivant(Partie& partie) {
 }
 
 void libererCasiersVides(Partie& partie) {
-    auto& chevalet = partie.chevalet;
+    const int siege = partie.deroulement.joueurCourant();
     for (int j = 1; j <= tailleChevalet; ++j) {
-        if (chevalet.caseChevalet()[partie.deroulement.joueurCourant()][j] == 0) chevalet.libererCasier(partie.deroulement.joueurCourant(), j);
+        if (partie.chevalet.caseChevalet()[siege][j] == 0) partie.chevalet.libererCasier(siege, j);
     }
 }
 
 // After an exchange: the slots whose tile went back to the bag. Returns their count.
 int libererCasiersRendus(Partie& partie) {
+    const int siege = partie.deroulement.joueurCourant();
     int rendus = 0;
     for (int j = 1; j <= tailleChevalet; ++j) {
-        if (partie.chevalet.caseChevalet()[partie.deroulement.joueurCourant()][j] == 0 || dansLeChevalet(partie, j)) continue;
-        partie.chevalet.libererCasier(partie.deroulement.joueurCourant(), j);
+        if (partie.chevalet.caseChevalet()[siege][j] == 0 || dansLeChevalet(partie, j)) continue;
+        partie.chevalet.libererCasier(siege, j);
         ++rendus;
     }
     return rendus;

@@ -84,8 +84,10 @@ void poserPlateau(Jeu& jeu, const PartieSauvegardee& lue) {
             if (t == 0) continue;
             partie.plateau.poser(static_cast<int>(t), x, y);
             partie.plateau.fixer(x, y);
-            if (jeu.ordinateur != nullptr) jeu.ordinateur->jetonFixe(x, y, partie.plateau.LettreJeton()[t], ChiffreJeton[t]);
-            partie.ecran.images[t] = ImageJeton{partie.ecran.geometrie.gaucheCase(x), partie.ecran.geometrie.hautCase(y), true, false};
+            const char lettre = partie.plateau.LettreJeton()[t];
+            if (jeu.ordinateur != nullptr) jeu.ordinateur->jetonFixe(x, y, lettre, ChiffreJeton[t]);
+            const Geometrie& geometrie = partie.ecran.geometrie;
+            partie.ecran.images[t] = ImageJeton{geometrie.gaucheCase(x), geometrie.hautCase(y), true, false};
             partie.jetonJoue[t] = 1;
         }
     }

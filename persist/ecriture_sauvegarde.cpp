@@ -144,9 +144,10 @@ void ecrireStatistiques(Fichier& fichier, const Partie& partie) {
 std::string ContenuSauvegarde(const Partie& partie) {
     Fichier fichier;
     fichier.ligne(enTeteSauvegarde);
-    for (const long long valeur : std::initializer_list<long long>{partie.deroulement.joueurCourant(), partie.nbJoueurs,
+    const Deroulement& deroulement = partie.deroulement;
+    for (const long long valeur : std::initializer_list<long long>{deroulement.joueurCourant(), partie.nbJoueurs,
                                                                    partie.plateau.jetonsSurPlateau(), partie.partieFinie,
-                                                                   partie.jetonsDansSac, partie.deroulement.numeroTour()}) {
+                                                                   partie.jetonsDansSac, deroulement.numeroTour()}) {
         fichier.nombre(valeur);
     }
     fichier.ligne(std::string(1, partie.plateau.LettreJeton()[jokerA]));
@@ -156,7 +157,9 @@ std::string ContenuSauvegarde(const Partie& partie) {
     for (int s = 1; s <= partie.nbJoueurs; ++s) {
         fichier.texte(partie.deroulement.tirageDistribution()[static_cast<std::size_t>(s)], largeurTirage);
     }
-    for (std::int32_t k = 1; k <= partie.deroulement.numeroTour(); ++k) fichier.texte(coupLu(partie, k).tirage, largeurTirage);
+    for (std::int32_t k = 1; k <= partie.deroulement.numeroTour(); ++k) {
+        fichier.texte(coupLu(partie, k).tirage, largeurTirage);
+    }
     for (int x = 1; x <= tailleGrille; ++x) fichier.ligne(colonneDuPlateau(partie.plateau.grilleFixe(), x));
     for (int s = 1; s <= partie.nbJoueurs; ++s) fichier.booleen(partie.estOrdinateur[static_cast<std::size_t>(s)] != 0);
     ecrireStatistiques(fichier, partie);

@@ -37,7 +37,8 @@ void etiquettesDuCoup(Partie& partie, std::int32_t n) {
 
 void SurlignerCoup(Partie& partie, std::int32_t n) {
     partie.grilleDernierCoup = {};
-    pourChaqueCase(partie.deroulement.coup(n), [&](int x, int y) { partie.grilleDernierCoup[indice(x)][indice(y)] = true; });
+    pourChaqueCase(partie.deroulement.coup(n),
+                   [&](int x, int y) { partie.grilleDernierCoup[indice(x)][indice(y)] = true; });
 }
 
 void DebutPartieClick(Jeu& jeu) {

@@ -164,9 +164,10 @@ void installer(Partie& partie, const PositionCherchee& p) {
 
 std::string chevaletDe(const Partie& partie) {
     std::string chevalet;
+    const auto& lettres = partie.plateau.LettreJeton();
     for (int j = 1; j <= tailleChevalet; ++j) {
         const int t = partie.chevalet.caseChevalet()[partie.deroulement.joueurCourant()][j];
-        if (t != 0) chevalet += estJoker(t) ? lettreInconnue : partie.plateau.LettreJeton()[static_cast<std::size_t>(t)];
+        if (t != 0) chevalet += estJoker(t) ? lettreInconnue : lettres[static_cast<std::size_t>(t)];
     }
     return chevalet;
 }
@@ -260,8 +261,9 @@ protected:
         std::vector<PositionCherchee> positions;
         JoueurOrdinateur joueur(jeu, [&](Jeu& j, ModeleOrdinateur& modele) {
             if (!attendreFinMiseAJour(j)) return;
-            PositionCherchee position{j.partie.plateau.grilleFixe(), j.partie.plateau.LettreJeton(), chevaletDe(j.partie),
-                                      j.partie.chevalet.caseChevalet()[j.partie.deroulement.joueurCourant()], {}, {}};
+            const Partie& partie = j.partie;
+            PositionCherchee position{partie.plateau.grilleFixe(), partie.plateau.LettreJeton(), chevaletDe(partie),
+                                      partie.chevalet.caseChevalet()[partie.deroulement.joueurCourant()], {}, {}};
             if (j.partie.plateau.jetonsSurPlateau() == 0) position.gabaritsDuPremierCoup = gabaritsDuPremierCoup();
             TourOrdinateurRelaye(j, modele, [&](Jeu& relais) {
                 position.candidats = modele.Candidats;

@@ -49,7 +49,9 @@ TEST(TourSuivant, TheDealGivesSevenTilesToEachSeatAndRecordsThemAsTheirFirstRack
     EXPECT_TRUE(e.jouer.visible && e.jouer.actif && e.echange.actif);
     EXPECT_FALSE(e.commencer.visible);
     EXPECT_TRUE(e.nomJoueur[3].visible && !e.nomJoueur[4].visible);
-    for (int j = 1; j <= tailleChevalet; ++j) EXPECT_TRUE(partie.ecran.images[partie.chevalet.caseChevalet()[1][j]].visible);
+    for (int j = 1; j <= tailleChevalet; ++j) {
+        EXPECT_TRUE(partie.ecran.images[partie.chevalet.caseChevalet()[1][j]].visible);
+    }
 }
 
 TEST(TourSuivant, TwoHumansScoreMovesThatTheHistoryAndTheComputersRowsRecord) {
@@ -379,7 +381,9 @@ TEST(AfficherChevalet, ClosedStyleCoversAHumansRackAndHidesTheComputers) {
     e = partie.fenetre.copie();
     EXPECT_EQ(e.captionCacheLettres, captionCacheOrdinateur);
     EXPECT_EQ(e.captionEjoueur, "Bob");
-    for (int j = 1; j <= tailleChevalet; ++j) EXPECT_FALSE(partie.ecran.images[partie.chevalet.caseChevalet()[2][j]].visible);
+    for (int j = 1; j <= tailleChevalet; ++j) {
+        EXPECT_FALSE(partie.ecran.images[partie.chevalet.caseChevalet()[2][j]].visible);
+    }
     CacheLettresClick(t.jeu);  // the computer's cover is not for clicking
     EXPECT_TRUE(partie.fenetre.copie().cacheLettres.visible);
 }

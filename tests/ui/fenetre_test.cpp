@@ -237,7 +237,8 @@ private slots:
         const auto copieAJour = [&] {
             const ui::Instantane copie = p.programme.vue().instantane();
             for (int t = 1; t <= nbJetons; ++t) {
-                if (copie.images[t].left != partie.ecran.images[t].left || copie.images[t].top != partie.ecran.images[t].top) {
+                const ImageJeton& image = partie.ecran.images[t];
+                if (copie.images[t].left != image.left || copie.images[t].top != image.top) {
                     return false;
                 }
             }

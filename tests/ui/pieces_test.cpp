@@ -39,7 +39,8 @@ void preparer(Partie& partie, int mode) {
     partie.ecran.geometrie.mode = mode;
     partie.deroulement.donnerLaMainA(1);
     partie.chevalet.ranger(1, jeton, casier);
-    partie.ecran.images[jeton] = {partie.ecran.geometrie.gaucheChevalet(casier), partie.ecran.geometrie.hautChevalet(), true, true};
+    const Geometrie& geometrie = partie.ecran.geometrie;
+    partie.ecran.images[jeton] = {geometrie.gaucheChevalet(casier), geometrie.hautChevalet(), true, true};
 }
 
 QPoint position(const Partie& partie) { return {partie.ecran.images[jeton].left, partie.ecran.images[jeton].top}; }
