@@ -17,7 +17,7 @@ std::vector<Case> tuilesDuCoup(const Partie& partie, int nbPoses) {
     for (int x = 1; x <= tailleGrille; ++x) {
         for (int y = 1; y <= tailleGrille; ++y) {
             if (static_cast<int>(tuiles.size()) == nbPoses) return tuiles;
-            if (partie.grilleDernierCoup[x][y] && partie.plateau.grilleFixe[x][y] != 0) tuiles.push_back({x, y});
+            if (partie.grilleDernierCoup[x][y] && partie.plateau.grilleFixe()[x][y] != 0) tuiles.push_back({x, y});
         }
     }
     return tuiles;

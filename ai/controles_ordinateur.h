@@ -11,12 +11,12 @@ namespace glyphane {
 inline bool arretDemande(const Partie& partie) { return partie.drapeaux.arretDemande.load() == 1; }
 
 inline bool estSiegeOrdinateur(const Partie& partie) {
-    return partie.joueurCourant >= 1 && partie.joueurCourant <= nbSiegesMax &&
-           partie.estOrdinateur[partie.joueurCourant] != 0;
+    return partie.deroulement.joueurCourant() >= 1 && partie.deroulement.joueurCourant() <= nbSiegesMax &&
+           partie.estOrdinateur[partie.deroulement.joueurCourant()] != 0;
 }
 
 inline bool chevaletContient(const Partie& partie, int jeton) {
-    const auto& casiers = partie.chevalet.caseChevalet[partie.joueurCourant];
+    const auto& casiers = partie.chevalet.caseChevalet()[partie.deroulement.joueurCourant()];
     for (int j = 1; j <= tailleChevalet; ++j) {
         if (casiers[j] == jeton) return true;
     }

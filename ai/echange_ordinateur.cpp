@@ -23,17 +23,17 @@ std::array<int, jetonsAEchanger> tirerCasiers(Jeu& jeu) {
             casier = jeu.hasard.aleatoire(tailleChevalet) + 1;
         } while (tire[static_cast<std::size_t>(casier)]);
         tire[static_cast<std::size_t>(casier)] = true;
-        jeton = jeu.partie.chevalet.caseChevalet[jeu.partie.joueurCourant][casier];
+        jeton = jeu.partie.chevalet.caseChevalet()[jeu.partie.deroulement.joueurCourant()][casier];
     }
     return jetons;
 }
 
 // Hidden and off the board, and no longer in the rack: the tile is back in the bag.
 void rendreAuSac(Partie& partie, int jeton) {
-    ImageJeton& image = partie.images[static_cast<std::size_t>(jeton)];
+    ImageJeton& image = partie.ecran.images[static_cast<std::size_t>(jeton)];
     image.visible = false;
     image.left = gaucheHorsJeu;
-    partie.chevalet.caseDuJeton[partie.joueurCourant][static_cast<std::size_t>(jeton)] = 0;
+    partie.chevalet.rendre(partie.deroulement.joueurCourant(), jeton);
 }
 
 bool chevaletCache(Partie& partie) {
@@ -54,7 +54,7 @@ void EchangerOrdi(Jeu& jeu) {
         rendreAuSac(partie, jetonQ);
     }
     for (const int jeton : jetons) {
-        if (jeton == 0 || estJoker(jeton) || !partie.images[static_cast<std::size_t>(jeton)].visible) continue;
+        if (jeton == 0 || estJoker(jeton) || !partie.ecran.images[static_cast<std::size_t>(jeton)].visible) continue;
         rendreAuSac(partie, jeton);
         if (!chevaletCache(partie)) {
             jeu.vue.Rafraichir();

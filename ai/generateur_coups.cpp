@@ -342,9 +342,9 @@ PlateauFixe plateauFixeDe(const Partie& partie) {
     PlateauFixe plateau{};
     for (std::size_t x = 1; x <= tailleGrille; ++x) {
         for (std::size_t y = 1; y <= tailleGrille; ++y) {
-            const int jeton = partie.plateau.grilleFixe[x][y];
+            const int jeton = partie.plateau.grilleFixe()[x][y];
             if (jeton == 0) continue;
-            plateau[x][y] = {partie.LettreJeton[static_cast<std::size_t>(jeton)], estJoker(jeton)};
+            plateau[x][y] = {partie.plateau.LettreJeton()[static_cast<std::size_t>(jeton)], estJoker(jeton)};
         }
     }
     return plateau;

@@ -58,7 +58,7 @@ void InvaliderAutourDuCoup(Jeu& jeu, ModeleOrdinateur& modele, int nbPoses) {
     const std::vector<Pas> directions = directionsEnTravers(tuiles);
     for (const Case tuile : tuiles) {
         for (const Pas pas : directions) {
-            const auto vide = premiereCaseVide(jeu.partie.plateau.grilleFixe, tuile, pas);
+            const auto vide = premiereCaseVide(jeu.partie.plateau.grilleFixe(), tuile, pas);
             if (vide) invaliderSurCase(jeu, modele, *vide);
         }
     }
@@ -67,13 +67,13 @@ void InvaliderAutourDuCoup(Jeu& jeu, ModeleOrdinateur& modele, int nbPoses) {
 void InvaliderCasesCouvertes(Jeu& jeu, ModeleOrdinateur& modele) {
     const Partie& partie = jeu.partie;
     if (partie.distributionFaite == 0 || partie.finDeTourSansPoints == 1 || partie.partieFinie == partieTerminee ||
-        partie.numeroTour == 1) {
+        partie.deroulement.numeroTour() == 1) {
         return;
     }
     auto& listes = modele.Possibilites;
     for (int n = tailleChevalet; n >= 1; --n) {
         for (Possibilite& possibilite : listes[static_cast<std::size_t>(n)]) {
-            if (possibilite.valide == 1 && caseLibreCouverte(partie.plateau.grilleFixe, possibilite)) {
+            if (possibilite.valide == 1 && caseLibreCouverte(partie.plateau.grilleFixe(), possibilite)) {
                 InvaliderPossibilite(jeu.temporaires, possibilite);
             }
         }

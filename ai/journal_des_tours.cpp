@@ -14,17 +14,17 @@ char codeCoordonnee(int numero) { return static_cast<char>('A' + numero - 1); }
 
 char lettreAuChevalet(const Partie& partie, int jeton) {
     if (jeton == 0) return '.';
-    return estJoker(jeton) ? lettreInconnue : partie.LettreJeton[static_cast<std::size_t>(jeton)];
+    return estJoker(jeton) ? lettreInconnue : partie.plateau.LettreJeton()[static_cast<std::size_t>(jeton)];
 }
 
 // A tile an exchange gave back is still listed in its slot, but no longer
 // points to it.
 std::string lettresRendues(const Partie& partie) {
-    const int siege = partie.joueurCourant;
+    const int siege = partie.deroulement.joueurCourant();
     std::string rendues;
     for (int j = 1; j <= tailleChevalet; ++j) {
-        const int jeton = partie.chevalet.caseChevalet[siege][j];
-        if (jeton != 0 && partie.chevalet.caseDuJeton[siege][static_cast<std::size_t>(jeton)] != j) {
+        const int jeton = partie.chevalet.caseChevalet()[siege][j];
+        if (jeton != 0 && partie.chevalet.caseDuJeton()[siege][static_cast<std::size_t>(jeton)] != j) {
             rendues += lettreAuChevalet(partie, jeton);
         }
     }
@@ -34,10 +34,10 @@ std::string lettresRendues(const Partie& partie) {
 // The turn as it stands when the computer hands it over.
 TourJoue tourAvantLeRelais(const Partie& partie) {
     TourJoue tour;
-    tour.tour = partie.numeroTour;
-    tour.siege = partie.joueurCourant;
+    tour.tour = partie.deroulement.numeroTour();
+    tour.siege = partie.deroulement.joueurCourant();
     for (int j = 1; j <= tailleChevalet; ++j) {
-        tour.chevalet += lettreAuChevalet(partie, partie.chevalet.caseChevalet[tour.siege][j]);
+        tour.chevalet += lettreAuChevalet(partie, partie.chevalet.caseChevalet()[tour.siege][j]);
     }
     tour.texte = texteDesJetonsPoses(partie);
     tour.points = partie.pointsDuCoup;
@@ -47,9 +47,9 @@ TourJoue tourAvantLeRelais(const Partie& partie) {
 
 // What the turn controller made of it: only tiles it committed make a move.
 void completerApresLeRelais(Partie& partie, std::int32_t jetonsAvant, TourJoue& tour) {
-    if (partie.jetonsSurPlateau > jetonsAvant) {
+    if (partie.plateau.jetonsSurPlateau() > jetonsAvant) {
         tour.nature = NatureDuTour::coup;
-        tour.mot = partie.coup(tour.tour).mot;
+        tour.mot = partie.deroulement.coup(tour.tour).mot;
         return;
     }
     tour.texte.clear();
@@ -65,9 +65,9 @@ std::string texteDesJetonsPoses(const Partie& partie) {
     const Plateau& plateau = partie.plateau;
     for (int x = 1; x <= tailleGrille; ++x) {
         for (int y = 1; y <= tailleGrille; ++y) {
-            const int jeton = plateau.grilleJeu[x][y];
-            if (jeton == 0 || plateau.grilleFixe[x][y] != 0) continue;
-            const char lettre = partie.LettreJeton[static_cast<std::size_t>(jeton)];
+            const int jeton = plateau.grilleJeu()[x][y];
+            if (jeton == 0 || plateau.grilleFixe()[x][y] != 0) continue;
+            const char lettre = partie.plateau.LettreJeton()[static_cast<std::size_t>(jeton)];
             const bool jokerNomme = estJoker(jeton) && lettre >= 'a' && lettre <= 'z';
             lettres += jokerNomme ? static_cast<char>(lettre - 'a' + 'A') : lettre;
             cases += codeCoordonnee(x);
@@ -98,7 +98,7 @@ void JournalDesTours::jouerTour(Jeu& jeu, ModeleOrdinateur& modele) {
     TourOrdinateurRelaye(jeu, modele, [this, debut](Jeu& jeuDuTour) {
         const Duree recherche = std::chrono::steady_clock::now() - debut;
         TourJoue tour = tourAvantLeRelais(jeuDuTour.partie);
-        const std::int32_t jetonsAvant = jeuDuTour.partie.jetonsSurPlateau;
+        const std::int32_t jetonsAvant = jeuDuTour.partie.plateau.jetonsSurPlateau();
         TourSuivant(jeuDuTour);
         completerApresLeRelais(jeuDuTour.partie, jetonsAvant, tour);
         noter(std::move(tour), recherche);

@@ -56,15 +56,15 @@ void choisirMotDeLaListe(Jeu& jeu, const ModeleOrdinateur& modele, int ligne) {
     // thread owns the board and the rack then.
     if (partie.drapeaux.ordiOccupe.load() == 1 || estSiegeOrdinateur(partie)) return;
     activerFenetre(partie, false);
-    partie.surlignageSuggestion = false;
-    partie.surlignageDernierCoup = false;
-    partie.grilleSuggestion = {};
+    partie.ecran.surlignageSuggestion = false;
+    partie.ecran.surlignageDernierCoup = false;
+    partie.ecran.grilleSuggestion = {};
     RetirerCoup(partie);
     if (ligneAffichee(partie, modele, ligne)) {
         PoserTexteDeCoup(partie, modele.Candidats[static_cast<std::size_t>(ligne)].coup);
     }
     EvaluerCoup(partie);
-    partie.surlignageSuggestion = true;
+    partie.ecran.surlignageSuggestion = true;
     jeu.vue.Rafraichir();
     activerFenetre(partie, true);
 }

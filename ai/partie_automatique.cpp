@@ -31,7 +31,8 @@ ResultatPartie PartieAutomatique::jouer(int sieges) {
     const Partie& partie = jeu.partie;
     ResultatPartie resultat;
     resultat.tours = journal.prendreTours();
-    resultat.scores.assign(partie.score.begin() + 1, partie.score.begin() + 1 + partie.nbJoueurs);
+    const ScoresDesSieges& scores = partie.deroulement.score();
+    resultat.scores.assign(scores.begin() + 1, scores.begin() + 1 + partie.nbJoueurs);
     resultat.fichiers = joueur.modeleOrdinateur().compteurFichiers - (premierFichierTemporaire - 1);
     resultat.finie = partie.partieFinie == partieTerminee;
     return resultat;

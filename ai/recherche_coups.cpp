@@ -19,7 +19,7 @@ using namespace std::chrono_literals;
 // The board as committed, the candidates and the word list empty; the cover
 // over the list stays only while a computer seat plays.
 void repartirDeZero(Partie& partie, ModeleOrdinateur& modele) {
-    partie.plateau.grilleJeu = partie.plateau.grilleFixe;
+    partie.plateau.retirerPoses();
     const bool humain = !estSiegeOrdinateur(partie);
     partie.fenetre.modifier([humain](EtatControles& e) {
         e.memo1.clear();
@@ -31,7 +31,7 @@ void repartirDeZero(Partie& partie, ModeleOrdinateur& modele) {
 // A blank on the rack has no letter yet; every tile, including one lying on the
 // board this turn, goes back to its slot, shown.
 ChevaletDeRecherche reprendreChevalet(Partie& partie) {
-    const auto& casiers = partie.chevalet.caseChevalet[partie.joueurCourant];
+    const auto& casiers = partie.chevalet.caseChevalet()[partie.deroulement.joueurCourant()];
     for (int j = 1; j <= tailleChevalet; ++j) DonnerLettreJoker(partie, casiers[j], lettreInconnue);
     ChevaletDeRecherche chevalet;
     for (int j = 1; j <= tailleChevalet; ++j) {
@@ -41,7 +41,7 @@ ChevaletDeRecherche reprendreChevalet(Partie& partie) {
             chevalet.chiffres.push_back('0');
             continue;
         }
-        chevalet.lettres.push_back(partie.LettreJeton[static_cast<std::size_t>(jeton)]);
+        chevalet.lettres.push_back(partie.plateau.LettreJeton()[static_cast<std::size_t>(jeton)]);
         chevalet.chiffres.push_back(static_cast<char>('0' + ChiffreJeton[static_cast<std::size_t>(jeton)]));
         ++chevalet.nombreJetons;
         if (estJoker(jeton)) ++chevalet.nombreJokers;
@@ -109,7 +109,7 @@ bool ChercherCoups(Jeu& jeu, ModeleOrdinateur& modele) {
     jeu.vue.TraiterEvenements();
     jeu.cadence.pause(500ms);
     Partie& partie = jeu.partie;
-    if (partie.joueurCourant < 1 || partie.joueurCourant > nbSiegesMax) return false;
+    if (partie.deroulement.joueurCourant() < 1 || partie.deroulement.joueurCourant() > nbSiegesMax) return false;
 
     repartirDeZero(partie, modele);
     const ChevaletDeRecherche chevalet = reprendreChevalet(partie);
@@ -122,7 +122,7 @@ bool ChercherCoups(Jeu& jeu, ModeleOrdinateur& modele) {
         return LireFichierMots(jeu, numero, contenu);
     };
     const CandidatsTrouves resultat =
-        ChercherCandidats(partie.plateau.grilleFixe, chevalet, modele, jeu.trie, lire, &suivi);
+        ChercherCandidats(partie.plateau.grilleFixe(), chevalet, modele, jeu.trie, lire, &suivi);
     if (resultat.arretee) return false;
     fixerProgression(partie, 0);
     if (suivi.refusee) return false;

@@ -15,10 +15,10 @@ public:
         : partie(partieLue), origine(passage), sens(sensLigne) {}
 
     Case caseA(int p) const { return caseDeLaLigne(origine, sens, p); }
-    bool vide(int p) const { return !occupee(partie.plateau.grilleFixe, caseA(p)); }
+    bool vide(int p) const { return !occupee(partie.plateau.grilleFixe(), caseA(p)); }
     char lettre(int p) const {
         const Case c = caseA(p);
-        return partie.LettreJeton[partie.plateau.grilleFixe[c.x][c.y]];
+        return partie.plateau.LettreJeton()[partie.plateau.grilleFixe()[c.x][c.y]];
     }
     // The run of tiles touching position p on both sides: [debut, fin].
     int debutDuBloc(int p) const {
@@ -94,7 +94,7 @@ bool memesCasesLibres(const Segment& a, const Segment& b) { return a.lignes == b
 std::vector<Case> ancresAutour(const Partie& partie, Case c) {
     std::vector<Case> ancres;
     for (const Pas pas : {versGauche, versDroite, versHaut, versBas}) {
-        if (const auto vide = premiereCaseVide(partie.plateau.grilleFixe, c, pas)) ancres.push_back(*vide);
+        if (const auto vide = premiereCaseVide(partie.plateau.grilleFixe(), c, pas)) ancres.push_back(*vide);
     }
     return ancres;
 }
@@ -141,7 +141,7 @@ void EnumererSegmentsDuPlateau(const Partie& partie, ModeleOrdinateur& modele) {
     for (const auto forme : {&EnumererSegmentsDeLaCase, &EnumererSegmentsAutourDeLaCase}) {
         for (int y = 1; y <= tailleGrille; ++y) {
             for (int x = 1; x <= tailleGrille; ++x) {
-                if (occupee(partie.plateau.grilleFixe, {x, y})) forme(partie, modele, {x, y});
+                if (occupee(partie.plateau.grilleFixe(), {x, y})) forme(partie, modele, {x, y});
             }
         }
     }

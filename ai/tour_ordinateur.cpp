@@ -74,7 +74,7 @@ void abandonner(Jeu& jeu) {
     jeu.partie.finDeTourSansPoints = 1;
     // With the bag empty, a turn given up is a pass: otherwise a seat that keeps
     // failing would keep the game from ever ending by passes.
-    if (jeu.partie.jetonsDansSac <= 0) jeu.partie.passe[jeu.partie.joueurCourant] = 1;
+    if (jeu.partie.jetonsDansSac <= 0) jeu.partie.deroulement.noterPasse(jeu.partie.deroulement.joueurCourant());
     jeu.partie.drapeaux.ordiOccupe.store(0);
     jeu.vue.Rafraichir();
 }
@@ -84,7 +84,7 @@ void echangerOuPasser(Jeu& jeu) {
     if (partie.jetonsDansSac >= jetonsPourEchanger) {
         EchangerOrdi(jeu);
     } else {
-        partie.passe[partie.joueurCourant] = 1;
+        partie.deroulement.noterPasse(partie.deroulement.joueurCourant());
     }
     partie.finDeTourSansPoints = 1;
 }

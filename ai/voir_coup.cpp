@@ -21,9 +21,9 @@ constexpr std::int32_t sansLimite = std::numeric_limits<std::int32_t>::max();
 
 void effacerSurlignages(Jeu& jeu) {
     Partie& partie = jeu.partie;
-    if (!partie.surlignageSuggestion && !partie.surlignageDernierCoup) return;
-    partie.surlignageSuggestion = false;
-    partie.surlignageDernierCoup = false;
+    if (!partie.ecran.surlignageSuggestion && !partie.ecran.surlignageDernierCoup) return;
+    partie.ecran.surlignageSuggestion = false;
+    partie.ecran.surlignageDernierCoup = false;
     jeu.vue.Rafraichir();
 }
 
@@ -61,7 +61,7 @@ bool poserLeMeilleur(Jeu& jeu, const ModeleOrdinateur& modele) {
     while (essayes.size() < essaisMax) {
         const std::optional<int> choix = meilleurSousLaCible(points, sansLimite, essayes);
         if (!choix || static_cast<std::size_t>(*choix) >= modele.Candidats.size()) break;
-        partie.grilleSuggestion = {};
+        partie.ecran.grilleSuggestion = {};
         RetirerCoup(partie);
         if (PoserTexteDeCoup(partie, modele.Candidats[static_cast<std::size_t>(*choix)].coup) &&
             EvaluerCoup(partie)) {
@@ -84,7 +84,7 @@ void montrer(Jeu& jeu) {
     fixerProgression(partie, 0);
     partie.drapeaux.ordiOccupe.store(0);
     EvaluerCoup(partie);
-    partie.surlignageSuggestion = true;
+    partie.ecran.surlignageSuggestion = true;
     jeu.vue.Rafraichir();
     activerFenetre(partie, true);
 }

@@ -32,9 +32,9 @@ void exigerArguments(const std::vector<std::string>& arguments, std::size_t nomb
     if (arguments.size() != nombre) throw ErreurCommande("usage : " + usage);
 }
 
-int siege(const Partie& partie) { return partie.joueurCourant; }
+int siege(const Partie& partie) { return partie.deroulement.joueurCourant(); }
 
-bool partieCommencee(const Partie& partie) { return partie.joueurCourant != 0 && partie.distributionFaite == 1; }
+bool partieCommencee(const Partie& partie) { return siege(partie) != 0 && partie.distributionFaite == 1; }
 
 void exigerDisponible(const Controle& bouton, const std::string& nom) {
     if (!bouton.visible || !bouton.actif) throw ErreurCommande("le bouton " + nom + " est indisponible");
@@ -42,21 +42,21 @@ void exigerDisponible(const Controle& bouton, const std::string& nom) {
 
 // A blank shows its letter in capitals, or "?" while it has none.
 char caractereDuJeton(const Partie& partie, int jeton) {
-    const char lettre = partie.LettreJeton[static_cast<std::size_t>(jeton)];
+    const char lettre = partie.plateau.LettreJeton()[static_cast<std::size_t>(jeton)];
     if (estJoker(jeton) && lettre != lettreInconnue) return static_cast<char>(lettre - 'a' + 'A');
     return lettre;
 }
 
 bool dansLeChevalet(const Partie& partie, int casier) {
-    const int jeton = partie.chevalet.caseChevalet[siege(partie)][casier];
-    return jeton != 0 && partie.chevalet.caseDuJeton[siege(partie)][static_cast<std::size_t>(jeton)] == casier;
+    const int jeton = partie.chevalet.caseChevalet()[siege(partie)][casier];
+    return jeton != 0 && partie.chevalet.caseDuJeton()[siege(partie)][static_cast<std::size_t>(jeton)] == casier;
 }
 
 std::string lettresDuChevalet(const Partie& partie) {
     std::string lettres;
     for (int j = 1; j <= tailleChevalet; ++j) {
         lettres += dansLeChevalet(partie, j)
-                       ? caractereDuJeton(partie, partie.chevalet.caseChevalet[siege(partie)][j])
+                       ? caractereDuJeton(partie, partie.chevalet.caseChevalet()[siege(partie)][j])
                        : '.';
     }
     return lettres;
@@ -66,8 +66,8 @@ std::string lettresDuChevalet(const Partie& partie) {
 std::string ligneDuPlateau(const Partie& partie, int y) {
     std::string ligne;
     for (int x = 1; x <= tailleGrille; ++x) {
-        const int jeton = partie.plateau.grilleJeu[x][y];
-        const bool montre = jeton != 0 && partie.images[static_cast<std::size_t>(jeton)].visible;
+        const int jeton = partie.plateau.grilleJeu()[x][y];
+        const bool montre = jeton != 0 && partie.ecran.images[static_cast<std::size_t>(jeton)].visible;
         ligne += montre ? caractereDuJeton(partie, jeton) : '.';
     }
     return ligne;
@@ -77,7 +77,7 @@ std::size_t nouveauxJetons(const Plateau& plateau) {
     std::size_t nombre = 0;
     for (int x = 1; x <= tailleGrille; ++x) {
         for (int y = 1; y <= tailleGrille; ++y) {
-            if (plateau.grilleJeu[x][y] != 0 && plateau.grilleFixe[x][y] == 0) ++nombre;
+            if (plateau.grilleJeu()[x][y] != 0 && plateau.grilleFixe()[x][y] == 0) ++nombre;
         }
     }
     return nombre;
@@ -87,10 +87,10 @@ std::size_t nouveauxJetons(const Plateau& plateau) {
 int jetonDuChevalet(const Partie& partie, char lettre, std::array<bool, tailleChevalet + 1>& pris) {
     for (int j = 1; j <= tailleChevalet; ++j) {
         if (pris[j] || !dansLeChevalet(partie, j)) continue;
-        const int jeton = partie.chevalet.caseChevalet[siege(partie)][j];
+        const int jeton = partie.chevalet.caseChevalet()[siege(partie)][j];
         const bool convient = lettre == lettreInconnue
                                   ? estJoker(jeton)
-                                  : !estJoker(jeton) && partie.LettreJeton[static_cast<std::size_t>(jeton)] == lettre;
+                                  : !estJoker(jeton) && caractereDuJeton(partie, jeton) == lettre;
         if (!convient) continue;
         pris[j] = true;
         return jeton;
@@ -215,11 +215,11 @@ void SessionPartie::etat(const Arguments& arguments) {
     for (int y = 1; y <= tailleGrille; ++y) {
         sortie << static_cast<char>('A' + y - 1) << ' ' << ligneDuPlateau(partie, y) << '\n';
     }
-    sortie << "tour " << partie.numeroTour << '\n';
+    sortie << "tour " << partie.deroulement.numeroTour() << '\n';
     sortie << "joueur " << siege(partie) << (siege(partie) != 0 ? " " + partie.nom[siege(partie)] : "") << '\n';
     sortie << "sac " << partie.fenetre.copie().enbLettreDispo << '\n';
     sortie << "scores";
-    for (int s = 1; s <= partie.nbJoueurs; ++s) sortie << ' ' << partie.score[s];
+    for (int s = 1; s <= partie.nbJoueurs; ++s) sortie << ' ' << partie.deroulement.score()[s];
     sortie << '\n' << "fini " << (partie.partieFinie == partieTerminee ? "oui" : "non") << '\n';
 }
 
@@ -247,7 +247,8 @@ void SessionPartie::joker(const Arguments& arguments) {
     exigerTourHumain();
     Partie& partie = jeu.partie;
     const std::optional<int> jeton = lireEntier(arguments[0]);
-    if (!jeton || !estJoker(*jeton) || partie.chevalet.caseDuJeton[siege(partie)][static_cast<std::size_t>(*jeton)] == 0) {
+    const auto& casiers = partie.chevalet.caseDuJeton()[siege(partie)];
+    if (!jeton || !estJoker(*jeton) || casiers[static_cast<std::size_t>(*jeton)] == 0) {
         throw ErreurCommande("le joker " + arguments[0] + " n'est pas au chevalet (27 ou 47)");
     }
     const std::optional<char> lettre = lireLettre(arguments[1]);

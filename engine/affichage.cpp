@@ -9,7 +9,7 @@ namespace glyphane {
 namespace {
 
 Circonstances circonstancesDe(const Partie& partie) {
-    const std::size_t siege = partie.joueurCourant;
+    const std::size_t siege = partie.deroulement.joueurCourant();
     return {partie.nbJoueurs, partie.styleOuvert != 0, siege <= nbSiegesMax && partie.estOrdinateur[siege] != 0,
             sacVide(partie)};
 }
@@ -73,10 +73,10 @@ void AfficherMiseAJour(Partie& partie, bool enCours) {
 }
 
 void AfficherChevalet(Partie& partie) {
-    const int siege = partie.joueurCourant;
+    const int siege = partie.deroulement.joueurCourant();
     const bool ordinateur = partie.estOrdinateur[siege] != 0;
     const bool ouvert = partie.styleOuvert != 0;
-    for (ImageJeton& image : partie.images) {
+    for (ImageJeton& image : partie.ecran.images) {
         if (image.deplacable) image.visible = false;
     }
     RemettreJetonsAuChevalet(partie, ouvert || !ordinateur);
@@ -84,14 +84,14 @@ void AfficherChevalet(Partie& partie) {
     partie.fenetre.modifier([&](EtatControles& e) { e.captionEjoueur = nom; });
     // The cover and its caption follow the seat now shown.
     EntrerDansPhase(partie, partie.fenetre.phase());
-    partie.chevaletDuTour = partie.chevalet.caseChevalet[siege];
+    partie.chevaletDuTour = partie.chevalet.caseChevalet()[siege];
     partie.nbJetonsEchanges = 0;
-    partie.plateau.grilleJeu = partie.plateau.grilleFixe;
+    partie.plateau.retirerPoses();
 }
 
 void EffacerSuggestion(Partie& partie) {
-    partie.grilleSuggestion = {};
-    partie.surlignageSuggestion = false;
+    partie.ecran.grilleSuggestion = {};
+    partie.ecran.surlignageSuggestion = false;
 }
 
 void DonnerStyle(Partie& partie, bool ouvert) {

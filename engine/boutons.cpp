@@ -65,7 +65,7 @@ void ouvrirEchangeOuPasser(Jeu& jeu) {
         jeu.vue.Rafraichir();
         return;
     }
-    partie.passe[partie.joueurCourant] = 1;
+    partie.deroulement.noterPasse(partie.deroulement.joueurCourant());
     partie.finDeTourSansPoints = 1;
     TourSuivant(jeu);
 }
@@ -73,9 +73,9 @@ void ouvrirEchangeOuPasser(Jeu& jeu) {
 void validerEchange(Jeu& jeu) {
     Partie& partie = jeu.partie;
     if (partieFinie(partie)) return;
-    partie.plateau.grilleJeu = partie.plateau.grilleFixe;
-    partie.surlignageDernierCoup = false;
-    partie.surlignageSuggestion = false;
+    partie.plateau.retirerPoses();
+    partie.ecran.surlignageDernierCoup = false;
+    partie.ecran.surlignageSuggestion = false;
     EntrerDansPhase(partie, Phase::humainJoue);
     partie.finDeTourSansPoints = 1;
     TourSuivant(jeu);
@@ -92,7 +92,7 @@ void annulerEchange(Jeu& jeu) {
 
 void decouvrirChevalet(Jeu& jeu) {
     Partie& partie = jeu.partie;
-    if (partieFinie(partie) || partie.estOrdinateur[partie.joueurCourant] != 0) return;
+    if (partieFinie(partie) || partie.estOrdinateur[partie.deroulement.joueurCourant()] != 0) return;
     const bool attendre = partie.drapeaux.miseAJourEnCours.load() == 1 && jeu.ordinateur != nullptr;
     if (!ChangerDePhase(partie, Phase::chevaletCache, attendre ? Phase::attenteMiseAJour : Phase::humainJoue)) {
         return;

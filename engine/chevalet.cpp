@@ -9,17 +9,7 @@ namespace glyphane {
 namespace {
 
 int casierDuJeton(const Partie& partie, int jeton) {
-    return partie.chevalet.caseDuJeton[partie.joueurCourant][static_cast<std::size_t>(jeton)];
-}
-
-// A square the tile leaves shows what was committed there, so that taking a tile
-// away can never wipe a committed one from the board.
-void oterDeGrilleJeu(Plateau& plateau, int jeton) {
-    for (int x = 1; x <= tailleGrille; ++x) {
-        for (int y = 1; y <= tailleGrille; ++y) {
-            if (plateau.grilleJeu[x][y] == jeton) plateau.grilleJeu[x][y] = plateau.grilleFixe[x][y];
-        }
-    }
+    return partie.chevalet.caseDuJeton()[partie.deroulement.joueurCourant()][static_cast<std::size_t>(jeton)];
 }
 
 void selectionnerEtRemettre(Partie& partie, int jeton, bool visible) {
@@ -39,9 +29,9 @@ using CasiersUtilises = std::array<bool, tailleChevalet + 1>;
 // The first slot not yet used whose tile carries the letter, else the first
 // unused blank, which will stand in for it; 0 when the rack has neither.
 int choisirCasier(const Partie& partie, char lettre, const CasiersUtilises& utilise) {
-    const auto& casiers = partie.chevalet.caseChevalet[partie.joueurCourant];
+    const auto& casiers = partie.chevalet.caseChevalet()[partie.deroulement.joueurCourant()];
     for (int j = 1; j <= tailleChevalet; ++j) {
-        if (!utilise[j] && casiers[j] != 0 && partie.LettreJeton[casiers[j]] == lettre) return j;
+        if (!utilise[j] && casiers[j] != 0 && partie.plateau.LettreJeton()[casiers[j]] == lettre) return j;
     }
     for (int j = 1; j <= tailleChevalet; ++j) {
         if (!utilise[j] && estJoker(casiers[j])) return j;
@@ -50,60 +40,57 @@ int choisirCasier(const Partie& partie, char lettre, const CasiersUtilises& util
 }
 
 void poserSurLaCase(Partie& partie, int jeton, int x, int y) {
-    partie.plateau.grilleJeu[x][y] = static_cast<std::uint8_t>(jeton);
-    ImageJeton& image = partie.images[static_cast<std::size_t>(jeton)];
-    image.left = partie.geometrie.gaucheCase(x);
-    image.top = partie.geometrie.hautCase(y);
+    if (!partie.plateau.poser(jeton, x, y)) return;
+    ImageJeton& image = partie.ecran.images[static_cast<std::size_t>(jeton)];
+    image.left = partie.ecran.geometrie.gaucheCase(x);
+    image.top = partie.ecran.geometrie.hautCase(y);
     image.visible = true;
-    partie.grilleSuggestion[x][y] = true;
+    partie.ecran.grilleSuggestion[x][y] = true;
 }
 
 }  // namespace
 
 void DonnerLettreJoker(Partie& partie, int jeton, char code) {
-    if (!estJoker(jeton)) return;
-    partie.LettreJeton[static_cast<std::size_t>(jeton)] = code >= 'a' && code <= 'z' ? code : lettreInconnue;
+    partie.plateau.donnerLettreJoker(jeton, code);
 }
 
 void RemettreAuChevalet(Partie& partie, bool visible) {
     const int jeton = partie.jetonSelectionne;
     if (jeton == 0) return;
-    ImageJeton& image = partie.images[static_cast<std::size_t>(jeton)];
+    ImageJeton& image = partie.ecran.images[static_cast<std::size_t>(jeton)];
     if (!image.deplacable) {
-        oterDeGrilleJeu(partie.plateau, jeton);
+        partie.plateau.retirer(jeton);
         return;
     }
     const int casier = casierDuJeton(partie, jeton);
     if (casier < 1 || casier > tailleChevalet) return;
     DonnerLettreJoker(partie, jeton, lettreInconnue);
-    image.left = partie.geometrie.gaucheChevalet(casier);
-    image.top = partie.geometrie.hautChevalet();
+    image.left = partie.ecran.geometrie.gaucheChevalet(casier);
+    image.top = partie.ecran.geometrie.hautChevalet();
     image.visible = visible;
-    oterDeGrilleJeu(partie.plateau, jeton);
+    partie.plateau.retirer(jeton);
     partie.jetonSelectionne = 0;
 }
 
 void RemettreJetonsAuChevalet(Partie& partie, bool visible) {
     for (int j = 1; j <= tailleChevalet; ++j) {
-        const int jeton = partie.chevalet.caseChevalet[partie.joueurCourant][j];
+        const int jeton = partie.chevalet.caseChevalet()[partie.deroulement.joueurCourant()][j];
         if (jeton != 0) selectionnerEtRemettre(partie, jeton, visible);
     }
 }
 
 void RetirerCoup(Partie& partie) {
-    partie.plateau.grilleJeu = partie.plateau.grilleFixe;
+    partie.plateau.retirerPoses();
     RemettreJetonsAuChevalet(partie, true);
 }
 
 void RemettreChevaletDuTour(Partie& partie) {
     Chevalet& chevalet = partie.chevalet;
-    const int siege = partie.joueurCourant;
+    const int siege = partie.deroulement.joueurCourant();
     for (int j = 1; j <= tailleChevalet; ++j) {
         const int jeton = partie.chevaletDuTour[j];
         if (jeton == 0) continue;
-        chevalet.caseChevalet[siege][j] = static_cast<std::uint8_t>(jeton);
-        chevalet.caseOccupee[siege][j] = 1;
-        chevalet.caseDuJeton[siege][static_cast<std::size_t>(jeton)] = static_cast<std::uint8_t>(j);
+        chevalet.ranger(siege, jeton, j);
         selectionnerEtRemettre(partie, jeton, true);
     }
     OublierPointsDuCoup(partie);
@@ -114,18 +101,18 @@ bool PoserTexteDeCoup(Partie& partie, std::string_view texte) {
     if (pointVirgule == std::string_view::npos || pointVirgule + 1 >= texte.size()) return false;
     const std::string_view lettres = texte.substr(0, std::min<std::size_t>(pointVirgule, tailleChevalet));
     const std::string_view cases = texte.substr(pointVirgule + 1);
-    const auto& casiers = partie.chevalet.caseChevalet[partie.joueurCourant];
+    const auto& casiers = partie.chevalet.caseChevalet()[partie.deroulement.joueurCourant()];
 
     // Tiles of this rack already out on the board are picked up first: each
     // square the text names is then either free, committed, or filled by the text.
     for (int j = 1; j <= tailleChevalet; ++j) {
-        if (casiers[j] != 0) oterDeGrilleJeu(partie.plateau, casiers[j]);
+        if (casiers[j] != 0) partie.plateau.retirer(casiers[j]);
     }
     CasiersUtilises utilise{};
     for (std::size_t i = 0; i < lettres.size(); ++i) {
         const int x = coordonnee(cases, 2 * i);
         const int y = coordonnee(cases, 2 * i + 1);
-        if (x == 0 || y == 0 || partie.plateau.grilleJeu[x][y] != 0) continue;
+        if (x == 0 || y == 0 || partie.plateau.grilleJeu()[x][y] != 0) continue;
         const int casier = choisirCasier(partie, lettres[i], utilise);
         if (casier == 0) continue;
         utilise[casier] = true;
@@ -133,7 +120,7 @@ bool PoserTexteDeCoup(Partie& partie, std::string_view texte) {
         poserSurLaCase(partie, casiers[casier], x, y);
     }
 
-    const bool visible = partie.estOrdinateur[partie.joueurCourant] == 0;
+    const bool visible = partie.estOrdinateur[partie.deroulement.joueurCourant()] == 0;
     for (int j = 1; j <= tailleChevalet; ++j) {
         if (!utilise[j] && casiers[j] != 0) selectionnerEtRemettre(partie, casiers[j], visible);
     }

@@ -45,8 +45,8 @@ TablesDuSens tablesV(Evaluation& e) { return {e.motV, e.aMotV, e.debutV, e.finV,
 TablesDuSens tablesH(Evaluation& e) { return {e.motH, e.aMotH, e.debutH, e.finH, e.pointsH, e.motPrincipalH}; }
 
 bool surLePlateau(Case c) { return c.x >= 1 && c.x <= tailleGrille && c.y >= 1 && c.y <= tailleGrille; }
-bool estOccupee(const Plateau& p, Case c) { return p.grilleJeu[c.x][c.y] != 0 || p.grilleFixe[c.x][c.y] != 0; }
-bool estNouvelle(const Plateau& p, Case c) { return p.grilleJeu[c.x][c.y] != 0 && p.grilleFixe[c.x][c.y] == 0; }
+bool estOccupee(const Plateau& p, Case c) { return p.grilleJeu()[c.x][c.y] != 0 || p.grilleFixe()[c.x][c.y] != 0; }
+bool estNouvelle(const Plateau& p, Case c) { return p.grilleJeu()[c.x][c.y] != 0 && p.grilleFixe()[c.x][c.y] == 0; }
 
 // Clearing keeps the strings' own storage: nothing is allocated per evaluation.
 void effacerEvaluation(Evaluation& e) {
@@ -75,7 +75,7 @@ NouveauxJetons collecterNouveauxJetons(const Plateau& plateau) {
 
 bool toucheUnJetonFixe(const Plateau& plateau, Case c) {
     for (const Case voisine : {Case{c.x, c.y + 1}, Case{c.x, c.y - 1}, Case{c.x + 1, c.y}, Case{c.x - 1, c.y}}) {
-        if (surLePlateau(voisine) && plateau.grilleFixe[voisine.x][voisine.y] != 0) return true;
+        if (surLePlateau(voisine) && plateau.grilleFixe()[voisine.x][voisine.y] != 0) return true;
     }
     return false;
 }
@@ -105,7 +105,7 @@ bool placementValide(const Partie& partie, const NouveauxJetons& nouveaux) {
     const Plateau& plateau = partie.plateau;
     if (nouveaux.nombre == 1) return toucheUnJetonFixe(plateau, nouveaux.cases[1]);
     if (!alignesSansTrou(plateau, nouveaux)) return false;
-    if (partie.jetonsSurPlateau == 0) return true;
+    if (partie.plateau.jetonsSurPlateau() == 0) return true;
     for (int i = 1; i <= nouveaux.nombre; ++i) {
         if (toucheUnJetonFixe(plateau, nouveaux.cases[static_cast<std::size_t>(i)])) return true;
     }
@@ -138,15 +138,15 @@ std::int32_t compterMot(const Partie& partie, Case origine, Sens sens, int debut
     std::int32_t multiplicateur = 0;
     for (int r = debut; r <= fin; ++r) {
         const Case c = caseAuRang(origine, sens, r);
-        const int fixe = plateau.grilleFixe[c.x][c.y];
-        const int jeton = fixe != 0 ? fixe : plateau.grilleJeu[c.x][c.y];
+        const int fixe = plateau.grilleFixe()[c.x][c.y];
+        const int jeton = fixe != 0 ? fixe : plateau.grilleJeu()[c.x][c.y];
         if (fixe != 0) {
             lettres += ValeurJeton[static_cast<std::size_t>(jeton)];
         } else {
             lettres += MultLettre[c.x][c.y] * ValeurJeton[static_cast<std::size_t>(jeton)];
             if (MultMot[c.x][c.y] > 1) multiplicateur += MultMot[c.x][c.y];
         }
-        if (mot.size() < tailleGrille) mot.push_back(partie.LettreJeton[static_cast<std::size_t>(jeton)]);
+        if (mot.size() < tailleGrille) mot.push_back(partie.plateau.LettreJeton()[static_cast<std::size_t>(jeton)]);
     }
     return multiplicateur == 0 ? lettres : lettres * multiplicateur;
 }

@@ -15,21 +15,18 @@ namespace {
 void reinitialiserPlateau(Partie& partie) {
     partie.plateau = Plateau{};
     partie.grilleDernierCoup = {};
-    partie.surlignageDernierCoup = false;
+    partie.ecran.surlignageDernierCoup = false;
     EffacerSuggestion(partie);
 }
 
 void reinitialiserJetons(Partie& partie) {
-    partie.images.fill(ImageJeton{});
-    partie.LettreJeton[jokerA] = lettreInconnue;
-    partie.LettreJeton[jokerB] = lettreInconnue;
+    partie.ecran.images.fill(ImageJeton{});
     partie.jetonJoue.fill(0);
     partie.jetonJoue[0] = 1;
     partie.chevalet = Chevalet{};
     partie.chevaletDuTour = {};
     partie.estOrdinateur = {};
     partie.jetonsDansSac = nbJetons;
-    partie.jetonsSurPlateau = 0;
     partie.jetonSelectionne = 0;
 }
 
@@ -38,9 +35,6 @@ void reinitialiserDrapeaux(Partie& partie) {
     partie.placementInvalide = 0;
     partie.distributionFaite = 0;
     partie.partieFinie = 0;
-    partie.passe = {};
-    partie.joueurCourant = 0;
-    partie.numeroTour = 0;
     partie.pointsDuCoup = 0;
     partie.nbJetonsEchanges = 0;
     partie.limiteRevoir = 0;
@@ -52,10 +46,8 @@ void reinitialiserDrapeaux(Partie& partie) {
 }
 
 void reinitialiserHistorique(Partie& partie) {
-    partie.historique.clear();
-    partie.tirageDistribution = {};
+    partie.deroulement = Deroulement{};
     partie.evaluation = Evaluation{};
-    partie.score = {};
 }
 
 // A linked computer player empties its own lists and rows (it knows how to
@@ -112,7 +104,7 @@ int DemanderNoms(Jeu& jeu) {
 }
 
 void PremierTour(Jeu& jeu) {
-    jeu.partie.joueurCourant = 1;
+    jeu.partie.deroulement.donnerLaMainA(1);
     AfficherDebutPartie(jeu.partie);
     EntrerDansPhase(jeu.partie, Phase::tourEnCours);
     // The deal and a computer's first move take a while: the window shows the

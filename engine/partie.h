@@ -3,60 +3,20 @@
 #include <atomic>
 #include <cstdint>
 #include <string>
-#include <vector>
 
+#include "engine/chevalets.h"
+#include "engine/deroulement.h"
+#include "engine/ecran.h"
 #include "engine/fenetre.h"
 #include "engine/jetons.h"
+#include "engine/plateau.h"
 
-// The game model: tiles, board, racks, bag, history and the state of a game. The
-// tables keep the shapes the rules speak of: fixed size, indexed from 1 (tile
-// 1..102, seat 1..4, slot 1..7, column and row 1..15), index 0 unused.
+// The game model. The board, the racks and the course of the game change only
+// through their own operations, which keep their rules; where the window draws
+// the tiles is kept apart from them. The tables keep the shapes the rules speak
+// of: fixed size, indexed from 1 (tile 1..102, seat 1..4, slot 1..7, column and
+// row 1..15), index 0 unused.
 namespace glyphane {
-
-// [x][y]: column x, row y, 1..15; 0 = no tile.
-using Grille = std::array<std::array<std::uint8_t, tailleGrille + 1>, tailleGrille + 1>;
-using GrilleMarques = std::array<std::array<bool, tailleGrille + 1>, tailleGrille + 1>;
-
-struct Plateau {
-    Grille grilleJeu{};    // with this turn's tentative tiles
-    Grille grilleFixe{};   // committed tiles only
-};
-
-struct Chevalet {
-    std::array<std::array<std::uint8_t, tailleChevalet + 1>, nbSiegesMax + 1> caseChevalet{};
-    std::array<std::array<std::uint8_t, tailleChevalet + 1>, nbSiegesMax + 1> caseOccupee{};
-    std::array<std::array<std::uint8_t, nbJetons + 1>, nbSiegesMax + 1> caseDuJeton{};
-};
-
-// The history record of one turn. Record 0 belongs to the opening deal.
-struct Coup {
-    std::string points;  // at most 3 characters
-    std::string mot;     // at most 15
-    std::string sens;    // "1" down a column, "2" along a row, "" when no word
-    std::string joueur;  // at most 8
-    std::array<std::uint8_t, tailleChevalet + 1> colonnes{};
-    std::array<std::uint8_t, tailleChevalet + 1> lignes{};
-    std::string tirage;  // at most 8
-};
-
-// The picture of one tile on the window, in the pixels of the current screen mode.
-struct ImageJeton {
-    int left = -50;
-    int top = 0;
-    bool visible = false;
-    bool deplacable = true;
-};
-
-// The two screen layouts fix where tiles stand; the model keeps positions in pixels
-// so that dragging and the rules agree on which square a tile is on.
-struct Geometrie {
-    int mode = 800;
-    int gaucheCase(int colonne) const { return mode == 640 ? 22 + 25 * (colonne - 1) : 30 + 31 * (colonne - 1); }
-    int hautCase(int ligne) const { return mode == 640 ? 22 + 25 * (ligne - 1) : 30 + 31 * (ligne - 1); }
-    int gaucheChevalet(int casier) const { return mode == 640 ? casier * 50 - 10 : casier * 64 - 10; }
-    int hautChevalet() const { return mode == 640 ? 420 : 524; }
-    int tailleJeton() const { return mode == 640 ? 24 : 29; }
-};
 
 // The words of the last evaluated move, per new tile 1..7 in board order.
 struct Evaluation {
@@ -83,48 +43,29 @@ inline constexpr std::uint8_t partieTerminee = 99;
 
 struct Partie {
     std::uint8_t nbJoueurs = 0;
-    std::uint8_t joueurCourant = 0;
     std::array<std::uint8_t, nbSiegesMax + 1> estOrdinateur{};
     std::array<std::string, nbSiegesMax + 1> nom{};      // the name labels
-    std::array<std::int32_t, nbSiegesMax + 1> score{};   // the score labels, as numbers
     std::uint8_t styleOuvert = 1;
     std::uint8_t distributionFaite = 0;
     std::uint8_t partieFinie = 0;
-    // Wider than a byte: a long game of exchanges and passes must not wrap the
-    // turn counter that indexes the history.
-    std::int32_t numeroTour = 0;
     std::int32_t jetonsDansSac = nbJetons;
-    std::int32_t jetonsSurPlateau = 0;
     std::int32_t pointsDuCoup = 0;
     std::uint8_t placementInvalide = 0;
     std::uint8_t finDeTourSansPoints = 0;
-    std::array<std::uint8_t, nbSiegesMax + 1> passe{};
     std::uint8_t motsConnus = 0;
     std::int32_t nbJetonsEchanges = 0;
     std::uint8_t jetonSelectionne = 0;
 
-    // The blanks' entries change as letters are chosen; the others never do.
-    std::array<char, nbJetons + 1> LettreJeton = [] {
-        std::array<char, nbJetons + 1> l{};
-        for (int t = 1; t <= nbJetons; ++t) l[t] = lettreInitiale(t);
-        return l;
-    }();
     std::array<std::uint8_t, nbJetons + 1> jetonJoue{};
     Plateau plateau;
     Chevalet chevalet;
+    Deroulement deroulement;
     std::array<std::uint8_t, tailleChevalet + 1> chevaletDuTour{};  // the rack as the turn began
 
-    std::vector<Coup> historique;  // grows as needed; see coup()
-    std::array<std::string, nbSiegesMax + 1> tirageDistribution{};  // each seat's deal letters
-
     Evaluation evaluation;
+    // The last move's squares: the computer player starts its update from them.
     GrilleMarques grilleDernierCoup{};
-    GrilleMarques grilleSuggestion{};
-    bool surlignageDernierCoup = false;
-    bool surlignageSuggestion = false;
-
-    std::array<ImageJeton, nbJetons + 1> images{};
-    Geometrie geometrie;
+    Ecran ecran;
     EtatFenetre fenetre;
 
     Drapeaux drapeaux;
@@ -132,9 +73,6 @@ struct Partie {
     // Replay: the last position that may be shown and the position shown.
     std::int32_t limiteRevoir = 0;
     std::int32_t positionRevoir = 0;
-
-    // History record n, created empty when the game has not reached it yet.
-    Coup& coup(std::int32_t n);
 };
 
 }  // namespace glyphane

@@ -12,7 +12,7 @@ namespace {
 
 constexpr int centre = 8;  // row H, column 8
 
-bool siegeHumain(const Partie& partie) { return partie.estOrdinateur[partie.joueurCourant] == 0; }
+bool siegeHumain(const Partie& partie) { return partie.estOrdinateur[partie.deroulement.joueurCourant()] == 0; }
 
 void afficher(Jeu& jeu, std::string_view texte, std::string_view titre) {
     jeu.vue.AfficherMessage(std::string(texte), std::string(titre));
@@ -24,8 +24,8 @@ void refuser(Jeu& jeu, std::string_view texte) { afficher(jeu, texte, messages::
 int jokerSansLettre(const Partie& partie) {
     for (int x = 1; x <= tailleGrille; ++x) {
         for (int y = 1; y <= tailleGrille; ++y) {
-            const int jeton = partie.plateau.grilleJeu[x][y];
-            if (estJoker(jeton) && partie.LettreJeton[static_cast<std::size_t>(jeton)] == lettreInconnue) {
+            const int jeton = partie.plateau.grilleJeu()[x][y];
+            if (estJoker(jeton) && partie.plateau.LettreJeton()[static_cast<std::size_t>(jeton)] == lettreInconnue) {
                 return jeton;
             }
         }
@@ -68,8 +68,8 @@ void ChoisirLettreJoker(Jeu& jeu, int jeton) {
 bool CoupRecevable(Jeu& jeu) {
     const Partie& partie = jeu.partie;
     if (!siegeHumain(partie) || partie.distributionFaite == 0 || partie.finDeTourSansPoints == 1) return true;
-    if (partie.jetonsSurPlateau == 0) {
-        if (partie.plateau.grilleJeu[centre][centre] == 0) {
+    if (partie.plateau.jetonsSurPlateau() == 0) {
+        if (partie.plateau.grilleJeu()[centre][centre] == 0) {
             refuser(jeu, messages::caseCentrale);
             return false;
         }
@@ -96,8 +96,8 @@ bool MettreALEchange(Jeu& jeu, int jeton) {
         jeu.vue.Rafraichir();
         return false;
     }
-    partie.images[static_cast<std::size_t>(jeton)].visible = false;
-    partie.chevalet.caseDuJeton[partie.joueurCourant][static_cast<std::size_t>(jeton)] = 0;
+    partie.ecran.images[static_cast<std::size_t>(jeton)].visible = false;
+    partie.chevalet.rendre(partie.deroulement.joueurCourant(), jeton);
     jeu.vue.Rafraichir();
     return true;
 }

@@ -19,20 +19,22 @@ void EnregistrerCoup(const Partie& partie, Coup& coup) {
     coup.points = std::to_string(partie.pointsDuCoup).substr(0, longueurPoints);
     coup.mot = colonne ? e.motV[1] : e.motH[1];
     coup.sens.assign(1, colonne ? '1' : '2');
-    coup.joueur = texte::premiersCaracteres(partie.nom[partie.joueurCourant], longueurNom);
+    coup.joueur = texte::premiersCaracteres(partie.nom[partie.deroulement.joueurCourant()], longueurNom);
 }
 
-void AjouterPointsDuCoup(Partie& partie) { partie.score[partie.joueurCourant] += partie.pointsDuCoup; }
+void AjouterPointsDuCoup(Partie& partie) {
+    partie.deroulement.ajouterPoints(partie.deroulement.joueurCourant(), partie.pointsDuCoup);
+}
 
 void AjustementFinal(Partie& partie) {
-    const int finisseur = partie.joueurCourant;
+    const int finisseur = partie.deroulement.joueurCourant();
     for (int siege = 1; siege <= nbSiegesMax; ++siege) {
         if (siege == finisseur) continue;
         for (int j = 1; j <= tailleChevalet; ++j) {
-            const int jeton = partie.chevalet.caseChevalet[siege][j];
+            const int jeton = partie.chevalet.caseChevalet()[siege][j];
             if (jeton == 0 || partie.jetonJoue[static_cast<std::size_t>(jeton)] != 0) continue;
-            partie.score[finisseur] += ValeurJeton[static_cast<std::size_t>(jeton)];
-            partie.score[siege] -= ValeurJeton[static_cast<std::size_t>(jeton)];
+            partie.deroulement.ajouterPoints(finisseur, ValeurJeton[static_cast<std::size_t>(jeton)]);
+            partie.deroulement.ajouterPoints(siege, -ValeurJeton[static_cast<std::size_t>(jeton)]);
         }
     }
 }

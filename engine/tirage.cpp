@@ -14,7 +14,7 @@ using Casiers = std::array<std::uint8_t, tailleChevalet + 1>;
 
 bool dansUnChevalet(const Chevalet& chevalet, int jeton) {
     for (int siege = 1; siege <= nbSiegesMax; ++siege) {
-        if (chevalet.caseDuJeton[siege][static_cast<std::size_t>(jeton)] != 0) return true;
+        if (chevalet.caseDuJeton()[siege][static_cast<std::size_t>(jeton)] != 0) return true;
     }
     return false;
 }
@@ -38,7 +38,7 @@ bool resteUnJetonATirer(const Partie& partie, const Casiers& rendus) {
 }
 
 int premierCasierLibre(const Partie& partie) {
-    const auto& occupees = partie.chevalet.caseOccupee[partie.joueurCourant];
+    const auto& occupees = partie.chevalet.caseOccupee()[partie.deroulement.joueurCourant()];
     for (int j = 1; j <= tailleChevalet; ++j) {
         if (occupees[j] == 0) return j;
     }
@@ -54,22 +54,19 @@ int tirerUnJeton(Jeu& jeu, const Casiers& rendus) {
 }
 
 void rangerAuCasier(Partie& partie, int jeton, int casier) {
-    Chevalet& chevalet = partie.chevalet;
-    const int siege = partie.joueurCourant;
-    chevalet.caseOccupee[siege][casier] = 1;
-    chevalet.caseDuJeton[siege][static_cast<std::size_t>(jeton)] = static_cast<std::uint8_t>(casier);
-    chevalet.caseChevalet[siege][casier] = static_cast<std::uint8_t>(jeton);
+    partie.chevalet.ranger(partie.deroulement.joueurCourant(), jeton, casier);
     partie.jetonSelectionne = static_cast<std::uint8_t>(jeton);
 }
 
 // During the deal the letters go to the seat's deal text; afterwards to the record
 // of this seat's next move, which the turn controller has just started.
 void noterAuTirage(Partie& partie, int jeton) {
-    const char lettre = estJoker(jeton) ? lettreInconnue : partie.LettreJeton[static_cast<std::size_t>(jeton)];
+    const auto t = static_cast<std::size_t>(jeton);
+    const char lettre = estJoker(jeton) ? lettreInconnue : partie.plateau.LettreJeton()[t];
     if (partie.distributionFaite == 0) {
-        partie.tirageDistribution[partie.joueurCourant] += lettre;
+        partie.deroulement.noterTirageDistribution(partie.deroulement.joueurCourant(), lettre);
     } else {
-        partie.coup(partie.numeroTour - 1 + partie.nbJoueurs).tirage += lettre;
+        partie.deroulement.coup(partie.deroulement.numeroTour() - 1 + partie.nbJoueurs).tirage += lettre;
     }
 }
 
@@ -87,10 +84,10 @@ void AfficherBoutonEchange(Partie& partie) {
 
 int Tirer(Jeu& jeu, int n) {
     Partie& partie = jeu.partie;
-    if (partie.joueurCourant < 1 || partie.joueurCourant > nbSiegesMax) return 0;
+    if (partie.deroulement.joueurCourant() < 1 || partie.deroulement.joueurCourant() > nbSiegesMax) return 0;
     n = std::min(n, partie.jetonsDansSac);
     jeu.hasard.semerDepuisHorloge();
-    const Casiers rendus = partie.chevalet.caseChevalet[partie.joueurCourant];
+    const Casiers rendus = partie.chevalet.caseChevalet()[partie.deroulement.joueurCourant()];
     int tires = 0;
     while (n > 0) {
         const int casier = premierCasierLibre(partie);

@@ -19,22 +19,22 @@ namespace {
 constexpr auto pauseApresCoup = std::chrono::milliseconds(500);
 constexpr int centre = 8;  // row H, column 8
 
-bool siegeOrdinateur(const Partie& partie) { return partie.estOrdinateur[partie.joueurCourant] != 0; }
+bool siegeOrdinateur(const Partie& partie) { return partie.estOrdinateur[partie.deroulement.joueurCourant()] != 0; }
 
 bool estNouvelle(const Plateau& plateau, int x, int y) {
-    return plateau.grilleJeu[x][y] != 0 && plateau.grilleFixe[x][y] == 0;
+    return plateau.grilleJeu()[x][y] != 0 && plateau.grilleFixe()[x][y] == 0;
 }
 
 // A tile is in the rack while its slot names it; a tile given back to the bag
 // by an exchange is still listed in its slot until the slot is refilled.
 bool dansLeChevalet(const Partie& partie, int casier) {
-    const int siege = partie.joueurCourant;
-    const int jeton = partie.chevalet.caseChevalet[siege][casier];
-    return jeton != 0 && partie.chevalet.caseDuJeton[siege][static_cast<std::size_t>(jeton)] == casier;
+    const int siege = partie.deroulement.joueurCourant();
+    const int jeton = partie.chevalet.caseChevalet()[siege][casier];
+    return jeton != 0 && partie.chevalet.caseDuJeton()[siege][static_cast<std::size_t>(jeton)] == casier;
 }
 
 bool chevaletVide(const Partie& partie) {
-    const auto& casiers = partie.chevalet.caseChevalet[partie.joueurCourant];
+    const auto& casiers = partie.chevalet.caseChevalet()[partie.deroulement.joueurCourant()];
     return std::all_of(casiers.begin() + 1, casiers.end(), [](std::uint8_t jeton) { return jeton == 0; });
 }
 
@@ -45,7 +45,8 @@ bool coupAccepte(Jeu& jeu) {
     Partie& partie = jeu.partie;
     const bool coupHumainJoue = !siegeOrdinateur(partie) && partie.distributionFaite == 1 &&
                                 partie.finDeTourSansPoints == 0;
-    if (coupHumainJoue && partie.jetonsSurPlateau == 0 && partie.numeroTour == 1 && jeu.ordinateur != nullptr) {
+    const bool premierCoup = partie.plateau.jetonsSurPlateau() == 0 && partie.deroulement.numeroTour() == 1;
+    if (coupHumainJoue && premierCoup && jeu.ordinateur != nullptr) {
         jeu.ordinateur->oublierModelesPremierCoup();
     }
     return true;
@@ -55,46 +56,41 @@ bool coupAccepte(Jeu& jeu) {
 // does not stand.
 void retirerCoupOrdinateurSansPoints(Partie& partie) {
     if (!siegeOrdinateur(partie) || partie.distributionFaite == 0) return;
-    if (partie.plateau.grilleJeu[centre][centre] != 0 && partie.pointsDuCoup != 0) return;
+    if (partie.plateau.grilleJeu()[centre][centre] != 0 && partie.pointsDuCoup != 0) return;
     RetirerCoup(partie);
     partie.finDeTourSansPoints = 1;
     // A move taken back with the bag empty counts as a pass, or the game could
     // never end by passes.
-    if (partie.jetonsDansSac <= 0) partie.passe[partie.joueurCourant] = 1;
+    if (partie.jetonsDansSac <= 0) partie.deroulement.noterPasse(partie.deroulement.joueurCourant());
 }
 
 void ouvrirNouveauTour(Partie& partie) {
-    if (partie.numeroTour > 0) partie.grilleDernierCoup = {};
-    ++partie.numeroTour;
-    partie.surlignageDernierCoup = false;
+    if (partie.deroulement.numeroTour() > 0) partie.grilleDernierCoup = {};
+    partie.deroulement.ouvrirTour();
+    partie.ecran.surlignageDernierCoup = false;
 }
 
-void fixerJeton(Jeu& jeu, int x, int y, int jeton) {
+void fixerJeton(Jeu& jeu, int x, int y) {
     Partie& partie = jeu.partie;
-    const auto t = static_cast<std::size_t>(jeton);
-    partie.plateau.grilleFixe[x][y] = static_cast<std::uint8_t>(jeton);
-    if (jeu.ordinateur != nullptr) jeu.ordinateur->jetonFixe(x, y, partie.LettreJeton[t], ChiffreJeton[t]);
-    partie.passe.fill(0);
+    const auto t = static_cast<std::size_t>(partie.plateau.fixer(x, y));
+    if (jeu.ordinateur != nullptr) jeu.ordinateur->jetonFixe(x, y, partie.plateau.LettreJeton()[t], ChiffreJeton[t]);
+    partie.deroulement.oublierPasses();
     partie.grilleDernierCoup[x][y] = true;
-    ++partie.jetonsSurPlateau;
-    auto& caseDuJeton = partie.chevalet.caseDuJeton[partie.joueurCourant];
-    const int casier = caseDuJeton[t];
-    if (casier >= 1 && casier <= tailleChevalet) partie.chevalet.caseChevalet[partie.joueurCourant][casier] = 0;
-    caseDuJeton[t] = 0;
+    partie.chevalet.sortir(partie.deroulement.joueurCourant(), static_cast<int>(t));
     partie.jetonJoue[t] = 1;
-    partie.images[t].deplacable = false;
+    partie.ecran.images[t].deplacable = false;
 }
 
 // Commits this turn's tiles in board order and records the move; returns how
 // many tiles it committed.
 int validerCoup(Jeu& jeu) {
     Partie& partie = jeu.partie;
-    Coup& coup = partie.coup(partie.numeroTour - 1);
+    Coup& coup = partie.deroulement.coup(partie.deroulement.numeroTour() - 1);
     int poses = 0;
     for (int x = 1; x <= tailleGrille; ++x) {
         for (int y = 1; y <= tailleGrille; ++y) {
             if (!estNouvelle(partie.plateau, x, y)) continue;
-            fixerJeton(jeu, x, y, partie.plateau.grilleJeu[x][y]);
+            fixerJeton(jeu, x, y);
             if (++poses > tailleChevalet) continue;
             coup.colonnes[static_cast<std::size_t>(poses)] = static_cast<std::uint8_t>(x);
             coup.lignes[static_cast<std::size_t>(poses)] = static_cast<std::uint8_t>(y);
@@ -102,7 +98,7 @@ int validerCoup(Jeu& jeu) {
     }
     EnregistrerCoup(partie, coup);
     AjouterPointsDuCoup(partie);
-    partie.surlignageDernierCoup = true;
+    partie.ecran.surlignageDernierCoup = true;
     partie.fenetre.modifier([](EtatControles& e) { e.progression = 0; });
     jeu.vue.Rafraichir();
     return poses;
@@ -114,26 +110,27 @@ void commencerTirageSuivant(Partie& partie) {
     std::string lettres;
     for (int j = 1; j <= tailleChevalet; ++j) {
         if (!dansLeChevalet(partie, j)) continue;
-        const int jeton = partie.chevalet.caseChevalet[partie.joueurCourant][j];
-        lettres += estJoker(jeton) ? lettreInconnue : partie.LettreJeton[static_cast<std::size_t>(jeton)];
+        const int jeton = partie.chevalet.caseChevalet()[partie.deroulement.joueurCourant()][j];
+        lettres += estJoker(jeton) ? lettreInconnue : partie.plateau.LettreJeton()[static_cast<std::size_t>(jeton)];
     }
     if (lettres.size() < tailleChevalet) lettres += '+';
-    partie.coup(partie.numeroTour - 1 + partie.nbJoueurs).tirage = lettres;
+    partie.deroulement.coup(partie.deroulement.numeroTour() - 1 + partie.nbJoueurs).tirage = lettres;
 }
 
 void libererCasiersVides(Partie& partie) {
-    auto& chevalet = partie.chevalet;
+    const int siege = partie.deroulement.joueurCourant();
     for (int j = 1; j <= tailleChevalet; ++j) {
-        if (chevalet.caseChevalet[partie.joueurCourant][j] == 0) chevalet.caseOccupee[partie.joueurCourant][j] = 0;
+        if (partie.chevalet.caseChevalet()[siege][j] == 0) partie.chevalet.libererCasier(siege, j);
     }
 }
 
 // After an exchange: the slots whose tile went back to the bag. Returns their count.
 int libererCasiersRendus(Partie& partie) {
+    const int siege = partie.deroulement.joueurCourant();
     int rendus = 0;
     for (int j = 1; j <= tailleChevalet; ++j) {
-        if (partie.chevalet.caseChevalet[partie.joueurCourant][j] == 0 || dansLeChevalet(partie, j)) continue;
-        partie.chevalet.caseOccupee[partie.joueurCourant][j] = 0;
+        if (partie.chevalet.caseChevalet()[siege][j] == 0 || dansLeChevalet(partie, j)) continue;
+        partie.chevalet.libererCasier(siege, j);
         ++rendus;
     }
     return rendus;
@@ -143,15 +140,15 @@ int libererCasiersRendus(Partie& partie) {
 // move is recorded with the letters it was dealt.
 void distribuer(Jeu& jeu) {
     Partie& partie = jeu.partie;
-    while (partie.joueurCourant <= partie.nbJoueurs) {
+    for (int siege = partie.deroulement.joueurCourant(); siege <= partie.nbJoueurs; ++siege) {
+        partie.deroulement.donnerLaMainA(siege);
         libererCasiersVides(partie);
         Tirer(jeu, std::min<std::int32_t>(tailleChevalet, partie.jetonsDansSac));
-        ++partie.joueurCourant;
     }
     partie.distributionFaite = 1;
-    partie.joueurCourant = 1;
+    partie.deroulement.donnerLaMainA(1);
     for (int siege = 1; siege <= partie.nbJoueurs; ++siege) {
-        partie.coup(siege).tirage = partie.tirageDistribution[siege];
+        partie.deroulement.coup(siege).tirage = partie.deroulement.tirageDistribution()[siege];
     }
 }
 
@@ -171,7 +168,7 @@ bool remplirEtPasserLaMain(Jeu& jeu, int poses) {
         libererCasiersVides(partie);
     }
     Tirer(jeu, aTirer);
-    partie.joueurCourant = partie.joueurCourant >= partie.nbJoueurs ? 1 : partie.joueurCourant + 1;
+    partie.deroulement.passerLaMain(partie.nbJoueurs);
     return true;
 }
 
@@ -182,7 +179,7 @@ bool FinParPasses(Jeu& jeu) {
     if (!sacVide(partie)) return false;
     AfficherBoutonEchange(partie);
     for (int siege = 1; siege <= partie.nbJoueurs; ++siege) {
-        if (partie.passe[siege] == 0) return false;
+        if (partie.deroulement.passe()[siege] == 0) return false;
     }
     FinDePartie(jeu, finAucunMouvement);
     FinDePartie(jeu, finSansMessage);
@@ -278,8 +275,8 @@ void FinDePartie(Jeu& jeu, int mode) {
         if (mode == finAucunMouvement) e.ejoueur.visible = false;
     });
     partie.partieFinie = partieTerminee;
-    partie.limiteRevoir = partie.numeroTour;
-    partie.positionRevoir = partie.numeroTour;
+    partie.limiteRevoir = partie.deroulement.numeroTour();
+    partie.positionRevoir = partie.deroulement.numeroTour();
     jeu.vue.Rafraichir();
     if (mode == finAucunMouvement) {
         jeu.vue.AfficherMessage(std::string(messages::aucunMouvement), std::string(messages::titreGlyphane));
@@ -291,7 +288,7 @@ void FinDePartie(Jeu& jeu, int mode) {
 void RejeterCoup(Jeu& jeu) {
     Partie& partie = jeu.partie;
     RemettreChevaletDuTour(partie);
-    partie.plateau.grilleJeu = partie.plateau.grilleFixe;
+    partie.plateau.retirerPoses();
     partie.finDeTourSansPoints = 1;
     TourSuivant(jeu);
 }

@@ -31,45 +31,51 @@ void signalerDefaut(Jeu& jeu, DefautSauvegarde defaut) {
 
 void appliquerCompteurs(Partie& partie, const PartieSauvegardee& lue) {
     partie.distributionFaite = 1;
-    partie.joueurCourant = static_cast<std::uint8_t>(lue.joueurCourant);
     partie.nbJoueurs = static_cast<std::uint8_t>(lue.nbJoueurs);
-    partie.jetonsSurPlateau = lue.jetonsSurPlateau;
     partie.partieFinie = static_cast<std::uint8_t>(lue.partieFinie);
     partie.jetonsDansSac = lue.jetonsDansSac;
-    partie.numeroTour = lue.numeroTour;
-    DonnerLettreJoker(partie, jokerA, lue.lettreJokerA);
-    DonnerLettreJoker(partie, jokerB, lue.lettreJokerB);
-    partie.historique = lue.historique;
+    ScoresDesSieges scores{};
+    LettresDesSieges tirages{};
+    for (int s = 1; s <= lue.nbJoueurs; ++s) {
+        scores[indice(s)] = lue.sieges[indice(s)].score;
+        tirages[indice(s)] = lue.sieges[indice(s)].tirageDistribution;
+    }
+    partie.deroulement.restaurer(lue.numeroTour, lue.joueurCourant, lue.historique, scores, tirages);
 }
 
+// The seats the file does not have keep no rack of an earlier game.
 void appliquerSieges(Partie& partie, const PartieSauvegardee& lue) {
+    partie.chevalet = Chevalet{};
     for (int s = 1; s <= lue.nbJoueurs; ++s) {
         const SiegeSauvegarde& siege = lue.sieges[indice(s)];
-        partie.chevalet.caseDuJeton[indice(s)] = siege.caseDuJeton;
-        partie.chevalet.caseOccupee[indice(s)] = siege.caseOccupee;
+        partie.chevalet.restaurer(s, siege.caseDuJeton, siege.caseOccupee);
         partie.nom[indice(s)] = siege.nom;
-        partie.score[indice(s)] = siege.score;
-        partie.tirageDistribution[indice(s)] = siege.tirageDistribution;
         partie.estOrdinateur[indice(s)] = siege.ordinateur ? 1 : 0;
     }
 }
 
 // Every tile starts off the board; the committed ones then stand on their
 // squares, fixed, and the computer player's pattern rows learn them.
-void poserPlateau(Jeu& jeu, const Grille& grilleFixe) {
+void poserPlateau(Jeu& jeu, const PartieSauvegardee& lue) {
     Partie& partie = jeu.partie;
-    partie.plateau.grilleFixe = grilleFixe;
-    partie.plateau.grilleJeu = grilleFixe;
+    const Grille& grilleFixe = lue.grilleFixe;
+    partie.plateau = Plateau{};
+    partie.plateau.donnerLettreJoker(jokerA, lue.lettreJokerA);
+    partie.plateau.donnerLettreJoker(jokerB, lue.lettreJokerB);
     for (int t = 1; t <= nbJetons; ++t) {
         partie.jetonJoue[indice(t)] = 0;
-        partie.images[indice(t)] = ImageJeton{-50, 0, true, true};
+        partie.ecran.images[indice(t)] = ImageJeton{-50, 0, true, true};
     }
     for (int x = 1; x <= tailleGrille; ++x) {
         for (int y = 1; y <= tailleGrille; ++y) {
             const std::size_t t = grilleFixe[indice(x)][indice(y)];
             if (t == 0) continue;
-            if (jeu.ordinateur != nullptr) jeu.ordinateur->jetonFixe(x, y, partie.LettreJeton[t], ChiffreJeton[t]);
-            partie.images[t] = ImageJeton{partie.geometrie.gaucheCase(x), partie.geometrie.hautCase(y), true, false};
+            partie.plateau.poser(static_cast<int>(t), x, y);
+            partie.plateau.fixer(x, y);
+            const char lettre = partie.plateau.LettreJeton()[t];
+            if (jeu.ordinateur != nullptr) jeu.ordinateur->jetonFixe(x, y, lettre, ChiffreJeton[t]);
+            const Geometrie& geometrie = partie.ecran.geometrie;
+            partie.ecran.images[t] = ImageJeton{geometrie.gaucheCase(x), geometrie.hautCase(y), true, false};
             partie.jetonJoue[t] = 1;
         }
     }
@@ -83,31 +89,29 @@ void montrerSac(Partie& partie) {
 // Each tile goes to its slot, hidden: a rack stays covered until its owner's
 // turn shows it.
 void rangerChevalets(Partie& partie) {
-    const std::uint8_t courant = partie.joueurCourant;
+    const std::uint8_t courant = partie.deroulement.joueurCourant();
     for (int s = 1; s <= partie.nbJoueurs; ++s) {
-        partie.joueurCourant = static_cast<std::uint8_t>(s);
+        partie.deroulement.donnerLaMainA(s);
         for (int t = 1; t <= nbJetons; ++t) {
-            const std::uint8_t casier = partie.chevalet.caseDuJeton[indice(s)][indice(t)];
-            if (casier == 0) continue;
-            partie.chevalet.caseChevalet[indice(s)][casier] = static_cast<std::uint8_t>(t);
+            if (partie.chevalet.caseDuJeton()[indice(s)][indice(t)] == 0) continue;
             partie.jetonSelectionne = static_cast<std::uint8_t>(t);
             RemettreAuChevalet(partie, false);
-            partie.images[indice(t)].visible = false;
+            partie.ecran.images[indice(t)].visible = false;
         }
     }
-    partie.joueurCourant = courant;
+    partie.deroulement.donnerLaMainA(courant);
 }
 
 void appliquer(Jeu& jeu, const PartieSauvegardee& lue) {
     Partie& partie = jeu.partie;
     appliquerCompteurs(partie, lue);
     appliquerSieges(partie, lue);
-    poserPlateau(jeu, lue.grilleFixe);
+    poserPlateau(jeu, lue);
     montrerSac(partie);
     rangerChevalets(partie);
-    SurlignerCoup(partie, partie.numeroTour - 1);
+    SurlignerCoup(partie, partie.deroulement.numeroTour() - 1);
     AfficherChevalet(partie);
-    partie.surlignageDernierCoup = true;
+    partie.ecran.surlignageDernierCoup = true;
     AfficherDebutPartie(partie);
     EntrerDansPhase(partie, Phase::chargement);
     jeu.vue.Rafraichir();
@@ -115,8 +119,8 @@ void appliquer(Jeu& jeu, const PartieSauvegardee& lue) {
 
 void ouvrirRevoir(Jeu& jeu) {
     Partie& partie = jeu.partie;
-    partie.limiteRevoir = partie.numeroTour;
-    partie.positionRevoir = partie.numeroTour;
+    partie.limiteRevoir = partie.deroulement.numeroTour();
+    partie.positionRevoir = partie.deroulement.numeroTour();
     EntrerDansPhase(partie, Phase::revue);
     partie.fenetre.modifier([](EtatControles& e) { e.fenetreActive = true; });
     jeu.vue.Rafraichir();
@@ -130,7 +134,7 @@ bool reconstruirePossibilites(Jeu& jeu) {
     Partie& partie = jeu.partie;
     AfficherMiseAJour(partie, true);
     jeu.vue.Rafraichir();
-    if (partie.jetonsSurPlateau == 0) jeu.ordinateur->reinitialiser(true);
+    if (partie.plateau.jetonsSurPlateau() == 0) jeu.ordinateur->reinitialiser(true);
     partie.drapeaux.miseAJourEnCours = 1;
     jeu.ordinateur->miseAJourApresChargement();
     if (!attendreFinMiseAJour(jeu)) return false;
@@ -142,7 +146,7 @@ void reprendrePartie(Jeu& jeu) {
     Partie& partie = jeu.partie;
     if (jeu.ordinateur != nullptr && !reconstruirePossibilites(jeu)) return;
     partie.fenetre.modifier([](EtatControles& e) { e.fenetreActive = true; });
-    if (partie.estOrdinateur[partie.joueurCourant] == 0) {
+    if (partie.estOrdinateur[partie.deroulement.joueurCourant()] == 0) {
         OuvrirTourHumain(partie);
     } else {
         EntrerDansPhase(partie, Phase::ordinateurJoue);

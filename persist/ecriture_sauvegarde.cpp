@@ -31,7 +31,7 @@ public:
 const Coup& coupLu(const Partie& partie, std::int32_t n) {
     static const Coup vide;
     const auto indice = static_cast<std::size_t>(n);
-    return n >= 0 && indice < partie.historique.size() ? partie.historique[indice] : vide;
+    return n >= 0 && indice < partie.deroulement.historique().size() ? partie.deroulement.historique()[indice] : vide;
 }
 
 void ecrireCoup(Fichier& fichier, const Coup& coup) {
@@ -48,7 +48,7 @@ void ecrireCoup(Fichier& fichier, const Coup& coup) {
 bool dansLeSac(const Partie& partie, int jeton) {
     if (partie.jetonJoue[static_cast<std::size_t>(jeton)] != 0) return false;
     for (int s = 1; s <= nbSiegesMax; ++s) {
-        if (partie.chevalet.caseDuJeton[static_cast<std::size_t>(s)][static_cast<std::size_t>(jeton)] != 0) {
+        if (partie.chevalet.caseDuJeton()[static_cast<std::size_t>(s)][static_cast<std::size_t>(jeton)] != 0) {
             return false;
         }
     }
@@ -59,10 +59,10 @@ bool dansLeSac(const Partie& partie, int jeton) {
 // not confirmed yet is back in the bag for the game, but its slot still names it.
 std::array<std::uint8_t, nbJetons + 1> casiersDuSiege(const Partie& partie, int siege) {
     const auto s = static_cast<std::size_t>(siege);
-    auto casiers = partie.chevalet.caseDuJeton[s];
-    if (siege != partie.joueurCourant) return casiers;
+    auto casiers = partie.chevalet.caseDuJeton()[s];
+    if (siege != partie.deroulement.joueurCourant()) return casiers;
     for (int j = 1; j <= tailleChevalet; ++j) {
-        const int jeton = partie.chevalet.caseChevalet[s][static_cast<std::size_t>(j)];
+        const int jeton = partie.chevalet.caseChevalet()[s][static_cast<std::size_t>(j)];
         if (jeton != 0 && dansLeSac(partie, jeton)) {
             casiers[static_cast<std::size_t>(jeton)] = static_cast<std::uint8_t>(j);
         }
@@ -84,7 +84,7 @@ std::string ligneChevalet(const Partie& partie, int siege) {
 }
 
 std::string ligneCasiersOccupes(const Partie& partie, int siege) {
-    const auto& occupes = partie.chevalet.caseOccupee[static_cast<std::size_t>(siege)];
+    const auto& occupes = partie.chevalet.caseOccupee()[static_cast<std::size_t>(siege)];
     std::string ligne;
     for (std::size_t j = 1; j <= tailleChevalet; ++j) ligne += occupes[j] != 0 ? "-1," : "0,";
     return ligne;
@@ -95,7 +95,7 @@ void ecrireSiege(Fichier& fichier, const Partie& partie, int siege) {
     fichier.ligne(ligneChevalet(partie, siege));
     fichier.ligne(ligneCasiersOccupes(partie, siege));
     fichier.texte(partie.nom[s], sansLimite);
-    fichier.nombre(partie.score[s]);
+    fichier.nombre(partie.deroulement.score()[s]);
 }
 
 // Column x from row A down, one byte per square.
@@ -128,13 +128,13 @@ void ecrireStatistiques(Fichier& fichier, const Partie& partie) {
     fichier.ligne("      statistiques");
     fichier.ligne("nom\ttirage\tmot\tpoints\tcooord");
     fichier.ligne("");
-    for (std::int32_t k = 1; k < partie.numeroTour; ++k) {
+    for (std::int32_t k = 1; k < partie.deroulement.numeroTour(); ++k) {
         const Coup& coup = coupLu(partie, k);
         if (coup.sens == "1" || coup.sens == "2") fichier.ligne(ligneStatistique(coup));
     }
     // The records the turn controller has started for the seats due to play.
     for (std::int32_t j = 0; j < partie.nbJoueurs; ++j) {
-        const Coup& coup = coupLu(partie, partie.numeroTour + j);
+        const Coup& coup = coupLu(partie, partie.deroulement.numeroTour() + j);
         fichier.ligne(enFichier(coup.joueur, largeurJoueur) + '\t' + enFichier(coup.tirage, largeurTirage));
     }
 }
@@ -144,20 +144,23 @@ void ecrireStatistiques(Fichier& fichier, const Partie& partie) {
 std::string ContenuSauvegarde(const Partie& partie) {
     Fichier fichier;
     fichier.ligne(enTeteSauvegarde);
-    for (const long long valeur : std::initializer_list<long long>{partie.joueurCourant, partie.nbJoueurs,
-                                                                   partie.jetonsSurPlateau, partie.partieFinie,
-                                                                   partie.jetonsDansSac, partie.numeroTour}) {
+    const Deroulement& deroulement = partie.deroulement;
+    for (const long long valeur : std::initializer_list<long long>{deroulement.joueurCourant(), partie.nbJoueurs,
+                                                                   partie.plateau.jetonsSurPlateau(), partie.partieFinie,
+                                                                   partie.jetonsDansSac, deroulement.numeroTour()}) {
         fichier.nombre(valeur);
     }
-    fichier.ligne(std::string(1, partie.LettreJeton[jokerA]));
-    fichier.ligne(std::string(1, partie.LettreJeton[jokerB]));
-    for (std::int32_t k = 1; k < partie.numeroTour; ++k) ecrireCoup(fichier, coupLu(partie, k));
+    fichier.ligne(std::string(1, partie.plateau.LettreJeton()[jokerA]));
+    fichier.ligne(std::string(1, partie.plateau.LettreJeton()[jokerB]));
+    for (std::int32_t k = 1; k < partie.deroulement.numeroTour(); ++k) ecrireCoup(fichier, coupLu(partie, k));
     for (int s = 1; s <= partie.nbJoueurs; ++s) ecrireSiege(fichier, partie, s);
     for (int s = 1; s <= partie.nbJoueurs; ++s) {
-        fichier.texte(partie.tirageDistribution[static_cast<std::size_t>(s)], largeurTirage);
+        fichier.texte(partie.deroulement.tirageDistribution()[static_cast<std::size_t>(s)], largeurTirage);
     }
-    for (std::int32_t k = 1; k <= partie.numeroTour; ++k) fichier.texte(coupLu(partie, k).tirage, largeurTirage);
-    for (int x = 1; x <= tailleGrille; ++x) fichier.ligne(colonneDuPlateau(partie.plateau.grilleFixe, x));
+    for (std::int32_t k = 1; k <= partie.deroulement.numeroTour(); ++k) {
+        fichier.texte(coupLu(partie, k).tirage, largeurTirage);
+    }
+    for (int x = 1; x <= tailleGrille; ++x) fichier.ligne(colonneDuPlateau(partie.plateau.grilleFixe(), x));
     for (int s = 1; s <= partie.nbJoueurs; ++s) fichier.booleen(partie.estOrdinateur[static_cast<std::size_t>(s)] != 0);
     ecrireStatistiques(fichier, partie);
     return fichier.contenu;

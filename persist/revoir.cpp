@@ -21,12 +21,12 @@ void pourChaqueCase(const Coup& coup, Action action) {
 }
 
 void montrerJetonDeLaCase(Partie& partie, int x, int y, bool visible) {
-    const int jeton = partie.plateau.grilleFixe[indice(x)][indice(y)];
-    if (jeton != 0) partie.images[indice(jeton)].visible = visible;
+    const int jeton = partie.plateau.grilleFixe()[indice(x)][indice(y)];
+    if (jeton != 0) partie.ecran.images[indice(jeton)].visible = visible;
 }
 
 void etiquettesDuCoup(Partie& partie, std::int32_t n) {
-    const Coup& coup = partie.coup(n);
+    const Coup& coup = partie.deroulement.coup(n);
     partie.fenetre.modifier([&](EtatControles& e) {
         e.epointsdutour = coup.points;
         e.captionEjoueur = coup.joueur;
@@ -37,18 +37,19 @@ void etiquettesDuCoup(Partie& partie, std::int32_t n) {
 
 void SurlignerCoup(Partie& partie, std::int32_t n) {
     partie.grilleDernierCoup = {};
-    pourChaqueCase(partie.coup(n), [&](int x, int y) { partie.grilleDernierCoup[indice(x)][indice(y)] = true; });
+    pourChaqueCase(partie.deroulement.coup(n),
+                   [&](int x, int y) { partie.grilleDernierCoup[indice(x)][indice(y)] = true; });
 }
 
 void revoirDebut(Jeu& jeu) {
     Partie& partie = jeu.partie;
     if (!enRevue(partie)) return;
-    for (int t = 1; t <= nbJetons; ++t) partie.images[indice(t)].visible = false;
+    for (int t = 1; t <= nbJetons; ++t) partie.ecran.images[indice(t)].visible = false;
     partie.grilleDernierCoup = {};
     EffacerSuggestion(partie);
     partie.positionRevoir = 1;
     etiquettesDuCoup(partie, 0);
-    partie.surlignageDernierCoup = false;
+    partie.ecran.surlignageDernierCoup = false;
     jeu.vue.Rafraichir();
 }
 
@@ -59,8 +60,8 @@ void revoirPrecedent(Jeu& jeu) {
     const std::int32_t reprise = --partie.positionRevoir;
     etiquettesDuCoup(partie, reprise - 1);
     SurlignerCoup(partie, reprise - 1);
-    pourChaqueCase(partie.coup(reprise), [&](int x, int y) { montrerJetonDeLaCase(partie, x, y, false); });
-    partie.surlignageDernierCoup = true;
+    pourChaqueCase(partie.deroulement.coup(reprise), [&](int x, int y) { montrerJetonDeLaCase(partie, x, y, false); });
+    partie.ecran.surlignageDernierCoup = true;
     jeu.vue.Rafraichir();
 }
 
@@ -71,8 +72,8 @@ void revoirSuivant(Jeu& jeu) {
     EffacerSuggestion(partie);
     etiquettesDuCoup(partie, pose);
     SurlignerCoup(partie, pose);
-    pourChaqueCase(partie.coup(pose), [&](int x, int y) { montrerJetonDeLaCase(partie, x, y, true); });
-    partie.surlignageDernierCoup = true;
+    pourChaqueCase(partie.deroulement.coup(pose), [&](int x, int y) { montrerJetonDeLaCase(partie, x, y, true); });
+    partie.ecran.surlignageDernierCoup = true;
     jeu.vue.Rafraichir();
 }
 

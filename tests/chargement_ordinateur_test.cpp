@@ -49,8 +49,8 @@ TEST(ChargementAvecOrdinateur, TheComputerPlaysItsTurnAfterTheRebuild) {
     JoueurOrdinateur joueur(t.jeu);
     charger(t, test::fichier(test::avec(test::sauvegardeALaMain(), {{1, "2"}, {test::ligneOrdinateurBob, "-1"}})));
     joueur.attendreInactivite();
-    EXPECT_EQ(t.partie.numeroTour, 4);
-    EXPECT_EQ(t.partie.joueurCourant, 1);
+    EXPECT_EQ(t.partie.deroulement.numeroTour(), 4);
+    EXPECT_EQ(t.partie.deroulement.joueurCourant(), 1);
     EXPECT_GT(possibilitesFaites(joueur.modeleOrdinateur()), 0);
 }
 
@@ -60,7 +60,7 @@ TEST(ChargementAvecOrdinateur, AnEmptyBoardGetsTheFirstMoveRecords) {
     MiseAJourDeTest t;
     JoueurOrdinateur joueur(t.jeu);
     charger(t, ContenuSauvegarde(seul.partie));
-    EXPECT_EQ(t.partie.numeroTour, 1);
+    EXPECT_EQ(t.partie.deroulement.numeroTour(), 1);
     EXPECT_EQ(t.partie.grilleDernierCoup, GrilleMarques{});
     EXPECT_EQ(joueur.modeleOrdinateur().Possibilites[7].size(), 7u);
     EXPECT_TRUE(t.partie.fenetre.copie().jouer.actif);

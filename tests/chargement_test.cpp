@@ -25,17 +25,17 @@ TEST(ChargerPartie, AGameWrittenByHandIsResumedAndWrittenBackTheSame) {
     // loader derives from it.
     EXPECT_TRUE(t.vue.messages.empty());
     EXPECT_EQ(p.nom[1], "Zoé");
-    EXPECT_EQ(p.plateau.grilleJeu, p.plateau.grilleFixe);
+    EXPECT_EQ(p.plateau.grilleJeu(), p.plateau.grilleFixe());
     EXPECT_EQ(t.chevalet(1), "ghibcdf");
     EXPECT_EQ(t.chevalet(2), "qjkmnop");
 
     // The committed tiles stand fixed on their squares, the racks in their slots.
-    EXPECT_EQ(p.images[12].left, p.geometrie.gaucheCase(7));
-    EXPECT_FALSE(p.images[12].deplacable);
+    EXPECT_EQ(p.ecran.images[12].left, p.ecran.geometrie.gaucheCase(7));
+    EXPECT_FALSE(p.ecran.images[12].deplacable);
     EXPECT_EQ(p.jetonJoue[12], 1);
-    EXPECT_EQ(p.images[7].left, p.geometrie.gaucheChevalet(1));
-    EXPECT_TRUE(p.images[7].visible);   // Zoé's rack
-    EXPECT_FALSE(p.images[17].visible);  // Bob's
+    EXPECT_EQ(p.ecran.images[7].left, p.ecran.geometrie.gaucheChevalet(1));
+    EXPECT_TRUE(p.ecran.images[7].visible);   // Zoé's rack
+    EXPECT_FALSE(p.ecran.images[17].visible);  // Bob's
 
     // Bob's move is outlined, and Zoé may play.
     GrilleMarques dernier{};
@@ -66,11 +66,11 @@ TEST(ChargerPartie, AResumedGameOffersTheRestartEntryFromItsFirstTurn) {
 void attendreSansPartie(const test::PartieDeTest& t, const std::string& message) {
     EXPECT_EQ(t.vue.messages, (std::vector<Message>{{message, std::string(messages::titreErreur)}}));
     const Partie& p = t.partie;
-    EXPECT_EQ(p.numeroTour, 0);
+    EXPECT_EQ(p.deroulement.numeroTour(), 0);
     EXPECT_EQ(p.distributionFaite, 0);
-    EXPECT_EQ(p.plateau.grilleFixe, Grille{});
-    EXPECT_EQ(p.chevalet.caseDuJeton, Chevalet{}.caseDuJeton);
-    EXPECT_EQ(p.LettreJeton[jokerA], lettreInconnue);
+    EXPECT_EQ(p.plateau.grilleFixe(), Grille{});
+    EXPECT_EQ(p.chevalet.caseDuJeton(), Chevalet{}.caseDuJeton());
+    EXPECT_EQ(p.plateau.LettreJeton()[jokerA], lettreInconnue);
     const EtatControles e = p.fenetre.copie();
     EXPECT_TRUE(e.commencer.visible && e.commencer.actif && e.partieSauvegarder.visible && e.fenetreActive);
 }

@@ -139,7 +139,7 @@ TEST_F(Evaluer, NoJudgementLeavesNoStaleWords) {
     EXPECT_EQ(partie.evaluation.motPrincipalH, 0);
 
     partie.drapeaux.miseAJourEnCours = 0;
-    partie.plateau.grilleJeu = partie.plateau.grilleFixe;
+    partie.plateau.retirerPoses();
     partie.placementInvalide = 1;
     EXPECT_FALSE(EvaluerCoup(partie));  // nothing put down: nothing left to condemn
     EXPECT_EQ(partie.placementInvalide, 0);

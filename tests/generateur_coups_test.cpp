@@ -82,9 +82,9 @@ void verifierParLeMoteur(Partie& partie, const std::vector<CoupGenere>& coups) {
         std::vector<TuilePosee> poses;
         for (int x = 1; x <= tailleGrille; ++x) {
             for (int y = 1; y <= tailleGrille; ++y) {
-                const int t = partie.plateau.grilleJeu[x][y];
-                if (t != 0 && partie.plateau.grilleFixe[x][y] == 0) {
-                    poses.push_back({x, y, partie.LettreJeton[static_cast<std::size_t>(t)], estJoker(t)});
+                const int t = partie.plateau.grilleJeu()[x][y];
+                if (t != 0 && partie.plateau.grilleFixe()[x][y] == 0) {
+                    poses.push_back({x, y, partie.plateau.LettreJeton()[static_cast<std::size_t>(t)], estJoker(t)});
                 }
             }
         }
@@ -143,31 +143,31 @@ struct PositionCherchee {
 
 // The position on seat 1 of a fresh game, its rack's blanks without a letter.
 void installer(Partie& partie, const PositionCherchee& p) {
-    partie.LettreJeton = p.lettres;
-    partie.plateau.grilleFixe = p.fixe;
-    partie.plateau.grilleJeu = p.fixe;
-    for (const auto& colonne : p.fixe) {
-        for (const std::uint8_t t : colonne) {
+    partie.plateau.donnerLettreJoker(jokerA, p.lettres[jokerA]);
+    partie.plateau.donnerLettreJoker(jokerB, p.lettres[jokerB]);
+    for (int x = 1; x <= tailleGrille; ++x) {
+        for (int y = 1; y <= tailleGrille; ++y) {
+            const std::uint8_t t = p.fixe[x][y];
             if (t == 0) continue;
-            partie.images[t].deplacable = false;
-            ++partie.jetonsSurPlateau;
+            partie.plateau.poser(t, x, y);
+            partie.plateau.fixer(x, y);
+            partie.ecran.images[t].deplacable = false;
         }
     }
     for (std::uint8_t j = 1; j <= tailleChevalet; ++j) {
         const std::uint8_t t = p.casiers[j];
         if (t == 0) continue;
-        partie.chevalet.caseChevalet[1][j] = t;
-        partie.chevalet.caseOccupee[1][j] = 1;
-        partie.chevalet.caseDuJeton[1][t] = j;
+        partie.chevalet.ranger(1, t, j);
         DonnerLettreJoker(partie, t, lettreInconnue);
     }
 }
 
 std::string chevaletDe(const Partie& partie) {
     std::string chevalet;
+    const auto& lettres = partie.plateau.LettreJeton();
     for (int j = 1; j <= tailleChevalet; ++j) {
-        const int t = partie.chevalet.caseChevalet[partie.joueurCourant][j];
-        if (t != 0) chevalet += estJoker(t) ? lettreInconnue : partie.LettreJeton[static_cast<std::size_t>(t)];
+        const int t = partie.chevalet.caseChevalet()[partie.deroulement.joueurCourant()][j];
+        if (t != 0) chevalet += estJoker(t) ? lettreInconnue : lettres[static_cast<std::size_t>(t)];
     }
     return chevalet;
 }
@@ -261,9 +261,10 @@ protected:
         std::vector<PositionCherchee> positions;
         JoueurOrdinateur joueur(jeu, [&](Jeu& j, ModeleOrdinateur& modele) {
             if (!attendreFinMiseAJour(j)) return;
-            PositionCherchee position{j.partie.plateau.grilleFixe, j.partie.LettreJeton, chevaletDe(j.partie),
-                                      j.partie.chevalet.caseChevalet[j.partie.joueurCourant], {}, {}};
-            if (j.partie.jetonsSurPlateau == 0) position.gabaritsDuPremierCoup = gabaritsDuPremierCoup();
+            const Partie& partie = j.partie;
+            PositionCherchee position{partie.plateau.grilleFixe(), partie.plateau.LettreJeton(), chevaletDe(partie),
+                                      partie.chevalet.caseChevalet()[partie.deroulement.joueurCourant()], {}, {}};
+            if (j.partie.plateau.jetonsSurPlateau() == 0) position.gabaritsDuPremierCoup = gabaritsDuPremierCoup();
             TourOrdinateurRelaye(j, modele, [&](Jeu& relais) {
                 position.candidats = modele.Candidats;
                 {

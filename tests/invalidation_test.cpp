@@ -91,7 +91,8 @@ TEST(InvaliderCasesCouvertes, OnlyAfterAScoredMoveOfARunningGame) {
     };
     const std::function<void(Partie&)> cas[] = {
         [](Partie& p) { p.distributionFaite = 0; }, [](Partie& p) { p.finDeTourSansPoints = 1; },
-        [](Partie& p) { p.partieFinie = partieTerminee; }, [](Partie& p) { p.numeroTour = 1; }};
+        [](Partie& p) { p.partieFinie = partieTerminee; },
+        [](Partie& p) { p.deroulement.restaurer(1, 1, {}, {}, {}); }};
     for (std::size_t i = 0; i < std::size(cas); ++i) {
         MiseAJourDeTest t(false);
         preparer(t);

@@ -24,7 +24,7 @@ public:
     explicit JeuDeTest(std::filesystem::path dossierProgramme = {})
         : jeu(trie, vue, hasard, cadence, std::move(dossierProgramme)) {
         partie.nbJoueurs = 2;
-        partie.joueurCourant = 1;
+        partie.deroulement.donnerLaMainA(1);
         partie.distributionFaite = 1;
     }
 
@@ -43,11 +43,10 @@ public:
     void poserFixe(std::string_view mot, int x, int y, bool horizontal = true) {
         for (const char lettre : mot) {
             const int t = jeton(lettre);
-            partie.plateau.grilleFixe[x][y] = static_cast<std::uint8_t>(t);
-            partie.plateau.grilleJeu[x][y] = static_cast<std::uint8_t>(t);
+            partie.plateau.poser(t, x, y);
+            partie.plateau.fixer(x, y);
             partie.jetonJoue[t] = 1;
-            partie.images[t].deplacable = false;
-            ++partie.jetonsSurPlateau;
+            partie.ecran.images[t].deplacable = false;
             avancer(x, y, horizontal);
         }
     }
@@ -58,8 +57,8 @@ public:
         for (std::size_t i = 0; i < mot.size(); ++i) {
             const bool joker = mot[i] == '?';
             const int t = jeton(mot[i]);
-            if (joker) partie.LettreJeton[t] = mot[++i];
-            partie.plateau.grilleJeu[x][y] = static_cast<std::uint8_t>(t);
+            if (joker) partie.plateau.donnerLettreJoker(t, mot[++i]);
+            partie.plateau.poser(t, x, y);
             avancer(x, y, horizontal);
         }
     }
@@ -70,9 +69,7 @@ public:
         int casier = 1;
         for (const char lettre : lettres) {
             const int t = jeton(lettre);
-            partie.chevalet.caseChevalet[siege][casier] = static_cast<std::uint8_t>(t);
-            partie.chevalet.caseOccupee[siege][casier] = 1;
-            partie.chevalet.caseDuJeton[siege][t] = static_cast<std::uint8_t>(casier);
+            partie.chevalet.ranger(siege, t, casier);
             tuiles[casier++] = t;
         }
         return tuiles;

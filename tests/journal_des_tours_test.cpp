@@ -24,7 +24,7 @@ protected:
 
     TourObserve() {
         partie.estOrdinateur[1] = 1;
-        partie.numeroTour = 1;
+        partie.deroulement.ouvrirTour();
     }
 
     std::string ligneDuSeulTour() {
@@ -52,7 +52,7 @@ TEST_F(TourObserve, AnExchangeGivesTheLettersBackAndNothingToPlayPasses) {
 
     test::RechercheDeTest autre;
     autre.partie.estOrdinateur[1] = 1;
-    autre.partie.numeroTour = 1;
+    autre.partie.deroulement.ouvrirTour();
     autre.partie.jetonsDansSac = 7;
     autre.auChevalet(1, "qbcdfgh");
     journal.jouerTour(autre.jeu, autre.modele);
@@ -68,7 +68,7 @@ TEST_F(TourObserve, AMoveTheTurnControllerWithdrawsIsAPass) {
     t.auChevalet(1, "te");
     journal.jouerTour(t.jeu, t.modele);
     EXPECT_EQ(ligneDuSeulTour(), "passe 1 1 te.....");
-    EXPECT_EQ(partie.jetonsSurPlateau, 0);
+    EXPECT_EQ(partie.plateau.jetonsSurPlateau(), 0);
 }
 
 TEST(TexteDesJetonsPoses, ListsThisTurnsTilesInBoardOrderWithABlanksLetterInCapitals) {
@@ -94,17 +94,16 @@ TEST(JournalDesTours, ATurnOnTheComputersThreadIsWrittenDownAndTimed) {
             misesAJour.push_back(duree);
         });
     joueur.reinitialiser(true);
-    t.partie.numeroTour = 1;
+    t.partie.deroulement.ouvrirTour();
     t.partie.estOrdinateur[1] = 1;
     const std::string lettres = "salete";
     for (int j = 1; j <= static_cast<int>(lettres.size()); ++j) {
         int jeton = 1;
         while (lettreInitiale(jeton) != lettres[static_cast<std::size_t>(j - 1)] ||
-               t.partie.chevalet.caseDuJeton[1][static_cast<std::size_t>(jeton)] != 0) {
+               t.partie.chevalet.caseDuJeton()[1][static_cast<std::size_t>(jeton)] != 0) {
             ++jeton;
         }
-        t.partie.chevalet.caseChevalet[1][j] = static_cast<std::uint8_t>(jeton);
-        t.partie.chevalet.caseDuJeton[1][static_cast<std::size_t>(jeton)] = static_cast<std::uint8_t>(j);
+        t.partie.chevalet.ranger(1, jeton, j);
     }
 
     joueur.demarrerTourOrdinateur();
@@ -115,7 +114,7 @@ TEST(JournalDesTours, ATurnOnTheComputersThreadIsWrittenDownAndTimed) {
     EXPECT_EQ(tours[0].nature, NatureDuTour::coup);
     EXPECT_EQ(tours[0].chevalet, "salete.");
     EXPECT_NE(std::find(test::motsDeTest.begin(), test::motsDeTest.end(), tours[0].mot), test::motsDeTest.end());
-    EXPECT_EQ(t.partie.score[1], tours[0].points);
+    EXPECT_EQ(t.partie.deroulement.score()[1], tours[0].points);
     EXPECT_EQ(misesAJour.size(), 1u);
     EXPECT_EQ(journal.dureesRecherche().size(), 1u);
 }

@@ -66,16 +66,18 @@ public:
             trie.buildFromStream(flux.flux().codes, flux.flux().lettres);
         }
         partie.nbJoueurs = 2;
-        partie.joueurCourant = 1;
+        partie.deroulement.donnerLaMainA(1);
         partie.distributionFaite = 1;
-        partie.numeroTour = 2;
+        partie.deroulement.ouvrirTour();
+        partie.deroulement.ouvrirTour();
     }
 
     // A word committed on an earlier turn.
     void poser(std::string_view mot, Case depart, Sens sens) {
         Case c = depart;
         for (const char lettre : mot) {
-            partie.plateau.grilleFixe[c.x][c.y] = static_cast<std::uint8_t>(jeton(lettre));
+            partie.plateau.poser(jeton(lettre), c.x, c.y);
+            partie.plateau.fixer(c.x, c.y);
             c = avancer(c, sens == Sens::horizontal ? versDroite : versBas);
         }
     }
@@ -116,13 +118,15 @@ public:
     }
 
 private:
-    // The segments read only the letters on the board, so one tile of each
-    // letter may stand on several squares.
-    static int jeton(char lettre) {
+    // A tile carrying the letter that is not on the board yet.
+    int jeton(char lettre) {
         int t = 1;
-        while (t < nbJetons && lettreInitiale(t) != lettre) ++t;
+        while (t < nbJetons && (pris[static_cast<std::size_t>(t)] || lettreInitiale(t) != lettre)) ++t;
+        pris[static_cast<std::size_t>(t)] = true;
         return t;
     }
+
+    std::array<bool, nbJetons + 1> pris{};
 };
 
 // A segment or possibility written compactly: its letters, then its free squares.

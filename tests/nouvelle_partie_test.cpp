@@ -105,7 +105,7 @@ TEST(TirageOrdre, SeatsAreRenumberedByTheirLettersKeepingTheirComputerFlag) {
             }
         }
         if (partie.nom[1] != "Ana") ++ordresChanges;
-        EXPECT_EQ(partie.coup(1).tirage.size(), 7u);  // the deal comes after the draw
+        EXPECT_EQ(partie.deroulement.coup(1).tirage.size(), 7u);  // the deal comes after the draw
     }
     EXPECT_GT(ordresChanges, 0);
 }
@@ -137,28 +137,28 @@ TEST(ReinitialiserPartie, AGameInProgressIsBackToNothing) {
     t.jouer("m?ts;EHFHGHHH");
     jouerCoup(t.jeu);
     ouvrirEchangeOuPasser(t.jeu);
-    ASSERT_EQ(partie.score[1], 8);
+    ASSERT_EQ(partie.deroulement.score()[1], 8);
     partie.fenetre.modifier([](EtatControles& e) { e.captionEchange = captionPasser; });
 
     t.jeu.ordinateur = &crochets;
     ReinitialiserPartie(t.jeu, false);
     EXPECT_EQ(crochets.appels, std::vector<std::string>{"reinitialiser"});
-    EXPECT_EQ(partie.plateau.grilleFixe, Grille{});
-    EXPECT_EQ(partie.LettreJeton[jokerA], '?');
-    EXPECT_EQ(partie.LettreJeton[jokerB], '?');
-    EXPECT_EQ(partie.score, (std::array<std::int32_t, 5>{}));
+    EXPECT_EQ(partie.plateau.grilleFixe(), Grille{});
+    EXPECT_EQ(partie.plateau.LettreJeton()[jokerA], '?');
+    EXPECT_EQ(partie.plateau.LettreJeton()[jokerB], '?');
+    EXPECT_EQ(partie.deroulement.score(), (std::array<std::int32_t, 5>{}));
     EXPECT_EQ(partie.jetonsDansSac, nbJetons);
-    EXPECT_EQ(partie.jetonsSurPlateau, 0);
-    EXPECT_EQ(partie.numeroTour, 0);
-    EXPECT_EQ(partie.joueurCourant, 0);
+    EXPECT_EQ(partie.plateau.jetonsSurPlateau(), 0);
+    EXPECT_EQ(partie.deroulement.numeroTour(), 0);
+    EXPECT_EQ(partie.deroulement.joueurCourant(), 0);
     EXPECT_EQ(partie.distributionFaite, 0);
-    EXPECT_TRUE(partie.historique.empty());
+    EXPECT_TRUE(partie.deroulement.historique().empty());
     EXPECT_EQ(partie.jetonJoue[0], 1);
-    for (int j = 1; j <= tailleChevalet; ++j) EXPECT_EQ(partie.chevalet.caseChevalet[1][j], 0);
+    for (int j = 1; j <= tailleChevalet; ++j) EXPECT_EQ(partie.chevalet.caseChevalet()[1][j], 0);
     for (int tuile = 1; tuile <= nbJetons; ++tuile) {
         EXPECT_EQ(partie.jetonJoue[tuile], 0);
-        EXPECT_TRUE(partie.images[tuile].deplacable && !partie.images[tuile].visible);
-        EXPECT_EQ(partie.images[tuile].left, -50);
+        EXPECT_TRUE(partie.ecran.images[tuile].deplacable && !partie.ecran.images[tuile].visible);
+        EXPECT_EQ(partie.ecran.images[tuile].left, -50);
     }
     const EtatControles e = partie.fenetre.copie();
     EXPECT_EQ(e.enbLettreDispo, "102");

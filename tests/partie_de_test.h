@@ -52,7 +52,7 @@ public:
     // own go back to the bag and tiles with these letters come out of it, or out
     // of another rack, which gets a tile of the bag in exchange.
     void imposerChevalet(std::string_view lettres) {
-        const int siege = partie.joueurCourant;
+        const int siege = partie.deroulement.joueurCourant();
         for (int j = 1; j <= tailleChevalet; ++j) vider(siege, j);
         int casier = 1;
         for (const char lettre : lettres) {
@@ -60,7 +60,7 @@ public:
             if (t == 0) t = prendreAUnAutre(siege, lettre);
             ranger(siege, casier++, t);
         }
-        partie.chevaletDuTour = partie.chevalet.caseChevalet[siege];
+        partie.chevaletDuTour = partie.chevalet.caseChevalet()[siege];
     }
 
     // A tile with that letter in the bag, or 0: on no rack and not played.
@@ -90,8 +90,8 @@ public:
     std::string chevalet(int siege) const {
         std::string lettres;
         for (int j = 1; j <= tailleChevalet; ++j) {
-            const int t = partie.chevalet.caseChevalet[siege][j];
-            lettres += t == 0 ? '.' : partie.LettreJeton[t];
+            const int t = partie.chevalet.caseChevalet()[siege][j];
+            lettres += t == 0 ? '.' : partie.plateau.LettreJeton()[t];
         }
         return lettres;
     }
@@ -99,29 +99,19 @@ public:
 private:
     bool dansLeSac(int t) const {
         for (int s = 1; s <= nbSiegesMax; ++s) {
-            if (partie.chevalet.caseDuJeton[s][t] != 0) return false;
+            if (partie.chevalet.caseDuJeton()[s][t] != 0) return false;
         }
         return partie.jetonJoue[t] == 0;
     }
 
-    void vider(int siege, int casier) {
-        Chevalet& chevalet = partie.chevalet;
-        chevalet.caseDuJeton[siege][chevalet.caseChevalet[siege][casier]] = 0;
-        chevalet.caseChevalet[siege][casier] = 0;
-        chevalet.caseOccupee[siege][casier] = 0;
-    }
+    void vider(int siege, int casier) { partie.chevalet.viderCasier(siege, casier); }
 
-    void ranger(int siege, int casier, int t) {
-        Chevalet& chevalet = partie.chevalet;
-        chevalet.caseChevalet[siege][casier] = static_cast<std::uint8_t>(t);
-        chevalet.caseOccupee[siege][casier] = 1;
-        chevalet.caseDuJeton[siege][t] = static_cast<std::uint8_t>(casier);
-    }
+    void ranger(int siege, int casier, int t) { partie.chevalet.ranger(siege, t, casier); }
 
     int prendreAUnAutre(int siege, char lettre) {
         for (int autre = 1; autre <= nbSiegesMax; ++autre) {
             for (int j = 1; autre != siege && j <= tailleChevalet; ++j) {
-                const int t = partie.chevalet.caseChevalet[autre][j];
+                const int t = partie.chevalet.caseChevalet()[autre][j];
                 if (t == 0 || lettreInitiale(t) != lettre) continue;
                 int remplacant = 1;
                 while (!dansLeSac(remplacant) || lettreInitiale(remplacant) == lettre) ++remplacant;

@@ -285,8 +285,8 @@ public:
         EXPECT_TRUE(chevaletVide || passesDeSuite >= sieges) << "la partie s'arrête sans raison";
         for (int x = 1; x <= tailleGrille; ++x) {
             for (int y = 1; y <= tailleGrille; ++y) {
-                const int jeton = finale.plateau.grilleFixe[x][y];
-                const char lettre = jeton == 0 ? 0 : finale.LettreJeton[static_cast<std::size_t>(jeton)];
+                const int jeton = finale.plateau.grilleFixe()[x][y];
+                const char lettre = jeton == 0 ? 0 : finale.plateau.LettreJeton()[static_cast<std::size_t>(jeton)];
                 EXPECT_EQ(minuscule(plateau.lettre(x, y)), lettre) << x << "," << y;
             }
         }
@@ -350,7 +350,7 @@ TEST_F(PartiesOrdinateur, AGameBetweenTwoComputerSeatsPlaysToItsEnd) {
     joueur.attendreInactivite();
 
     EXPECT_EQ(jeu.partie.partieFinie, partieTerminee);
-    EXPECT_GT(jeu.partie.score[1] + jeu.partie.score[2], 0);
+    EXPECT_GT(jeu.partie.deroulement.score()[1] + jeu.partie.deroulement.score()[2], 0);
     EXPECT_GT(joueur.modeleOrdinateur().compteurFichiers, 7);
     EXPECT_EQ(jeu.partie.drapeaux.miseAJourEnCours.load(), 0);
     EXPECT_EQ(jeu.partie.drapeaux.ordiOccupe.load(), 0);

@@ -75,7 +75,7 @@ TEST_F(Chercher, ARealLetterIsUsedBeforeTheBlank) {
     EXPECT_TRUE(ChercherCoups(t.jeu, t.modele));
     EXPECT_EQ(t.coups(), (Lignes{"ete;DHEHFH", "est;DHEHFH"}));
     EXPECT_EQ(t.points(), (Points{3, 3}));
-    EXPECT_EQ(t.partie.LettreJeton[tuiles[2]], '?');
+    EXPECT_EQ(t.partie.plateau.LettreJeton()[tuiles[2]], '?');
 }
 
 TEST_F(Chercher, SevenTilesAddFiftyAndAreListedOnce) {
@@ -154,7 +154,7 @@ TEST_F(Chercher, EmptyRackListsNothingAndAStopEndsTheSearch) {
     t.partie.drapeaux.arretDemande = 1;
     EXPECT_FALSE(ChercherCoups(t.jeu, t.modele));
     EXPECT_TRUE(t.coups().empty());
-    t.partie.joueurCourant = 0;
+    t.partie.deroulement.donnerLaMainA(0);
     t.partie.drapeaux.arretDemande = 0;
     EXPECT_FALSE(ChercherCoups(t.jeu, t.modele));
 }
@@ -172,7 +172,7 @@ TEST_F(Chercher, TheBareSearchReportsEachRecordAndStopsWhenTold) {
     const ChevaletDeRecherche chevalet{"tea----", "1110000", 3, 0};
     const auto lire = [this](std::int32_t n, std::string& contenu) { return LireFichierMots(t.jeu, n, contenu); };
     Suivi suivi;
-    const Grille& plateau = t.partie.plateau.grilleFixe;
+    const Grille& plateau = t.partie.plateau.grilleFixe();
     const CandidatsTrouves tout = ChercherCandidats(plateau, chevalet, t.modele, t.trie, lire, &suivi);
     EXPECT_FALSE(tout.arretee);
     Lignes coups;
@@ -197,7 +197,7 @@ TEST_F(Chercher, TheBareSearchReportsEachRecordAndStopsWhenTold) {
 // Every segment of the board a word could fill, with every word of its length
 // that agrees with its letters: the lists an exhaustive update would leave.
 void possibilitesExhaustives(test::RechercheDeTest& t, const std::vector<std::string>& dico) {
-    const Grille& g = t.partie.plateau.grilleFixe;
+    const Grille& g = t.partie.plateau.grilleFixe();
     const auto pris = [&](bool h, int l, int p) { return p >= 1 && p <= 15 && (h ? g[p][l] : g[l][p]) != 0; };
     int numero = 8;
     for (const bool h : {true, false}) {
@@ -209,7 +209,7 @@ void possibilitesExhaustives(test::RechercheDeTest& t, const std::vector<std::st
                     bool relie = false;
                     for (int p = a; p <= b; ++p) {
                         const int x = h ? p : l, y = h ? l : p;
-                        motif += g[x][y] != 0 ? t.partie.LettreJeton[g[x][y]] : '?';
+                        motif += g[x][y] != 0 ? t.partie.plateau.LettreJeton()[g[x][y]] : '?';
                         if (g[x][y] != 0) relie = true;
                         if (g[x][y] == 0) cases.push_back({x, y});
                         if (g[x][y] == 0 && (pris(!h, p, l - 1) || pris(!h, p, l + 1))) relie = true;

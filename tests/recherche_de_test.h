@@ -59,11 +59,11 @@ public:
         auto& m = modele;
         for (std::size_t x = 1; x <= tailleGrille; ++x) {
             for (std::size_t y = 1; y <= tailleGrille; ++y) {
-                const int t = partie.plateau.grilleFixe[x][y];
+                const int t = partie.plateau.grilleFixe()[x][y];
                 if (t == 0) continue;
                 const char chiffre = static_cast<char>('0' + ChiffreJeton[static_cast<std::size_t>(t)]);
                 m.LignesLettres[1][y][x - 1] = m.LignesLettres[2][x][y - 1] =
-                    partie.LettreJeton[static_cast<std::size_t>(t)];
+                    partie.plateau.LettreJeton()[static_cast<std::size_t>(t)];
                 m.LignesChiffres[1][y][x - 1] = m.LignesChiffres[2][x][y - 1] = chiffre;
             }
         }
@@ -90,9 +90,9 @@ public:
         std::string lettres;
         for (std::size_t x = 1; x <= tailleGrille; ++x) {
             for (std::size_t y = 1; y <= tailleGrille; ++y) {
-                const int jeton = partie.plateau.grilleJeu[x][y];
-                if (jeton != 0 && partie.plateau.grilleFixe[x][y] == 0)
-                    lettres += partie.LettreJeton[static_cast<std::size_t>(jeton)];
+                const int jeton = partie.plateau.grilleJeu()[x][y];
+                if (jeton != 0 && partie.plateau.grilleFixe()[x][y] == 0)
+                    lettres += partie.plateau.LettreJeton()[static_cast<std::size_t>(jeton)];
             }
         }
         return lettres;

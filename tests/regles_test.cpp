@@ -32,17 +32,17 @@ TEST(VerifierPlacement, ABadlyPlacedTileStaysWithTheMessage) {
     EXPECT_EQ(jouer(t, true), IssuePlacement::resteDansLeTour);
     EXPECT_EQ(t.vue.messages, Messages{illegal(messages::jetonsMalPlaces)});
     EXPECT_EQ(t.partie.placementInvalide, 0);
-    EXPECT_NE(t.partie.plateau.grilleJeu[8][8], 0);
+    EXPECT_NE(t.partie.plateau.grilleJeu()[8][8], 0);
 }
 
 TEST(VerifierPlacement, ABlankWithoutALetterIsAskedForBeforeTheWords) {
     test::JeuDeTest t;
     t.poserNouveau("??e", 8, 8);
-    const int joker = t.partie.plateau.grilleJeu[8][8];
+    const int joker = t.partie.plateau.grilleJeu()[8][8];
     t.vue.lettres = {'l'};
     EXPECT_EQ(jouer(t, false), IssuePlacement::lettreJokerChoisie);
     EXPECT_EQ(t.vue.lettresDemandees, std::vector<int>{joker});
-    EXPECT_EQ(t.partie.LettreJeton[joker], 'l');
+    EXPECT_EQ(t.partie.plateau.LettreJeton()[joker], 'l');
 
     EXPECT_EQ(jouer(t, false), IssuePlacement::rapportMotsRefuses);
     EXPECT_EQ(jouer(t, true), IssuePlacement::coupJoue);
@@ -56,9 +56,9 @@ TEST(VerifierPlacement, TheComputersUnknownWordIsTakenBack) {
     const auto casiers = t.auChevalet(1, "les");
     ASSERT_TRUE(PoserTexteDeCoup(partie, "le;GHHH"));
     EXPECT_EQ(jouer(t, false), IssuePlacement::coupRetire);
-    EXPECT_EQ(partie.plateau.grilleJeu, partie.plateau.grilleFixe);
-    EXPECT_EQ(partie.images[casiers[1]].top, 524);
-    EXPECT_TRUE(partie.images[casiers[1]].visible);
+    EXPECT_EQ(partie.plateau.grilleJeu(), partie.plateau.grilleFixe());
+    EXPECT_EQ(partie.ecran.images[casiers[1]].top, 524);
+    EXPECT_TRUE(partie.ecran.images[casiers[1]].visible);
     EXPECT_EQ(partie.finDeTourSansPoints, 1);
 
     partie.finDeTourSansPoints = 0;
@@ -115,8 +115,8 @@ TEST(MettreALEchange, AThirdTileWithTwoInTheBagBringsTheRackBack) {
     partie.jetonsDansSac = 2;
 
     EXPECT_TRUE(MettreALEchange(t.jeu, casiers[1]));
-    EXPECT_FALSE(partie.images[casiers[1]].visible);
-    EXPECT_EQ(partie.chevalet.caseDuJeton[1][casiers[1]], 0);
+    EXPECT_FALSE(partie.ecran.images[casiers[1]].visible);
+    EXPECT_EQ(partie.chevalet.caseDuJeton()[1][casiers[1]], 0);
     EXPECT_TRUE(MettreALEchange(t.jeu, casiers[2]));
     EXPECT_FALSE(MettreALEchange(t.jeu, casiers[3]));
 
@@ -124,20 +124,20 @@ TEST(MettreALEchange, AThirdTileWithTwoInTheBagBringsTheRackBack) {
     EXPECT_EQ(t.vue.messages, Messages{limite});
     EXPECT_EQ(partie.nbJetonsEchanges, 0);
     for (int j = 1; j <= tailleChevalet; ++j) {
-        EXPECT_EQ(partie.chevalet.caseDuJeton[1][casiers[j]], j);
-        EXPECT_TRUE(partie.images[casiers[j]].visible);
+        EXPECT_EQ(partie.chevalet.caseDuJeton()[1][casiers[j]], j);
+        EXPECT_TRUE(partie.ecran.images[casiers[j]].visible);
     }
 }
 
 TEST(ChoisirLettreJoker, TheAnswerReplacesThePreviousLetter) {
     test::JeuDeTest t;
     const int joker = t.jeton('?');
-    t.partie.LettreJeton[joker] = 's';
+    t.partie.plateau.donnerLettreJoker(joker, 's');
     t.vue.lettres = {'k', '7'};
     ChoisirLettreJoker(t.jeu, joker);
-    EXPECT_EQ(t.partie.LettreJeton[joker], 'k');
+    EXPECT_EQ(t.partie.plateau.LettreJeton()[joker], 'k');
     ChoisirLettreJoker(t.jeu, joker);
-    EXPECT_EQ(t.partie.LettreJeton[joker], '?');
+    EXPECT_EQ(t.partie.plateau.LettreJeton()[joker], '?');
     EXPECT_EQ(t.vue.lettresDemandees, (std::vector<int>{joker, joker}));
 }
 

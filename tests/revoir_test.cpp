@@ -14,7 +14,7 @@ namespace {
 // Whether the tiles on these squares (column, row) are shown.
 std::vector<bool> montres(const Partie& p, const std::vector<std::pair<int, int>>& cases) {
     std::vector<bool> vus;
-    for (const auto& [x, y] : cases) vus.push_back(p.images[p.plateau.grilleFixe[x][y]].visible);
+    for (const auto& [x, y] : cases) vus.push_back(p.ecran.images[p.plateau.grilleFixe()[x][y]].visible);
     return vus;
 }
 
@@ -53,14 +53,14 @@ TEST(Revoir, AGamePlayedToItsEndStepsBackThenFromTheStartToTheEnd) {
     EXPECT_EQ(etiquettes(p), ":");  // Bob's pass
     revoirPrecedent(t.jeu);
     EXPECT_EQ(montres(p, casesMots), quatreMontres);
-    EXPECT_EQ(etiquettes(p), "Alice:" + p.coup(1).points);
-    EXPECT_TRUE(p.grilleDernierCoup[5][8] && p.surlignageDernierCoup);
+    EXPECT_EQ(etiquettes(p), "Alice:" + p.deroulement.coup(1).points);
+    EXPECT_TRUE(p.grilleDernierCoup[5][8] && p.ecran.surlignageDernierCoup);
 
     revoirDebut(t.jeu);
     EXPECT_EQ(p.positionRevoir, 1);
     EXPECT_EQ(montres(p, casesMots), quatreCaches);
     EXPECT_EQ(etiquettes(p), ":");
-    EXPECT_FALSE(p.surlignageDernierCoup);
+    EXPECT_FALSE(p.ecran.surlignageDernierCoup);
     revoirPrecedent(t.jeu);
     EXPECT_EQ(p.positionRevoir, 1);
 
@@ -73,7 +73,7 @@ TEST(Revoir, AGamePlayedToItsEndStepsBackThenFromTheStartToTheEnd) {
     EXPECT_TRUE(p.grilleDernierCoup[8][10] && !p.grilleDernierCoup[5][8]);
     revoirSuivant(t.jeu);
     EXPECT_EQ(p.positionRevoir, 4);
-    EXPECT_EQ(etiquettes(p), "Alice:" + p.coup(3).points);
+    EXPECT_EQ(etiquettes(p), "Alice:" + p.deroulement.coup(3).points);
 }
 
 TEST(Revoir, AFinishedGameSavedOpensForReplayWhenLoaded) {

@@ -22,32 +22,32 @@ using Message = test::VueFactice::Message;
 
 void attendreMemePartie(const Partie& a, const Partie& b) {
     EXPECT_EQ(a.nbJoueurs, b.nbJoueurs);
-    EXPECT_EQ(a.joueurCourant, b.joueurCourant);
+    EXPECT_EQ(a.deroulement.joueurCourant(), b.deroulement.joueurCourant());
     EXPECT_EQ(a.estOrdinateur, b.estOrdinateur);
     EXPECT_EQ(a.nom, b.nom);
-    EXPECT_EQ(a.score, b.score);
+    EXPECT_EQ(a.deroulement.score(), b.deroulement.score());
     EXPECT_EQ(a.partieFinie, b.partieFinie);
-    EXPECT_EQ(a.numeroTour, b.numeroTour);
+    EXPECT_EQ(a.deroulement.numeroTour(), b.deroulement.numeroTour());
     EXPECT_EQ(a.jetonsDansSac, b.jetonsDansSac);
-    EXPECT_EQ(a.jetonsSurPlateau, b.jetonsSurPlateau);
-    EXPECT_EQ(a.LettreJeton, b.LettreJeton);
+    EXPECT_EQ(a.plateau.jetonsSurPlateau(), b.plateau.jetonsSurPlateau());
+    EXPECT_EQ(a.plateau.LettreJeton(), b.plateau.LettreJeton());
     EXPECT_EQ(a.jetonJoue, b.jetonJoue);
-    EXPECT_EQ(a.plateau.grilleFixe, b.plateau.grilleFixe);
-    EXPECT_EQ(a.plateau.grilleJeu, b.plateau.grilleJeu);
-    EXPECT_EQ(a.chevalet.caseChevalet, b.chevalet.caseChevalet);
-    EXPECT_EQ(a.chevalet.caseOccupee, b.chevalet.caseOccupee);
-    EXPECT_EQ(a.chevalet.caseDuJeton, b.chevalet.caseDuJeton);
+    EXPECT_EQ(a.plateau.grilleFixe(), b.plateau.grilleFixe());
+    EXPECT_EQ(a.plateau.grilleJeu(), b.plateau.grilleJeu());
+    EXPECT_EQ(a.chevalet.caseChevalet(), b.chevalet.caseChevalet());
+    EXPECT_EQ(a.chevalet.caseOccupee(), b.chevalet.caseOccupee());
+    EXPECT_EQ(a.chevalet.caseDuJeton(), b.chevalet.caseDuJeton());
     EXPECT_EQ(a.chevaletDuTour, b.chevaletDuTour);
-    EXPECT_EQ(a.tirageDistribution, b.tirageDistribution);
-    for (std::int32_t k = 1; k < a.numeroTour; ++k) {
-        const Coup &x = a.historique[k], &y = b.historique[k];
+    EXPECT_EQ(a.deroulement.tirageDistribution(), b.deroulement.tirageDistribution());
+    for (std::int32_t k = 1; k < a.deroulement.numeroTour(); ++k) {
+        const Coup &x = a.deroulement.historique()[k], &y = b.deroulement.historique()[k];
         EXPECT_TRUE(x.joueur == y.joueur && x.points == y.points && x.mot == y.mot && x.sens == y.sens &&
                     x.colonnes == y.colonnes && x.lignes == y.lignes && x.tirage == y.tirage)
             << "record " << k;
     }
     for (int t = 1; t <= nbJetons; ++t) {
-        if (a.jetonJoue[t] == 0 && a.chevalet.caseDuJeton[a.joueurCourant][t] == 0) continue;
-        const ImageJeton &x = a.images[t], &y = b.images[t];
+        if (a.jetonJoue[t] == 0 && a.chevalet.caseDuJeton()[a.deroulement.joueurCourant()][t] == 0) continue;
+        const ImageJeton &x = a.ecran.images[t], &y = b.ecran.images[t];
         EXPECT_TRUE(x.left == y.left && x.top == y.top && x.visible == y.visible && x.deplacable == y.deplacable)
             << "tile " << t;
     }
@@ -94,7 +94,7 @@ TEST_F(Sauvegarde, AGameSavedAndLoadedIsTheSameGameAndPlaysOnTheSame) {
     relue.hasard = Hasard(std::uint64_t{3});
     t.jouer("a;IJ");
     relue.jouer("a;IJ");
-    EXPECT_GT(partie.score[1], 0);
+    EXPECT_GT(partie.deroulement.score()[1], 0);
     attendreMemePartie(partie, relue.partie);
 }
 
@@ -103,11 +103,11 @@ TEST_F(Sauvegarde, TilesLaidButNotPlayedOrMovedIntoAnExchangeComeBackOnTheRack) 
     PoserTexteDeCoup(partie, "mots;EHFHGHHH");
     PartieDeTest relue;
     ChargerPartie(relue.jeu, ContenuSauvegarde(partie));
-    EXPECT_EQ(relue.partie.plateau.grilleJeu, Grille{});
+    EXPECT_EQ(relue.partie.plateau.grilleJeu(), Grille{});
     EXPECT_EQ(relue.chevalet(1), "motsela");
 
     ouvrirEchangeOuPasser(t.jeu);
-    ASSERT_TRUE(MettreALEchange(t.jeu, partie.chevalet.caseChevalet[1][2]));
+    ASSERT_TRUE(MettreALEchange(t.jeu, partie.chevalet.caseChevalet()[1][2]));
     PartieDeTest echange;
     ChargerPartie(echange.jeu, ContenuSauvegarde(partie));
     EXPECT_TRUE(echange.vue.messages.empty());

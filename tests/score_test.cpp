@@ -13,14 +13,18 @@ TEST(AjustementFinal, TheFinisherGainsWhatTheOthersLose) {
     test::JeuDeTest t;
     Partie& partie = t.partie;
     partie.nbJoueurs = 3;
-    partie.score = {0, 100, 50, 40, 0};
+    partie.deroulement.ajouterPoints(1, 100);
+    partie.deroulement.ajouterPoints(2, 50);
+    partie.deroulement.ajouterPoints(3, 40);
     t.auChevalet(2, "b");         // 3
     t.auChevalet(3, "dc");        // 2 + 3
     t.auChevalet(1, "z");         // the finisher's own rack does not count
-    partie.chevalet.caseChevalet[3][3] = static_cast<std::uint8_t>(t.jeton('k'));
-    partie.jetonJoue[partie.chevalet.caseChevalet[3][3]] = 1;  // played: skipped
+    const int k = t.jeton('k');
+    partie.chevalet.ranger(3, k, 3);
+    partie.chevalet.rendre(3, k);
+    partie.jetonJoue[k] = 1;  // played: skipped
     AjustementFinal(partie);
-    EXPECT_EQ(partie.score, (std::array<std::int32_t, 5>{0, 108, 47, 35, 0}));
+    EXPECT_EQ(partie.deroulement.score(), (std::array<std::int32_t, 5>{0, 108, 47, 35, 0}));
 }
 
 TEST(EnregistrerCoup, KeepsTheLongerWordThroughTheFirstTileAndTheRowOnATie) {
@@ -50,7 +54,7 @@ TEST(EnregistrerCoup, KeepsTheLongerWordThroughTheFirstTileAndTheRowOnATie) {
 
     AjouterPointsDuCoup(colonne.partie);
     AjouterPointsDuCoup(colonne.partie);
-    EXPECT_EQ(colonne.partie.score[1], 2468);
+    EXPECT_EQ(colonne.partie.deroulement.score()[1], 2468);
 }
 
 }  // namespace

@@ -96,7 +96,7 @@ TEST(EnumererSegments, TheEdgeOfTheBoardCutsSegmentsShort) {
             EXPECT_EQ(s.lignes.size(), static_cast<std::size_t>(n));
             for (std::size_t k = 0; k < s.lignes.size(); ++k) {
                 EXPECT_TRUE(surPlateau({s.colonnes[k], s.lignes[k]})) << decrire(s);
-                EXPECT_EQ(t.partie.plateau.grilleFixe[s.colonnes[k]][s.lignes[k]], 0) << decrire(s);
+                EXPECT_EQ(t.partie.plateau.grilleFixe()[s.colonnes[k]][s.lignes[k]], 0) << decrire(s);
             }
         }
     }

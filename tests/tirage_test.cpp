@@ -15,7 +15,7 @@ namespace {
 std::set<int> chevaletDe(const Partie& partie, int siege) {
     std::set<int> jetons;
     for (int j = 1; j <= tailleChevalet; ++j) {
-        if (partie.chevalet.caseChevalet[siege][j] != 0) jetons.insert(partie.chevalet.caseChevalet[siege][j]);
+        if (partie.chevalet.caseChevalet()[siege][j] != 0) jetons.insert(partie.chevalet.caseChevalet()[siege][j]);
     }
     return jetons;
 }
@@ -49,14 +49,14 @@ TEST(Tirer, TheDealNeverGivesATileHeldOrPlayedAndRecordsItsLetters) {
         ASSERT_EQ(chevaletDe(partie, 1).size(), 7u);
         std::string lettres;
         for (int j = 1; j <= tailleChevalet; ++j) {
-            const int jeton = partie.chevalet.caseChevalet[1][j];
+            const int jeton = partie.chevalet.caseChevalet()[1][j];
             EXPECT_EQ(partie.jetonJoue[jeton], 0);
             EXPECT_EQ(std::count(autre.begin(), autre.end(), jeton), 0);
-            EXPECT_EQ(partie.chevalet.caseDuJeton[1][jeton], j);
-            EXPECT_FALSE(partie.images[jeton].visible);
-            lettres += partie.LettreJeton[jeton];
+            EXPECT_EQ(partie.chevalet.caseDuJeton()[1][jeton], j);
+            EXPECT_FALSE(partie.ecran.images[jeton].visible);
+            lettres += partie.plateau.LettreJeton()[jeton];
         }
-        EXPECT_EQ(partie.tirageDistribution[1], lettres);
+        EXPECT_EQ(partie.deroulement.tirageDistribution()[1], lettres);
         EXPECT_EQ(partie.fenetre.copie().enbLettreDispo, std::to_string(nbJetons - 21));
     }
 }
@@ -65,11 +65,11 @@ TEST(Tirer, DrawsOnlyWhatTheBagHoldsIntoTheNextMovesRecord) {
     test::JeuDeTest t;
     Partie& partie = t.partie;
     neLaisserDansLeSac(partie, {3, 50, 99});
-    partie.numeroTour = 5;
-    partie.coup(6).tirage = "+";
+    for (int n = 1; n <= 5; ++n) partie.deroulement.ouvrirTour();
+    partie.deroulement.coup(6).tirage = "+";
     EXPECT_EQ(Tirer(t.jeu, 7), 3);
     EXPECT_EQ(chevaletDe(partie, 1), (std::set<int>{3, 50, 99}));
-    EXPECT_EQ(partie.coup(6).tirage.size(), 4u);
+    EXPECT_EQ(partie.deroulement.coup(6).tirage.size(), 4u);
     EXPECT_EQ(partie.jetonsDansSac, 0);
     EXPECT_EQ(partie.fenetre.copie().enbLettreDispo, "0");
 
@@ -87,12 +87,12 @@ TEST(Tirer, AnExchangedTileNeverComesStraightBack) {
         neLaisserDansLeSac(partie, {casiers[1], casiers[2], casiers[3], 60, 61, 62});
         partie.jetonsDansSac = 3;  // the count from before the exchange
         for (int j = 1; j <= 3; ++j) {
-            partie.chevalet.caseDuJeton[1][casiers[j]] = 0;
-            partie.chevalet.caseOccupee[1][j] = 0;
+            partie.chevalet.rendre(1, casiers[j]);
+            partie.chevalet.libererCasier(1, j);
         }
         partie.finDeTourSansPoints = 1;
         ASSERT_EQ(Tirer(t.jeu, 3), 3);
-        for (int j = 1; j <= 3; ++j) EXPECT_GE(partie.chevalet.caseChevalet[1][j], 60);
+        for (int j = 1; j <= 3; ++j) EXPECT_GE(partie.chevalet.caseChevalet()[1][j], 60);
         EXPECT_EQ(partie.jetonsDansSac, 3);
     }
 }
@@ -103,14 +103,14 @@ TEST(Tirer, StopsWhenNoTileMayBeDrawn) {
     const auto casiers = t.auChevalet(1, "ab");
     neLaisserDansLeSac(partie, {casiers[1], casiers[2]});
     for (int j = 1; j <= 2; ++j) {
-        partie.chevalet.caseDuJeton[1][casiers[j]] = 0;
-        partie.chevalet.caseOccupee[1][j] = 0;
+        partie.chevalet.rendre(1, casiers[j]);
+        partie.chevalet.libererCasier(1, j);
     }
     partie.finDeTourSansPoints = 1;
     EXPECT_EQ(Tirer(t.jeu, 2), 0);
 
     partie.finDeTourSansPoints = 0;
-    for (int j = 1; j <= tailleChevalet; ++j) partie.chevalet.caseOccupee[1][j] = 1;
+    t.auChevalet(1, "hijklmn");
     EXPECT_EQ(Tirer(t.jeu, 2), 0);  // no free slot
 }
 

@@ -31,9 +31,9 @@ protected:
     static int jetonsRendus(const Partie& p, const std::array<int, tailleChevalet + 1>& tuiles) {
         int rendus = 0;
         for (const int jeton : tuiles) {
-            if (jeton == 0 || p.chevalet.caseDuJeton[1][jeton] != 0) continue;
-            EXPECT_FALSE(p.images[jeton].visible);
-            EXPECT_EQ(p.images[jeton].left, -100);
+            if (jeton == 0 || p.chevalet.caseDuJeton()[1][jeton] != 0) continue;
+            EXPECT_FALSE(p.ecran.images[jeton].visible);
+            EXPECT_EQ(p.ecran.images[jeton].left, -100);
             ++rendus;
         }
         return rendus;
@@ -60,28 +60,28 @@ TEST_F(Ordinateur, NothingToPlayExchangesFourTilesAndTheQOrPasses) {
     const auto tuiles = t.auChevalet(1, "qbcdfgh");
     TourOrdinateurRelaye(t.jeu, t.modele, tourSuivant);
     EXPECT_EQ(relais.size(), 1u);
-    EXPECT_EQ(partie.chevalet.caseDuJeton[1][17], 0);
+    EXPECT_EQ(partie.chevalet.caseDuJeton()[1][17], 0);
     const int rendus = jetonsRendus(partie, tuiles);
     EXPECT_TRUE(rendus == 4 || rendus == 5);
     EXPECT_EQ(partie.finDeTourSansPoints, 1);
-    EXPECT_EQ(partie.passe[1], 0);
+    EXPECT_EQ(partie.deroulement.passe()[1], 0);
 
     test::RechercheDeTest autre;
     autre.partie.estOrdinateur[1] = 1;
     autre.partie.jetonsDansSac = 7;
     const auto gardes = autre.auChevalet(1, "qbcdfgh");
     TourOrdinateurRelaye(autre.jeu, autre.modele, [](Jeu&) {});
-    EXPECT_EQ(autre.partie.passe[1], 1);
+    EXPECT_EQ(autre.partie.deroulement.passe()[1], 1);
     EXPECT_EQ(autre.partie.finDeTourSansPoints, 1);
     EXPECT_EQ(jetonsRendus(autre.partie, gardes), 0);
 }
 
 TEST_F(Ordinateur, BlanksNeverGoBackInAnExchange) {
     const auto tuiles = t.auChevalet(1, "??abcde");
-    for (const int jeton : tuiles) partie.images[jeton].visible = true;
+    for (const int jeton : tuiles) partie.ecran.images[jeton].visible = true;
     EchangerOrdi(t.jeu);
-    EXPECT_NE(partie.chevalet.caseDuJeton[1][tuiles[1]], 0);
-    EXPECT_NE(partie.chevalet.caseDuJeton[1][tuiles[2]], 0);
+    EXPECT_NE(partie.chevalet.caseDuJeton()[1][tuiles[1]], 0);
+    EXPECT_NE(partie.chevalet.caseDuJeton()[1][tuiles[2]], 0);
     const int rendus = jetonsRendus(partie, tuiles);
     EXPECT_TRUE(rendus >= 2 && rendus <= 4);
 }
@@ -104,14 +104,14 @@ TEST_F(Ordinateur, TenFailuresOrNothingLeftToTryGiveTheTurnUp) {
     EXPECT_EQ(t.lettresPosees(), "");
     EXPECT_EQ(partie.finDeTourSansPoints, 1);
 
-    EXPECT_EQ(partie.passe[1], 0);  // tiles are left in the bag: no pass
+    EXPECT_EQ(partie.deroulement.passe()[1], 0);  // tiles are left in the bag: no pass
 
     lister({"ae;GHHH", "ta;AABB", ""}, {9, 8, 7});  // unknown word, badly placed, no text
     partie.finDeTourSansPoints = 0;
     partie.jetonsDansSac = 0;
     EXPECT_EQ(JouerLesCandidats(t.jeu, t.modele, 9), IssueCandidats::abandon);
     EXPECT_EQ(partie.finDeTourSansPoints, 1);
-    EXPECT_EQ(partie.passe[1], 1);  // with the bag empty, giving up counts as a pass
+    EXPECT_EQ(partie.deroulement.passe()[1], 1);  // with the bag empty, giving up counts as a pass
 }
 
 TEST_F(Ordinateur, TheQIsPlayedWhateverTheLevel) {

@@ -108,23 +108,23 @@ TEST_F(Rapport, ATickedWordIsKeptForGoodAndTheMoveScores) {
     EXPECT_EQ(t.vue.rapports[0], (MotsRefuses{"", "zx", "", "", "", "", "", "", ""}));
     EXPECT_EQ(lireBrut(dico), "zx\r\n");
     EXPECT_TRUE(t.trie.contains("zx"));
-    EXPECT_EQ(partie.score[1], 40);
-    EXPECT_EQ(partie.joueurCourant, 2);
+    EXPECT_EQ(partie.deroulement.score()[1], 40);
+    EXPECT_EQ(partie.deroulement.joueurCourant(), 2);
 }
 
 TEST_F(Rapport, AnUnknownWordLeftUntickedTakesTheMoveBackAndCostsTheTurn) {
     t.imposerChevalet("zxaeiou");
-    const auto rack = partie.chevalet.caseChevalet[1];
+    const auto rack = partie.chevalet.caseChevalet()[1];
     t.jouer("zx;GHHH");
-    EXPECT_EQ(partie.joueurCourant, 2);
-    EXPECT_EQ(partie.numeroTour, 2);
-    EXPECT_EQ(partie.score[1], 0);
-    EXPECT_EQ(partie.chevalet.caseChevalet[1], rack);
-    for (int j = 1; j <= tailleChevalet; ++j) EXPECT_EQ(partie.chevalet.caseDuJeton[1][rack[j]], j);
-    EXPECT_EQ(partie.plateau.grilleFixe, Grille{});
-    EXPECT_EQ(partie.jetonsSurPlateau, 0);
+    EXPECT_EQ(partie.deroulement.joueurCourant(), 2);
+    EXPECT_EQ(partie.deroulement.numeroTour(), 2);
+    EXPECT_EQ(partie.deroulement.score()[1], 0);
+    EXPECT_EQ(partie.chevalet.caseChevalet()[1], rack);
+    for (int j = 1; j <= tailleChevalet; ++j) EXPECT_EQ(partie.chevalet.caseDuJeton()[1][rack[j]], j);
+    EXPECT_EQ(partie.plateau.grilleFixe(), Grille{});
+    EXPECT_EQ(partie.plateau.jetonsSurPlateau(), 0);
     EXPECT_EQ(partie.fenetre.copie().epointsdutour, "0");
-    EXPECT_EQ(partie.coup(3).tirage, "zxaeiou");
+    EXPECT_EQ(partie.deroulement.coup(3).tirage, "zxaeiou");
     EXPECT_FALSE(t.trie.contains("zx"));
     EXPECT_EQ(lireBrut(dico), "");
 }
@@ -139,9 +139,9 @@ TEST_F(Rapport, TheTickedWordsOfARefusedMoveAreKeptAllTheSame) {
     EXPECT_EQ(lireBrut(dico), "xy\r\noy\r\n");
     EXPECT_TRUE(t.trie.contains("oy"));
     EXPECT_FALSE(t.trie.contains("mx"));
-    EXPECT_EQ(partie.score[2], 0);
-    EXPECT_EQ(partie.joueurCourant, 1);
-    EXPECT_EQ(partie.plateau.grilleFixe[5][9], 0);
+    EXPECT_EQ(partie.deroulement.score()[2], 0);
+    EXPECT_EQ(partie.deroulement.joueurCourant(), 1);
+    EXPECT_EQ(partie.plateau.grilleFixe()[5][9], 0);
 }
 
 TEST_F(Rapport, ABlankWithoutALetterIsAskedForAndThenPlayed) {
@@ -149,10 +149,10 @@ TEST_F(Rapport, ABlankWithoutALetterIsAskedForAndThenPlayed) {
     t.vue.lettres = {'o'};
     t.jouer("m?ts;EHFHGHHH");
     EXPECT_EQ(t.vue.lettresDemandees.size(), 1u);
-    EXPECT_EQ(partie.joueurCourant, 1);  // the player presses Jouer again
+    EXPECT_EQ(partie.deroulement.joueurCourant(), 1);  // the player presses Jouer again
     jouerCoup(t.jeu);
-    EXPECT_EQ(partie.score[1], 8);  // the blank is worth nothing
-    EXPECT_EQ(partie.coup(1).mot, "mots");
+    EXPECT_EQ(partie.deroulement.score()[1], 8);  // the blank is worth nothing
+    EXPECT_EQ(partie.deroulement.coup(1).mot, "mots");
 }
 
 }  // namespace

@@ -24,14 +24,14 @@ protected:
 TEST_F(Voir, ShowsTheBestMoveWhateverTheLevel) {
     t.semerPremierCoup();
     t.auChevalet(1, "tea");
-    partie.surlignageDernierCoup = true;
+    partie.ecran.surlignageDernierCoup = true;
     EXPECT_TRUE(voirCoupOrdinateur(t.jeu, t.modele));
     EXPECT_EQ(t.lettresPosees(), "eta");
     EXPECT_EQ(controles().epointsdutour, "6");
     EXPECT_EQ(controles().memo1.size(), 5u);
-    EXPECT_TRUE(partie.surlignageSuggestion);
-    EXPECT_FALSE(partie.surlignageDernierCoup);
-    EXPECT_TRUE(partie.grilleSuggestion[6][8] && !partie.grilleSuggestion[7][9]);
+    EXPECT_TRUE(partie.ecran.surlignageSuggestion);
+    EXPECT_FALSE(partie.ecran.surlignageDernierCoup);
+    EXPECT_TRUE(partie.ecran.grilleSuggestion[6][8] && !partie.ecran.grilleSuggestion[7][9]);
     EXPECT_TRUE(controles().fenetreActive && controles().menuVoir);
     EXPECT_EQ(partie.drapeaux.ordiOccupe.load(), 0);
 }
@@ -73,7 +73,7 @@ TEST_F(Voir, TheListIsMadeOnceAndAClickLaysItsMove) {
     choisirMotDeLaListe(t.jeu, t.modele, 1);
     EXPECT_EQ(t.lettresPosees(), "te");
     EXPECT_EQ(controles().epointsdutour, "4");
-    EXPECT_TRUE(partie.surlignageSuggestion);
+    EXPECT_TRUE(partie.ecran.surlignageSuggestion);
     choisirMotDeLaListe(t.jeu, t.modele, 2);
     EXPECT_EQ(t.lettresPosees(), "");
 

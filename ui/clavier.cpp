@@ -171,8 +171,8 @@ void ClavierJeu::survoler(QWidget* survole) {
 void ClavierJeu::porter() {
     if (!port || !porteEnJeu()) return;
     Partie& partie = jeu.partie;
-    partie.surlignageSuggestion = false;
-    partie.surlignageDernierCoup = false;
+    partie.ecran.surlignageSuggestion = false;
+    partie.ecran.surlignageDernierCoup = false;
     if (partie.fenetre.phase() == Phase::echangeOuvert) {
         MettreALEchange(jeu, std::exchange(porte, 0));
         return;
@@ -194,7 +194,7 @@ bool ClavierJeu::porteEnJeu() const {
 
 void ClavierJeu::renvoyer() {
     const int jeton = std::exchange(porte, 0);
-    if (!estUnJeton(jeton) || !jeu.partie.images[static_cast<std::size_t>(jeton)].deplacable) return;
+    if (!estUnJeton(jeton) || !jeu.partie.ecran.images[static_cast<std::size_t>(jeton)].deplacable) return;
     RenvoyerAuChevalet(jeu.partie, jeton);
     EvaluerCoup(jeu.partie);
     vue.Rafraichir();

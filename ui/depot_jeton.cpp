@@ -18,15 +18,6 @@ constexpr std::array<int, apresLePlateau> derniersPixels800 = {6,   44,  76,  10
 constexpr std::array<int, apresLePlateau> derniersPixels640 = {7,   34,  59,  84,  109, 134, 159, 184,
                                                                 208, 233, 258, 283, 309, 333, 359, 388};
 
-// The square shows what was committed there once the tile has gone.
-void quitterSaCase(Plateau& plateau, int jeton) {
-    for (int x = 1; x <= tailleGrille; ++x) {
-        for (int y = 1; y <= tailleGrille; ++y) {
-            if (plateau.grilleJeu[x][y] == jeton) plateau.grilleJeu[x][y] = plateau.grilleFixe[x][y];
-        }
-    }
-}
-
 }  // namespace
 
 int indexDuPixel(int mode, int pixel) {
@@ -42,30 +33,26 @@ void RenvoyerAuChevalet(Partie& partie, int jeton) {
 }
 
 void DeposerJeton(Partie& partie, int jeton, int gauche, int haut) {
-    const int mode = partie.geometrie.mode;
+    const int mode = partie.ecran.geometrie.mode;
     const int colonne = indexDuPixel(mode, gauche);
     const int ligne = indexDuPixel(mode, haut);
     if (colonne == 0 || ligne == 0 || colonne == apresLePlateau) {
         RenvoyerAuChevalet(partie, jeton);
         return;
     }
-    ImageJeton& image = partie.images[static_cast<std::size_t>(jeton)];
+    ImageJeton& image = partie.ecran.images[static_cast<std::size_t>(jeton)];
     if (ligne == apresLePlateau) {
-        quitterSaCase(partie.plateau, jeton);
+        partie.plateau.retirer(jeton);
         image.left = gauche;
         image.top = haut;
         return;
     }
-    Plateau& plateau = partie.plateau;
-    const int occupant = plateau.grilleJeu[colonne][ligne];
-    if (plateau.grilleFixe[colonne][ligne] != 0 || (occupant != 0 && occupant != jeton)) {
+    if (!partie.plateau.poser(jeton, colonne, ligne)) {
         RenvoyerAuChevalet(partie, jeton);
         return;
     }
-    quitterSaCase(plateau, jeton);
-    plateau.grilleJeu[colonne][ligne] = static_cast<std::uint8_t>(jeton);
-    image.left = partie.geometrie.gaucheCase(colonne);
-    image.top = partie.geometrie.hautCase(ligne);
+    image.left = partie.ecran.geometrie.gaucheCase(colonne);
+    image.top = partie.ecran.geometrie.hautCase(ligne);
 }
 
 }  // namespace glyphane::ui

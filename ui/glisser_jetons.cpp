@@ -47,10 +47,10 @@ bool GlisserJetons::mainsLibres() const {
 void GlisserJetons::appuyer(VignetteJeton& vignette, const QMouseEvent& evenement) {
     if (!mainsLibres() || evenement.button() != Qt::LeftButton) return;
     Partie& partie = jeu.partie;
-    if (partie.surlignageSuggestion) {
+    if (partie.ecran.surlignageSuggestion) {
         // The outlines of a suggested move go at the first touch of a tile.
-        partie.surlignageSuggestion = false;
-        partie.surlignageDernierCoup = false;
+        partie.ecran.surlignageSuggestion = false;
+        partie.ecran.surlignageDernierCoup = false;
         vue.Rafraichir();
     }
     if (!vignette.isEnabled() || !vignette.isVisible()) return;
@@ -67,7 +67,7 @@ void GlisserJetons::deplacer(VignetteJeton& vignette, const QMouseEvent& eveneme
     if (tire == vignette.jeton()) {
         const QPoint coin = dansLaFenetre(vignette, vignette.pos() + evenement.position().toPoint() - prise);
         vignette.move(coin);
-        ImageJeton& image = jeu.partie.images[static_cast<std::size_t>(tire)];
+        ImageJeton& image = jeu.partie.ecran.images[static_cast<std::size_t>(tire)];
         image.left = coin.x();
         image.top = coin.y();
     } else if (pourEchange == vignette.jeton()) {

@@ -4,18 +4,18 @@ namespace glyphane::ui {
 
 Instantane capturer(const Partie& partie) {
     Instantane instantane;
-    instantane.images = partie.images;
-    instantane.lettres = partie.LettreJeton;
-    instantane.grilleSuggestion = partie.grilleSuggestion;
+    instantane.images = partie.ecran.images;
+    instantane.lettres = partie.plateau.LettreJeton();
+    instantane.grilleSuggestion = partie.ecran.grilleSuggestion;
     instantane.grilleDernierCoup = partie.grilleDernierCoup;
-    instantane.surlignageSuggestion = partie.surlignageSuggestion;
-    instantane.surlignageDernierCoup = partie.surlignageDernierCoup;
+    instantane.surlignageSuggestion = partie.ecran.surlignageSuggestion;
+    instantane.surlignageDernierCoup = partie.ecran.surlignageDernierCoup;
     instantane.nbJoueurs = partie.nbJoueurs;
-    instantane.joueurCourant = partie.joueurCourant;
+    instantane.joueurCourant = partie.deroulement.joueurCourant();
     instantane.noms = partie.nom;
-    instantane.scores = partie.score;
+    instantane.scores = partie.deroulement.score();
     instantane.partieEnCours = partie.distributionFaite == 1 && partie.partieFinie != partieTerminee;
-    const int siege = partie.joueurCourant;
+    const int siege = partie.deroulement.joueurCourant();
     instantane.tourOrdinateur =
         instantane.partieEnCours && siege >= 1 && siege <= nbSiegesMax && partie.estOrdinateur[siege] != 0;
     return instantane;

@@ -29,7 +29,7 @@ Programme::Programme(const OptionsProgramme& options, std::unique_ptr<Cadence> c
       sonsDuJeu(std::make_unique<Sons>()),
       fenetrePrincipale(std::make_unique<FenetrePrincipale>(options.mode)),
       arretProgramme(std::make_unique<ArretProgramme>(jeuEnCours, vueQt, *fenetrePrincipale, joueur)) {
-    jeuEnCours.partie.geometrie.mode = static_cast<int>(options.mode);
+    jeuEnCours.partie.ecran.geometrie.mode = static_cast<int>(options.mode);
     fenetrePrincipale->changerCouleurFond(couleurParDefaut());
 }
 

@@ -78,12 +78,12 @@ public:
         const Partie& partie = p.programme.jeu().partie;
         prendre(jeton);
         const ui::VignetteJeton* v = f.vignette(jeton);
-        const int gauche = partie.geometrie.gaucheCase(colonne);
-        const int haut = partie.geometrie.hautCase(ligne);
+        const int gauche = partie.ecran.geometrie.gaucheCase(colonne);
+        const int haut = partie.ecran.geometrie.hautCase(ligne);
         allerA(dans(gauche - 5, gauche + 20, haut - 5, haut + 20));
         taper(Qt::Key_Escape);
         QCOMPARE(clavier.jetonPorte(), 0);
-        QCOMPARE(int(partie.plateau.grilleJeu[colonne][ligne]), jeton);
+        QCOMPARE(int(partie.plateau.grilleJeu()[colonne][ligne]), jeton);
         QCOMPARE(v->pos(), QPoint(gauche, haut));
     }
 
@@ -125,9 +125,9 @@ private slots:
         QVERIFY(!c.clavier.controleCurseur());
         c.taper(Qt::Key_Return);
         const Partie& partie = p.programme.jeu().partie;
-        QTRY_VERIFY_WITH_TIMEOUT(partie.score[1] > 0, test::attenteMax);
-        QCOMPARE(int(partie.plateau.grilleFixe[8][8]), premier);
-        QCOMPARE(int(partie.plateau.grilleFixe[9][8]), second);
+        QTRY_VERIFY_WITH_TIMEOUT(partie.deroulement.score()[1] > 0, test::attenteMax);
+        QCOMPARE(int(partie.plateau.grilleFixe()[8][8]), premier);
+        QCOMPARE(int(partie.plateau.grilleFixe()[9][8]), second);
     }
 
     // One step per keystroke, the arrow's repeats stepping on; the keypad's
@@ -191,7 +191,7 @@ private slots:
         Repondeur repondeur;
         commencer(p, repondeur, {false});
         const Partie& partie = p.programme.jeu().partie;
-        const int jeton = partie.chevalet.caseChevalet[1][2];
+        const int jeton = partie.chevalet.caseChevalet()[1][2];
         Clavier c(p);
         c.taper(Qt::Key_Control);
         c.porter(jeton, 4, 4);
@@ -200,15 +200,15 @@ private slots:
         QCOMPARE(c.clavier.jetonPorte(), jeton);
         c.taper(Qt::Key_Space);
         QCOMPARE(c.clavier.jetonPorte(), 0);
-        const QPoint casier(partie.geometrie.gaucheChevalet(2), partie.geometrie.hautChevalet());
+        const QPoint casier(partie.ecran.geometrie.gaucheChevalet(2), partie.ecran.geometrie.hautChevalet());
         QCOMPARE(c.f.vignette(jeton)->pos(), casier);
-        QCOMPARE(int(partie.plateau.grilleJeu[4][4]), 0);
+        QCOMPARE(int(partie.plateau.grilleJeu()[4][4]), 0);
 
         c.porter(jeton, 4, 4);
         c.taper(Qt::Key_Alt);
         c.taper(Qt::Key_Up);
         QCOMPARE(c.clavier.jetonPorte(), jeton);
-        ui::VignetteJeton* autre = c.f.vignette(partie.chevalet.caseChevalet[1][5]);
+        ui::VignetteJeton* autre = c.f.vignette(partie.chevalet.caseChevalet()[1][5]);
         const QPoint avant = autre->pos();
         QTest::mousePress(autre, Qt::LeftButton, {}, QPoint(5, 5));
         QTest::mouseMove(autre, QPoint(60, 5));
@@ -226,7 +226,7 @@ private slots:
         const Partie& partie = p.programme.jeu().partie;
         int joker = 0;
         for (int j = 1; j <= tailleChevalet; ++j) {
-            if (estJoker(partie.chevalet.caseChevalet[1][j])) joker = partie.chevalet.caseChevalet[1][j];
+            if (estJoker(partie.chevalet.caseChevalet()[1][j])) joker = partie.chevalet.caseChevalet()[1][j];
         }
         QVERIFY(joker != 0);
         Clavier c(p);
@@ -242,7 +242,7 @@ private slots:
         });
         c.taper(Qt::Key_Return);
         QVERIFY(repondeur.fini());
-        QCOMPARE(partie.LettreJeton[joker], 's');
+        QCOMPARE(partie.plateau.LettreJeton()[joker], 's');
         QKeyEvent repete(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
         QApplication::sendEvent(&c.f, &repete);
         QCOMPARE(dialogues, 1);
@@ -255,7 +255,7 @@ private slots:
         Repondeur repondeur;
         commencer(p, repondeur, {false});
         const Partie& partie = p.programme.jeu().partie;
-        const int jeton = partie.chevalet.caseChevalet[1][3];
+        const int jeton = partie.chevalet.caseChevalet()[1][3];
         Clavier c(p);
         c.f.bouton("Echange")->click();
         QVERIFY(c.f.bouton("AnnulerEchange")->isVisible());
@@ -291,7 +291,7 @@ private slots:
             std::size_t poses = 0;
             for (int x = 1; x <= tailleGrille; ++x) {
                 for (int y = 1; y <= tailleGrille; ++y) {
-                    poses += partie.plateau.grilleJeu[x][y] != partie.plateau.grilleFixe[x][y] ? 1 : 0;
+                    poses += partie.plateau.grilleJeu()[x][y] != partie.plateau.grilleFixe()[x][y] ? 1 : 0;
                 }
             }
             return poses;
@@ -303,18 +303,18 @@ private slots:
         QCOMPARE(memo->textCursor().blockNumber(), 1);
         c.taper(Qt::Key_Return);
         QCOMPARE(tuilesPosees(), tuilesDuCoup(1));
-        QVERIFY(partie.surlignageSuggestion);
+        QVERIFY(partie.ecran.surlignageSuggestion);
 
         const QTextCursor ligne2(memo->document()->findBlockByNumber(2));
         QTest::mouseClick(memo->viewport(), Qt::LeftButton, {}, memo->cursorRect(ligne2).center());
         QCOMPARE(memo->textCursor().blockNumber(), 2);
         QCOMPARE(tuilesPosees(), tuilesDuCoup(2));
-        const Grille choisi = partie.plateau.grilleJeu;
+        const Grille choisi = partie.plateau.grilleJeu();
         c.taper(Qt::Key_Tab);
         QVERIFY(f.bouton("Jouer")->hasFocus());
         c.taper(Qt::Key_Return);
-        QTRY_VERIFY_WITH_TIMEOUT(partie.score[1] > 0, test::attenteMax);
-        QVERIFY(partie.plateau.grilleFixe == choisi);
+        QTRY_VERIFY_WITH_TIMEOUT(partie.deroulement.score()[1] > 0, test::attenteMax);
+        QVERIFY(partie.plateau.grilleFixe() == choisi);
     }
 
     // In closed style any key typed on the rack's cover uncovers it, as a click.

@@ -47,7 +47,7 @@ void glisser(ui::VignetteJeton* vignette, QPoint coin) {
 }
 
 QPoint caseEn(const Partie& partie, int colonne, int ligne) {
-    return {partie.geometrie.gaucheCase(colonne), partie.geometrie.hautCase(ligne)};
+    return {partie.ecran.geometrie.gaucheCase(colonne), partie.ecran.geometrie.hautCase(ligne)};
 }
 
 // The two tiles laid on row H from the centre on.
@@ -237,7 +237,8 @@ private slots:
         const auto copieAJour = [&] {
             const ui::Instantane copie = p.programme.vue().instantane();
             for (int t = 1; t <= nbJetons; ++t) {
-                if (copie.images[t].left != partie.images[t].left || copie.images[t].top != partie.images[t].top) {
+                const ImageJeton& image = partie.ecran.images[t];
+                if (copie.images[t].left != image.left || copie.images[t].top != image.top) {
                     return false;
                 }
             }
@@ -247,7 +248,7 @@ private slots:
         int poses = 0;
         for (int x = 1; x <= tailleGrille; ++x) {
             for (int y = 1; y <= tailleGrille; ++y) {
-                const int t = partie.plateau.grilleFixe[x][y];
+                const int t = partie.plateau.grilleFixe()[x][y];
                 if (t == 0) continue;
                 ++poses;
                 ui::VignetteJeton* v = p.programme.fenetre().vignette(t);
@@ -256,7 +257,7 @@ private slots:
             }
         }
         QVERIFY(poses > 20);
-        QCOMPARE(poses, partie.jetonsSurPlateau);
+        QCOMPARE(poses, partie.plateau.jetonsSurPlateau());
     }
 
     // From the first turn on the window shows the game: no new-game buttons to
@@ -276,7 +277,7 @@ private slots:
         int pauses = 0;
         int pausesSansLaPartie = 0;
         cadence.sonde = [&] {
-            if (partie.numeroTour == 0) return;
+            if (partie.deroulement.numeroTour() == 0) return;
             ++pauses;
             if (!partieMontree()) ++pausesSansLaPartie;
         };
@@ -296,12 +297,12 @@ private slots:
         QVERIFY(jetons.first != 0);
         poserAuCentre(p, jetons);
         const Partie& partie = p.programme.jeu().partie;
-        QCOMPARE(int(partie.plateau.grilleJeu[8][8]), jetons.first);
-        QCOMPARE(int(partie.plateau.grilleJeu[9][8]), jetons.second);
+        QCOMPARE(int(partie.plateau.grilleJeu()[8][8]), jetons.first);
+        QCOMPARE(int(partie.plateau.grilleJeu()[9][8]), jetons.second);
         QVERIFY(p.programme.fenetre().findChild<QLabel*>("Epointsdutour")->text().toInt() > 0);
         bouton(p, "Jouer")->click();
-        QTRY_VERIFY_WITH_TIMEOUT(partie.score[1] > 0, test::attenteMax);
-        QCOMPARE(int(partie.plateau.grilleFixe[8][8]), jetons.first);
+        QTRY_VERIFY_WITH_TIMEOUT(partie.deroulement.score()[1] > 0, test::attenteMax);
+        QCOMPARE(int(partie.plateau.grilleFixe()[8][8]), jetons.first);
         ui::VignetteJeton* posee = p.programme.fenetre().vignette(jetons.first);
         QTRY_VERIFY_WITH_TIMEOUT(!posee->isEnabled(), test::attenteMax);
         // A committed tile stays where it is.
@@ -328,7 +329,7 @@ private slots:
                                Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(joker, &doubleClic);
         QVERIFY(repondeur.fini());
-        QCOMPARE(p.programme.jeu().partie.LettreJeton[jokerA], 's');
+        QCOMPARE(p.programme.jeu().partie.plateau.LettreJeton()[jokerA], 's');
         QCOMPARE(joker->face().toImage(), QPixmap(":/SS").toImage());
     }
 
@@ -341,7 +342,7 @@ private slots:
         const std::pair<int, int> jetons = deuxJetons(p, false);
         QVERIFY(jetons.first != 0);
         const Partie& partie = p.programme.jeu().partie;
-        const std::string mot{partie.LettreJeton[jetons.first], partie.LettreJeton[jetons.second]};
+        const std::string mot{partie.plateau.LettreJeton()[jetons.first], partie.plateau.LettreJeton()[jetons.second]};
         poserAuCentre(p, jetons);
         repondeur.puis([] {
             QWidget* rapport = dialogueAvec("mot1");
@@ -355,7 +356,7 @@ private slots:
         QVERIFY(repondeur.fini());
         QVERIFY(p.programme.jeu().trie.contains(mot));
         QVERIFY(lireBrut(p.chemin() / "dico glyphane.txt").find(mot) != std::string::npos);
-        QVERIFY(partie.score[1] > 0);
+        QVERIFY(partie.deroulement.score()[1] > 0);
     }
 
     void reglesDeDepot_data() {
@@ -378,12 +379,12 @@ private slots:
         Repondeur repondeur;
         commencer(p, repondeur, {false});
         const Partie& partie = p.programme.jeu().partie;
-        const int jeton = partie.chevalet.caseChevalet[1][3];
+        const int jeton = partie.chevalet.caseChevalet()[1][3];
         ui::VignetteJeton* v = p.programme.fenetre().vignette(jeton);
-        const QPoint casier(partie.geometrie.gaucheChevalet(3), partie.geometrie.hautChevalet());
+        const QPoint casier(partie.ecran.geometrie.gaucheChevalet(3), partie.ecran.geometrie.hautChevalet());
         glisser(v, lache);
         QCOMPARE(v->pos(), attendu == QPoint(-1, -1) ? casier : attendu);
-        QCOMPARE(QPoint(partie.images[jeton].left, partie.images[jeton].top), v->pos());
+        QCOMPARE(QPoint(partie.ecran.images[jeton].left, partie.ecran.images[jeton].top), v->pos());
     }
 
     // "&non" changes nothing; "&oui" stops everything, keeps the colour and
@@ -394,12 +395,12 @@ private slots:
             ProgrammeDeTest p(ui::ModeEcran::m800, dossier.path());
             Repondeur repondeur;
             commencer(p, repondeur, {false});
-            const int tour = p.programme.jeu().partie.numeroTour;
+            const int tour = p.programme.jeu().partie.deroulement.numeroTour();
             repondeur.puis([] { return cliquer("Non", "Non"); });
             bouton(p, "Button1")->click();
             QVERIFY(repondeur.fini());
             QVERIFY(p.programme.fenetre().isVisible() && p.programme.fenetre().isEnabled());
-            QCOMPARE(p.programme.jeu().partie.numeroTour, tour);
+            QCOMPARE(p.programme.jeu().partie.deroulement.numeroTour(), tour);
 
             QVERIFY(p.programme.jeu().temporaires.ecrire(9, "mot\r\n"));
             const std::filesystem::path temporaires = p.chemin() / "Recherches" / "temp";
@@ -448,11 +449,11 @@ private slots:
         const Partie& partie = p.programme.jeu().partie;
         QCOMPARE(int(partie.drapeaux.ordiOccupe.load()), 0);
         QCOMPARE(int(partie.drapeaux.miseAJourEnCours.load()), 0);
-        QCOMPARE(int(partie.numeroTour), 0);
+        QCOMPARE(int(partie.deroulement.numeroTour()), 0);
         QTRY_VERIFY_WITH_TIMEOUT(bouton(p, "Commencer")->isVisible(), test::attenteMax);
         QVERIFY(p.programme.fenetre().isEnabled());
         QTest::qWait(50);
-        QCOMPARE(int(partie.numeroTour), 0);
+        QCOMPARE(int(partie.deroulement.numeroTour()), 0);
     }
 
     // A worker's dialog is shown by the window thread while the worker waits;
@@ -504,7 +505,7 @@ private slots:
     void repeintDemandeParUnFil() {
         ProgrammeDeTest p;
         Partie& partie = p.programme.jeu().partie;
-        partie.images[1] = {100, 120, true, true};
+        partie.ecran.images[1] = {100, 120, true, true};
         std::thread fil([&] { p.programme.vue().Rafraichir(); });
         fil.join();
         ui::VignetteJeton* v = p.programme.fenetre().vignette(1);

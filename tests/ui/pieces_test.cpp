@@ -36,17 +36,17 @@ constexpr int casier = 2;
 
 // Seat 1 to play, tile 5 in its slot 2, in the given layout.
 void preparer(Partie& partie, int mode) {
-    partie.geometrie.mode = mode;
-    partie.joueurCourant = 1;
-    partie.chevalet.caseChevalet[1][casier] = jeton;
-    partie.chevalet.caseDuJeton[1][jeton] = casier;
-    partie.images[jeton] = {partie.geometrie.gaucheChevalet(casier), partie.geometrie.hautChevalet(), true, true};
+    partie.ecran.geometrie.mode = mode;
+    partie.deroulement.donnerLaMainA(1);
+    partie.chevalet.ranger(1, jeton, casier);
+    const Geometrie& geometrie = partie.ecran.geometrie;
+    partie.ecran.images[jeton] = {geometrie.gaucheChevalet(casier), geometrie.hautChevalet(), true, true};
 }
 
-QPoint position(const Partie& partie) { return {partie.images[jeton].left, partie.images[jeton].top}; }
+QPoint position(const Partie& partie) { return {partie.ecran.images[jeton].left, partie.ecran.images[jeton].top}; }
 
 QPoint auChevalet(const Partie& partie) {
-    return {partie.geometrie.gaucheChevalet(casier), partie.geometrie.hautChevalet()};
+    return {partie.ecran.geometrie.gaucheChevalet(casier), partie.ecran.geometrie.hautChevalet()};
 }
 
 int couleurs(const QImage& image, QRgb couleur) {
@@ -87,20 +87,20 @@ private slots:
         Partie partie;
         preparer(partie, 800);
         DeposerJeton(partie, jeton, 10, 10);
-        QCOMPARE(int(partie.plateau.grilleJeu[1][1]), jeton);
+        QCOMPARE(int(partie.plateau.grilleJeu()[1][1]), jeton);
         QCOMPARE(position(partie), QPoint(30, 30));
         // Let go on its own square again: it stays.
         DeposerJeton(partie, jeton, 40, 35);
-        QCOMPARE(int(partie.plateau.grilleJeu[1][1]), jeton);
+        QCOMPARE(int(partie.plateau.grilleJeu()[1][1]), jeton);
         // Moved on: the first square is free again.
         DeposerJeton(partie, jeton, 464, 464);
-        QCOMPARE(int(partie.plateau.grilleJeu[1][1]), 0);
-        QCOMPARE(int(partie.plateau.grilleJeu[15][15]), jeton);
+        QCOMPARE(int(partie.plateau.grilleJeu()[1][1]), 0);
+        QCOMPARE(int(partie.plateau.grilleJeu()[15][15]), jeton);
 
         Partie petite;
         preparer(petite, 640);
         DeposerJeton(petite, jeton, 372, 372);
-        QCOMPARE(int(petite.plateau.grilleJeu[15][15]), jeton);
+        QCOMPARE(int(petite.plateau.grilleJeu()[15][15]), jeton);
         QCOMPARE(position(petite), QPoint(372, 372));
     }
 
@@ -110,12 +110,12 @@ private slots:
         DeposerJeton(partie, jeton, 100, 100);
         DeposerJeton(partie, jeton, 5, 10);
         QCOMPARE(position(partie), auChevalet(partie));
-        QCOMPARE(int(partie.plateau.grilleJeu[3][3]), 0);
+        QCOMPARE(int(partie.plateau.grilleJeu()[3][3]), 0);
 
         DeposerJeton(partie, jeton, 100, 100);
         DeposerJeton(partie, jeton, 300, 560);
         QCOMPARE(position(partie), QPoint(300, 560));
-        QCOMPARE(int(partie.plateau.grilleJeu[3][3]), 0);
+        QCOMPARE(int(partie.plateau.grilleJeu()[3][3]), 0);
 
         DeposerJeton(partie, jeton, 490, 100);
         QCOMPARE(position(partie), auChevalet(partie));
@@ -124,15 +124,15 @@ private slots:
     void depotSurUneCasePrise() {
         Partie partie;
         preparer(partie, 800);
-        partie.plateau.grilleFixe[2][2] = 60;
-        partie.plateau.grilleJeu[2][2] = 60;
-        partie.plateau.grilleJeu[4][4] = 61;
+        partie.plateau.poser(60, 2, 2);
+        partie.plateau.fixer(2, 2);
+        partie.plateau.poser(61, 4, 4);
         DeposerJeton(partie, jeton, 61, 61);
         QCOMPARE(position(partie), auChevalet(partie));
-        QCOMPARE(int(partie.plateau.grilleJeu[2][2]), 60);
+        QCOMPARE(int(partie.plateau.grilleJeu()[2][2]), 60);
         DeposerJeton(partie, jeton, 123, 123);
         QCOMPARE(position(partie), auChevalet(partie));
-        QCOMPARE(int(partie.plateau.grilleJeu[4][4]), 61);
+        QCOMPARE(int(partie.plateau.grilleJeu()[4][4]), 61);
     }
 
     void texteDesCouleurs() {

@@ -125,13 +125,13 @@ inline void commencer(ProgrammeDeTest& p, Repondeur& repondeur, const std::vecto
 // the dictionary knows (or does not).
 inline std::pair<int, int> deuxJetons(ProgrammeDeTest& p, bool connu) {
     const Partie& partie = p.programme.jeu().partie;
-    const auto& casiers = partie.chevalet.caseChevalet[partie.joueurCourant];
+    const auto& casiers = partie.chevalet.caseChevalet()[partie.deroulement.joueurCourant()];
     for (int i = 1; i <= tailleChevalet; ++i) {
         for (int j = 1; j <= tailleChevalet; ++j) {
             const int a = casiers[i];
             const int b = casiers[j];
             if (i == j || a == 0 || b == 0 || estJoker(a) || estJoker(b)) continue;
-            const std::string mot{partie.LettreJeton[a], partie.LettreJeton[b]};
+            const std::string mot{partie.plateau.LettreJeton()[a], partie.plateau.LettreJeton()[b]};
             if (p.programme.jeu().trie.contains(mot) == connu) return {a, b};
         }
     }
