@@ -57,6 +57,13 @@ private:
 // The window's controls as the game last set them.
 inline EtatControles controles(ProgrammeDeTest& p) { return p.programme.jeu().partie.fenetre.copie(); }
 
+inline QPushButton* bouton(ProgrammeDeTest& p, const char* nom) { return p.programme.fenetre().bouton(nom); }
+
+// Where the top left corner of square (colonne, ligne) is on the window.
+inline QPoint caseEn(const Partie& partie, int colonne, int ligne) {
+    return {partie.ecran.geometrie.gaucheCase(colonne), partie.ecran.geometrie.hautCase(ligne)};
+}
+
 // A visible window of the program, top level, holding a widget of that name.
 inline QWidget* dialogueAvec(const QString& nomEnfant) {
     for (QWidget* w : QApplication::topLevelWidgets()) {
