@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Tests of the word-list generator and of the committed stream.
+"""Tests of the word-list generator, of its affix and folding modules, and of
+the committed stream.
 
     python3 -m unittest discover -s tools -p 'test_*.py'
 
@@ -18,7 +19,9 @@ import tempfile
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import affixes  # noqa: E402
 import generer_liste_mots as g  # noqa: E402
+import pliage  # noqa: E402
 
 C, A, R, T, O = 2, 0, 17, 19, 14
 
@@ -136,7 +139,8 @@ class Dictionnaire(unittest.TestCase):
 
     def garde(self, ligne, mots_de_locutions=frozenset()):
         mot, drapeaux, categories = g.analyser_ligne_dic(ligne)
-        return g.entree_gardee(mot, g.decouper_drapeaux(drapeaux), categories, mots_de_locutions)
+        return g.entree_gardee(mot, affixes.decouper_drapeaux(drapeaux), categories,
+                               mots_de_locutions)
 
     def test_entrees_gardees(self):
         for ligne in ["maison/S.() po:nom is:fem",
@@ -163,8 +167,8 @@ class Dictionnaire(unittest.TestCase):
 
     def test_drapeaux_lus_par_paires(self):
         # "|U.|" holds the characters U and . but not the flag U.
-        self.assertTrue(g.entree_gardee("xy", g.decouper_drapeaux("|U.|"), ["nom"]))
-        self.assertFalse(g.entree_gardee("xy", g.decouper_drapeaux("U.S."), ["nom"]))
+        self.assertTrue(g.entree_gardee("xy", affixes.decouper_drapeaux("|U.|"), ["nom"]))
+        self.assertFalse(g.entree_gardee("xy", affixes.decouper_drapeaux("U.S."), ["nom"]))
 
     def test_mots_de_locutions_choisis(self):
         choisis = {"antan", "emblée"}
@@ -173,10 +177,10 @@ class Dictionnaire(unittest.TestCase):
         self.assertFalse(self.garde("facto po:loc.adv", choisis))
 
     def test_types_de_drapeaux(self):
-        self.assertEqual(g.decouper_drapeaux("S.()", "long"), ["S.", "()"])
-        self.assertEqual(g.decouper_drapeaux("éA", "utf-8"), ["é", "A"])
-        self.assertEqual(g.decouper_drapeaux("101,7", "num"), ["101", "7"])
-        self.assertEqual(g.decouper_drapeaux("AB", "ascii"), ["A", "B"])
+        self.assertEqual(affixes.decouper_drapeaux("S.()", "long"), ["S.", "()"])
+        self.assertEqual(affixes.decouper_drapeaux("éA", "utf-8"), ["é", "A"])
+        self.assertEqual(affixes.decouper_drapeaux("101,7", "num"), ["101", "7"])
+        self.assertEqual(affixes.decouper_drapeaux("AB", "ascii"), ["A", "B"])
 
 
 class Affixes(unittest.TestCase):
@@ -194,26 +198,26 @@ SFX xN soudre sous soudre
 """
 
     def test_prefixe_qui_porte_le_pluriel(self):
-        a = g.Affixes(self.UNITES.splitlines())
+        a = affixes.Affixes(self.UNITES.splitlines())
         self.assertEqual(a.deplier("gramme", a.drapeaux("Um()")),
                          {"gramme", "grammes", "kilogramme", "kilogrammes"})
 
     def test_condition_accentuee_et_second_suffixe(self):
-        a = g.Affixes(self.UNITES.splitlines())
+        a = affixes.Affixes(self.UNITES.splitlines())
         self.assertEqual(a.deplier("résoudre", ["xN"]),
                          {"résoudre", "résolu", "résolus", "résous"})
         # "absoudre" ends in "soudre" but not in "résoudre".
         self.assertEqual(a.deplier("absoudre", ["xN"]), {"absoudre", "absous"})
 
     def test_drapeaux_utf8(self):
-        a = g.Affixes(["FLAG UTF-8", "SFX é Y 1", "SFX é er é/ü er",
-                       "SFX ü Y 1", "SFX ü 0 e ."])
+        a = affixes.Affixes(["FLAG UTF-8", "SFX é Y 1", "SFX é er é/ü er",
+                             "SFX ü Y 1", "SFX ü 0 e ."])
         self.assertEqual(a.deplier("chanter", a.drapeaux("é")),
                          {"chanter", "chanté", "chantée"})
 
     def test_fichier_illisible(self):
         with self.assertRaises(ValueError):
-            g.Affixes(["FLAG long", "SFX S. Y 1", "SFX S. 0 s [^sxz", "SFX S. 0 x ."])
+            affixes.Affixes(["FLAG long", "SFX S. Y 1", "SFX S. 0 s [^sxz", "SFX S. 0 x ."])
 
 
 class Pliage(unittest.TestCase):
@@ -225,13 +229,13 @@ class Pliage(unittest.TestCase):
                "mûre": "mure", "noël": "noel", "cañon": "canon", "à": "a",
                "être": "etre"}
         for forme, attendu in cas.items():
-            self.assertEqual(g.plier(forme), attendu)
+            self.assertEqual(pliage.plier(forme), attendu)
 
     def test_formes_candidates(self):
-        self.assertEqual(g.forme_candidate("chantâmes"), "chantames")
+        self.assertEqual(pliage.forme_candidate("chantâmes"), "chantames")
         for forme in ["Paris", "porte-clé", "l'homme", "a", "anticonstitutionnellement",
                       "é", "ﬁxe", ""]:
-            self.assertIsNone(g.forme_candidate(forme), forme)
+            self.assertIsNone(pliage.forme_candidate(forme), forme)
 
 
 DOSSIER = g.DOSSIER_MOTS
@@ -296,7 +300,7 @@ class FichiersEngages(unittest.TestCase):
 class DictionnaireDuSysteme(unittest.TestCase):
     def test_formes_des_unites_et_de_resoudre_acceptees(self):
         with open(g.AFF, encoding="utf-8") as f:
-            a = g.Affixes(f.read().splitlines())
+            a = affixes.Affixes(f.read().splitlines())
         formes = a.deplier("gramme", a.drapeaux("Um()")) | a.deplier("résoudre", a.drapeaux("xN()"))
         attendues = {"grammes", "kilogrammes", "centigrammes", "résolu", "résolue", "résolues"}
         self.assertLessEqual(attendues, formes)

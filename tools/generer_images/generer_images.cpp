@@ -18,14 +18,14 @@
 // every other element (bevel, frame, value digits) is placed pixel by pixel
 // so that nothing is blurred at 24 x 24.
 
-#include <QByteArray>
+#include "bmp4.h"
+#include "leds.h"
+
 #include <QColor>
-#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
-#include <QRadialGradient>
 #include <QRawFont>
 #include <QString>
 #include <QStringList>
@@ -40,90 +40,6 @@
 #include <vector>
 
 namespace {
-
-// ---------------------------------------------------------------------------
-// 16-colour pictures and their BMP encoding
-
-using Palette = std::array<QRgb, 16>;
-
-struct Picture {
-    int width = 0;
-    int height = 0;
-    Palette palette{};
-    std::vector<std::uint8_t> pixels;  // palette indices, top row first
-
-    Picture(int w, int h, const Palette& p, std::uint8_t fill)
-        : width(w), height(h), palette(p), pixels(static_cast<std::size_t>(w * h), fill) {}
-
-    std::uint8_t& at(int x, int y) { return pixels[static_cast<std::size_t>(y * width + x)]; }
-    std::uint8_t at(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
-};
-
-void put16(QByteArray& out, std::uint32_t v) {
-    out.append(static_cast<char>(v & 0xff));
-    out.append(static_cast<char>((v >> 8) & 0xff));
-}
-
-void put32(QByteArray& out, std::uint32_t v) {
-    put16(out, v & 0xffff);
-    put16(out, v >> 16);
-}
-
-// Qt writes indexed images only as 8-bit BMP, so the 4-bit file is laid out by
-// hand: file header, 40-byte info header, 16 palette entries, then the rows
-// bottom-up, two pixels a byte (left pixel in the high nibble), each row padded
-// to a multiple of four bytes.
-QByteArray encodeBmp4(const Picture& pic) {
-    const std::uint32_t rowBytes = static_cast<std::uint32_t>(((pic.width * 4 + 31) / 32) * 4);
-    const std::uint32_t imageBytes = rowBytes * static_cast<std::uint32_t>(pic.height);
-    const std::uint32_t dataOffset = 14 + 40 + 16 * 4;
-
-    QByteArray out;
-    out.append("BM");
-    put32(out, dataOffset + imageBytes);
-    put32(out, 0);
-    put32(out, dataOffset);
-
-    put32(out, 40);
-    put32(out, static_cast<std::uint32_t>(pic.width));
-    put32(out, static_cast<std::uint32_t>(pic.height));
-    put16(out, 1);   // planes
-    put16(out, 4);   // bits per pixel
-    put32(out, 0);   // no compression
-    put32(out, imageBytes);
-    put32(out, 2835);  // 72 dpi
-    put32(out, 2835);
-    put32(out, 16);
-    put32(out, 16);
-
-    for (QRgb c : pic.palette) {
-        out.append(static_cast<char>(qBlue(c)));
-        out.append(static_cast<char>(qGreen(c)));
-        out.append(static_cast<char>(qRed(c)));
-        out.append('\0');
-    }
-
-    for (int y = pic.height - 1; y >= 0; --y) {
-        QByteArray row(static_cast<qsizetype>(rowBytes), '\0');
-        for (int x = 0; x < pic.width; ++x) {
-            const auto index = static_cast<unsigned char>(pic.at(x, y) & 0x0f);
-            auto& byte = reinterpret_cast<unsigned char&>(row[x / 2]);
-            byte = static_cast<unsigned char>(byte | ((x % 2 == 0) ? (index << 4) : index));
-        }
-        out.append(row);
-    }
-    return out;
-}
-
-bool writeBmp4(const Picture& pic, const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-        return false;
-    }
-    const QByteArray data = encodeBmp4(pic);
-    return file.write(data) == data.size();
-}
 
 // ---------------------------------------------------------------------------
 // Tile faces
@@ -390,78 +306,6 @@ QString referenceName640(int i) {
 }
 
 // ---------------------------------------------------------------------------
-// LEDs
-
-// A round lamp in a dark bezel, drawn 16 times larger and averaged down so its
-// rim is smooth at 12 x 12. Around the lamp the picture is transparent: the
-// window behind it may have any colour the player chose.
-QImage led(bool lit) {
-    constexpr int kSize = 12;
-    constexpr int kScale = 16;
-    constexpr double s = kScale;
-    QImage big(kSize * kScale, kSize * kScale, QImage::Format_ARGB32_Premultiplied);
-    big.fill(Qt::transparent);
-    {
-        QPainter p(&big);
-        p.setRenderHint(QPainter::Antialiasing, true);
-        p.setPen(Qt::NoPen);
-        const QPointF centre(6.0 * s, 6.0 * s);
-        if (lit) {  // soft glow spilling just past the bezel
-            QRadialGradient glow(centre, 6.0 * s);
-            glow.setColorAt(0.70, QColor(255, 60, 40, 150));
-            glow.setColorAt(1.00, QColor(255, 60, 40, 0));
-            p.setBrush(glow);
-            p.drawEllipse(centre, 6.0 * s, 6.0 * s);
-        }
-        QLinearGradient bezel(QPointF(0, 1.0 * s), QPointF(0, 11.0 * s));
-        bezel.setColorAt(0.0, QColor(70, 66, 60));
-        bezel.setColorAt(1.0, QColor(200, 196, 186));
-        p.setBrush(bezel);
-        p.drawEllipse(centre, 5.0 * s, 5.0 * s);
-
-        QRadialGradient body(QPointF(5.2 * s, 4.8 * s), 4.6 * s);
-        if (lit) {
-            body.setColorAt(0.0, QColor(255, 236, 220));
-            body.setColorAt(0.25, QColor(255, 110, 80));
-            body.setColorAt(0.75, QColor(230, 20, 10));
-            body.setColorAt(1.0, QColor(150, 0, 0));
-        } else {
-            body.setColorAt(0.0, QColor(120, 50, 46));
-            body.setColorAt(0.6, QColor(76, 18, 16));
-            body.setColorAt(1.0, QColor(44, 6, 6));
-        }
-        p.setBrush(body);
-        p.drawEllipse(centre, 4.0 * s, 4.0 * s);
-
-        // Small reflection at the upper left, brighter when lit.
-        p.setBrush(lit ? QColor(255, 255, 255, 220) : QColor(255, 255, 255, 90));
-        p.drawEllipse(QPointF(4.6 * s, 4.4 * s), 1.1 * s, 0.8 * s);
-    }
-    // The average of premultiplied channels, so that the transparent pixels
-    // around the rim lend it no colour.
-    QImage small(kSize, kSize, QImage::Format_ARGB32);
-    for (int y = 0; y < kSize; ++y) {
-        for (int x = 0; x < kSize; ++x) {
-            int r = 0, g = 0, b = 0, a = 0;
-            for (int v = 0; v < kScale; ++v) {
-                for (int u = 0; u < kScale; ++u) {
-                    const QRgb c = big.pixel(x * kScale + u, y * kScale + v);
-                    const QRgb p = qPremultiply(c);
-                    r += qRed(p);
-                    g += qGreen(p);
-                    b += qBlue(p);
-                    a += qAlpha(p);
-                }
-            }
-            constexpr int n = kScale * kScale;
-            const QRgb average = qRgba((r + n / 2) / n, (g + n / 2) / n, (b + n / 2) / n, (a + n / 2) / n);
-            small.setPixel(x, y, qUnpremultiply(average));
-        }
-    }
-    return small;
-}
-
-// ---------------------------------------------------------------------------
 
 struct Output {
     QString name;
@@ -494,27 +338,6 @@ bool verify(const QString& dir, const std::vector<Output>& outputs) {
         }
         if (used.size() > 16) {
             std::fprintf(stderr, "%s: more than 16 colours\n", qPrintable(path));
-            ok = false;
-        }
-    }
-    return ok;
-}
-
-struct LedOutput {
-    QString name;
-    QImage image;
-};
-
-QString ledPath(const QString& dir, const QString& name) { return dir + QLatin1Char('/') + name + QStringLiteral(".png"); }
-
-// The LEDs read back at their size, their corners see-through.
-bool verifyLeds(const QString& dir, const std::vector<LedOutput>& leds) {
-    bool ok = true;
-    for (const auto& l : leds) {
-        const QImage img(ledPath(dir, l.name));
-        const int last = l.image.width() - 1;
-        if (img.size() != l.image.size() || qAlpha(img.pixel(0, 0)) != 0 || qAlpha(img.pixel(last, last)) != 0) {
-            std::fprintf(stderr, "%s: not read back at its size with clear corners\n", qPrintable(l.name));
             ok = false;
         }
     }
