@@ -21,12 +21,10 @@ void reinitialiserPlateau(Partie& partie) {
 
 void reinitialiserJetons(Partie& partie) {
     partie.ecran.images.fill(ImageJeton{});
-    partie.jetonJoue.fill(0);
-    partie.jetonJoue[0] = 1;
+    partie.sac = Sac{};
     partie.chevalet = Chevalet{};
     partie.chevaletDuTour = {};
     partie.estOrdinateur = {};
-    partie.jetonsDansSac = nbJetons;
     partie.jetonSelectionne = 0;
 }
 

@@ -10,10 +10,11 @@
 #include "engine/fenetre.h"
 #include "engine/jetons.h"
 #include "engine/plateau.h"
+#include "engine/sac.h"
 
-// The game model. The board, the racks and the course of the game change only
-// through their own operations, which keep their rules; where the window draws
-// the tiles is kept apart from them. The tables keep the shapes the rules speak
+// The game model. The board, the bag, the racks and the course of the game
+// change only through their own operations, which keep their rules; where the
+// window draws the tiles is kept apart from them. The tables keep the shapes the rules speak
 // of: fixed size, indexed from 1 (tile 1..102, seat 1..4, slot 1..7, column and
 // row 1..15), index 0 unused.
 namespace glyphane {
@@ -48,7 +49,6 @@ struct Partie {
     std::uint8_t styleOuvert = 1;
     std::uint8_t distributionFaite = 0;
     std::uint8_t partieFinie = 0;
-    std::int32_t jetonsDansSac = nbJetons;
     std::int32_t pointsDuCoup = 0;
     std::uint8_t placementInvalide = 0;
     std::uint8_t finDeTourSansPoints = 0;
@@ -56,8 +56,8 @@ struct Partie {
     std::int32_t nbJetonsEchanges = 0;
     std::uint8_t jetonSelectionne = 0;
 
-    std::array<std::uint8_t, nbJetons + 1> jetonJoue{};
     Plateau plateau;
+    Sac sac;
     Chevalet chevalet;
     Deroulement deroulement;
     std::array<std::uint8_t, tailleChevalet + 1> chevaletDuTour{};  // the rack as the turn began

@@ -89,7 +89,7 @@ bool CoupRecevable(Jeu& jeu) {
 bool MettreALEchange(Jeu& jeu, int jeton) {
     Partie& partie = jeu.partie;
     ++partie.nbJetonsEchanges;
-    if (partie.nbJetonsEchanges > partie.jetonsDansSac) {
+    if (partie.nbJetonsEchanges > partie.sac.jetonsDansSac()) {
         afficher(jeu, messages::tropDEchanges, messages::titreIllegal);
         RemettreChevaletDuTour(partie);
         partie.nbJetonsEchanges = 0;

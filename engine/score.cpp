@@ -32,7 +32,7 @@ void AjustementFinal(Partie& partie) {
         if (siege == finisseur) continue;
         for (int j = 1; j <= tailleChevalet; ++j) {
             const int jeton = partie.chevalet.caseChevalet()[siege][j];
-            if (jeton == 0 || partie.jetonJoue[static_cast<std::size_t>(jeton)] != 0) continue;
+            if (jeton == 0 || partie.sac.jetonJoue()[static_cast<std::size_t>(jeton)] != 0) continue;
             partie.deroulement.ajouterPoints(finisseur, ValeurJeton[static_cast<std::size_t>(jeton)]);
             partie.deroulement.ajouterPoints(siege, -ValeurJeton[static_cast<std::size_t>(jeton)]);
         }

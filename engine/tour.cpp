@@ -61,7 +61,7 @@ void retirerCoupOrdinateurSansPoints(Partie& partie) {
     partie.finDeTourSansPoints = 1;
     // A move taken back with the bag empty counts as a pass, or the game could
     // never end by passes.
-    if (partie.jetonsDansSac <= 0) partie.deroulement.noterPasse(partie.deroulement.joueurCourant());
+    if (partie.sac.jetonsDansSac() <= 0) partie.deroulement.noterPasse(partie.deroulement.joueurCourant());
 }
 
 void ouvrirNouveauTour(Partie& partie) {
@@ -77,7 +77,7 @@ void fixerJeton(Jeu& jeu, int x, int y) {
     partie.deroulement.oublierPasses();
     partie.grilleDernierCoup[x][y] = true;
     partie.chevalet.sortir(partie.deroulement.joueurCourant(), static_cast<int>(t));
-    partie.jetonJoue[t] = 1;
+    partie.sac.marquerJoue(static_cast<int>(t));
     partie.ecran.images[t].deplacable = false;
 }
 
@@ -143,7 +143,7 @@ void distribuer(Jeu& jeu) {
     for (int siege = partie.deroulement.joueurCourant(); siege <= partie.nbJoueurs; ++siege) {
         partie.deroulement.donnerLaMainA(siege);
         libererCasiersVides(partie);
-        Tirer(jeu, std::min<std::int32_t>(tailleChevalet, partie.jetonsDansSac));
+        Tirer(jeu, std::min<std::int32_t>(tailleChevalet, partie.sac.jetonsDansSac()));
     }
     partie.distributionFaite = 1;
     partie.deroulement.donnerLaMainA(1);
@@ -156,14 +156,14 @@ void distribuer(Jeu& jeu) {
 // player used the last tile of an empty bag: the game is over.
 bool remplirEtPasserLaMain(Jeu& jeu, int poses) {
     Partie& partie = jeu.partie;
-    int aTirer = std::min(partie.finDeTourSansPoints == 1 ? 0 : poses, partie.jetonsDansSac);
+    int aTirer = std::min(partie.finDeTourSansPoints == 1 ? 0 : poses, partie.sac.jetonsDansSac());
     if (aTirer == 0 && chevaletVide(partie)) {
         AjustementFinal(partie);
         FinDePartie(jeu, finChevaletVide);
         return false;
     }
     if (partie.finDeTourSansPoints == 1) {
-        aTirer = std::min(libererCasiersRendus(partie), partie.jetonsDansSac);
+        aTirer = std::min(libererCasiersRendus(partie), partie.sac.jetonsDansSac());
     } else {
         libererCasiersVides(partie);
     }

@@ -33,7 +33,6 @@ void appliquerCompteurs(Partie& partie, const PartieSauvegardee& lue) {
     partie.distributionFaite = 1;
     partie.nbJoueurs = static_cast<std::uint8_t>(lue.nbJoueurs);
     partie.partieFinie = static_cast<std::uint8_t>(lue.partieFinie);
-    partie.jetonsDansSac = lue.jetonsDansSac;
     ScoresDesSieges scores{};
     LettresDesSieges tirages{};
     for (int s = 1; s <= lue.nbJoueurs; ++s) {
@@ -55,17 +54,15 @@ void appliquerSieges(Partie& partie, const PartieSauvegardee& lue) {
 }
 
 // Every tile starts off the board; the committed ones then stand on their
-// squares, fixed, and the computer player's pattern rows learn them.
+// squares, fixed and played, and the computer player's pattern rows learn them.
 void poserPlateau(Jeu& jeu, const PartieSauvegardee& lue) {
     Partie& partie = jeu.partie;
     const Grille& grilleFixe = lue.grilleFixe;
     partie.plateau = Plateau{};
     partie.plateau.donnerLettreJoker(jokerA, lue.lettreJokerA);
     partie.plateau.donnerLettreJoker(jokerB, lue.lettreJokerB);
-    for (int t = 1; t <= nbJetons; ++t) {
-        partie.jetonJoue[indice(t)] = 0;
-        partie.ecran.images[indice(t)] = ImageJeton{-50, 0, true, true};
-    }
+    for (int t = 1; t <= nbJetons; ++t) partie.ecran.images[indice(t)] = ImageJeton{-50, 0, true, true};
+    JetonsJoues joues{};
     for (int x = 1; x <= tailleGrille; ++x) {
         for (int y = 1; y <= tailleGrille; ++y) {
             const std::size_t t = grilleFixe[indice(x)][indice(y)];
@@ -76,9 +73,10 @@ void poserPlateau(Jeu& jeu, const PartieSauvegardee& lue) {
             if (jeu.ordinateur != nullptr) jeu.ordinateur->jetonFixe(x, y, lettre, ChiffreJeton[t]);
             const Geometrie& geometrie = partie.ecran.geometrie;
             partie.ecran.images[t] = ImageJeton{geometrie.gaucheCase(x), geometrie.hautCase(y), true, false};
-            partie.jetonJoue[t] = 1;
+            joues[t] = 1;
         }
     }
+    partie.sac.restaurer(lue.jetonsDansSac, joues);
 }
 
 void montrerSac(Partie& partie) {

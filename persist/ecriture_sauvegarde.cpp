@@ -45,16 +45,6 @@ void ecrireCoup(Fichier& fichier, const Coup& coup) {
     }
 }
 
-bool dansLeSac(const Partie& partie, int jeton) {
-    if (partie.jetonJoue[static_cast<std::size_t>(jeton)] != 0) return false;
-    for (int s = 1; s <= nbSiegesMax; ++s) {
-        if (partie.chevalet.caseDuJeton()[static_cast<std::size_t>(s)][static_cast<std::size_t>(jeton)] != 0) {
-            return false;
-        }
-    }
-    return true;
-}
-
 // The slot of each tile of the seat's rack. A tile moved into an exchange that is
 // not confirmed yet is back in the bag for the game, but its slot still names it.
 std::array<std::uint8_t, nbJetons + 1> casiersDuSiege(const Partie& partie, int siege) {
@@ -63,7 +53,7 @@ std::array<std::uint8_t, nbJetons + 1> casiersDuSiege(const Partie& partie, int 
     if (siege != partie.deroulement.joueurCourant()) return casiers;
     for (int j = 1; j <= tailleChevalet; ++j) {
         const int jeton = partie.chevalet.caseChevalet()[s][static_cast<std::size_t>(j)];
-        if (jeton != 0 && dansLeSac(partie, jeton)) {
+        if (jeton != 0 && partie.sac.contient(partie.chevalet, jeton)) {
             casiers[static_cast<std::size_t>(jeton)] = static_cast<std::uint8_t>(j);
         }
     }
@@ -145,9 +135,10 @@ std::string ContenuSauvegarde(const Partie& partie) {
     Fichier fichier;
     fichier.ligne(enTeteSauvegarde);
     const Deroulement& deroulement = partie.deroulement;
+    const std::int32_t dansLeSac = partie.sac.jetonsDansSac();
     for (const long long valeur : std::initializer_list<long long>{deroulement.joueurCourant(), partie.nbJoueurs,
                                                                    partie.plateau.jetonsSurPlateau(), partie.partieFinie,
-                                                                   partie.jetonsDansSac, deroulement.numeroTour()}) {
+                                                                   dansLeSac, deroulement.numeroTour()}) {
         fichier.nombre(valeur);
     }
     fichier.ligne(std::string(1, partie.plateau.LettreJeton()[jokerA]));

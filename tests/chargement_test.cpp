@@ -32,7 +32,7 @@ TEST(ChargerPartie, AGameWrittenByHandIsResumedAndWrittenBackTheSame) {
     // The committed tiles stand fixed on their squares, the racks in their slots.
     EXPECT_EQ(p.ecran.images[12].left, p.ecran.geometrie.gaucheCase(7));
     EXPECT_FALSE(p.ecran.images[12].deplacable);
-    EXPECT_EQ(p.jetonJoue[12], 1);
+    EXPECT_EQ(p.sac.jetonJoue()[12], 1);
     EXPECT_EQ(p.ecran.images[7].left, p.ecran.geometrie.gaucheChevalet(1));
     EXPECT_TRUE(p.ecran.images[7].visible);   // Zoé's rack
     EXPECT_FALSE(p.ecran.images[17].visible);  // Bob's

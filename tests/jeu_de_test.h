@@ -28,6 +28,10 @@ public:
         partie.distributionFaite = 1;
     }
 
+    // The bag counts n tiles, whichever it holds: the computer's choices look
+    // at the count alone.
+    void compterAuSac(int n) { partie.sac.restaurer(n, partie.sac.jetonJoue()); }
+
     // A tile carrying that letter ('?' for a blank) that this test has not used.
     int jeton(char lettre) {
         for (int t = 1; t <= nbJetons; ++t) {
@@ -45,7 +49,7 @@ public:
             const int t = jeton(lettre);
             partie.plateau.poser(t, x, y);
             partie.plateau.fixer(x, y);
-            partie.jetonJoue[t] = 1;
+            partie.sac.marquerJoue(t);
             partie.ecran.images[t].deplacable = false;
             avancer(x, y, horizontal);
         }

@@ -53,7 +53,7 @@ TEST_F(TourObserve, AnExchangeGivesTheLettersBackAndNothingToPlayPasses) {
     test::RechercheDeTest autre;
     autre.partie.estOrdinateur[1] = 1;
     autre.partie.deroulement.ouvrirTour();
-    autre.partie.jetonsDansSac = 7;
+    autre.compterAuSac(7);
     autre.auChevalet(1, "qbcdfgh");
     journal.jouerTour(autre.jeu, autre.modele);
     EXPECT_EQ(ligneDuSeulTour(), "passe 1 1 qbcdfgh");

@@ -147,16 +147,16 @@ TEST(ReinitialiserPartie, AGameInProgressIsBackToNothing) {
     EXPECT_EQ(partie.plateau.LettreJeton()[jokerA], '?');
     EXPECT_EQ(partie.plateau.LettreJeton()[jokerB], '?');
     EXPECT_EQ(partie.deroulement.score(), (std::array<std::int32_t, 5>{}));
-    EXPECT_EQ(partie.jetonsDansSac, nbJetons);
+    EXPECT_EQ(partie.sac.jetonsDansSac(), nbJetons);
     EXPECT_EQ(partie.plateau.jetonsSurPlateau(), 0);
     EXPECT_EQ(partie.deroulement.numeroTour(), 0);
     EXPECT_EQ(partie.deroulement.joueurCourant(), 0);
     EXPECT_EQ(partie.distributionFaite, 0);
     EXPECT_TRUE(partie.deroulement.historique().empty());
-    EXPECT_EQ(partie.jetonJoue[0], 1);
+    EXPECT_EQ(partie.sac.jetonJoue()[0], 1);
     for (int j = 1; j <= tailleChevalet; ++j) EXPECT_EQ(partie.chevalet.caseChevalet()[1][j], 0);
     for (int tuile = 1; tuile <= nbJetons; ++tuile) {
-        EXPECT_EQ(partie.jetonJoue[tuile], 0);
+        EXPECT_EQ(partie.sac.jetonJoue()[tuile], 0);
         EXPECT_TRUE(partie.ecran.images[tuile].deplacable && !partie.ecran.images[tuile].visible);
         EXPECT_EQ(partie.ecran.images[tuile].left, -50);
     }

@@ -281,7 +281,7 @@ public:
             }
         }
         EXPECT_EQ(finals, gagnes);  // the adjustment only moves points from seat to seat
-        EXPECT_EQ(finale.jetonsDansSac, 0);
+        EXPECT_EQ(finale.sac.jetonsDansSac(), 0);
         EXPECT_TRUE(chevaletVide || passesDeSuite >= sieges) << "la partie s'arrête sans raison";
         for (int x = 1; x <= tailleGrille; ++x) {
             for (int y = 1; y <= tailleGrille; ++y) {

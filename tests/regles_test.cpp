@@ -112,7 +112,7 @@ TEST(MettreALEchange, AThirdTileWithTwoInTheBagBringsTheRackBack) {
     Partie& partie = t.partie;
     const auto casiers = t.auChevalet(1, "abcdefg");
     for (int j = 1; j <= tailleChevalet; ++j) partie.chevaletDuTour[j] = static_cast<std::uint8_t>(casiers[j]);
-    partie.jetonsDansSac = 2;
+    t.compterAuSac(2);
 
     EXPECT_TRUE(MettreALEchange(t.jeu, casiers[1]));
     EXPECT_FALSE(partie.ecran.images[casiers[1]].visible);

@@ -28,10 +28,10 @@ void attendreMemePartie(const Partie& a, const Partie& b) {
     EXPECT_EQ(a.deroulement.score(), b.deroulement.score());
     EXPECT_EQ(a.partieFinie, b.partieFinie);
     EXPECT_EQ(a.deroulement.numeroTour(), b.deroulement.numeroTour());
-    EXPECT_EQ(a.jetonsDansSac, b.jetonsDansSac);
+    EXPECT_EQ(a.sac.jetonsDansSac(), b.sac.jetonsDansSac());
     EXPECT_EQ(a.plateau.jetonsSurPlateau(), b.plateau.jetonsSurPlateau());
     EXPECT_EQ(a.plateau.LettreJeton(), b.plateau.LettreJeton());
-    EXPECT_EQ(a.jetonJoue, b.jetonJoue);
+    EXPECT_EQ(a.sac.jetonJoue(), b.sac.jetonJoue());
     EXPECT_EQ(a.plateau.grilleFixe(), b.plateau.grilleFixe());
     EXPECT_EQ(a.plateau.grilleJeu(), b.plateau.grilleJeu());
     EXPECT_EQ(a.chevalet.caseChevalet(), b.chevalet.caseChevalet());
@@ -46,7 +46,7 @@ void attendreMemePartie(const Partie& a, const Partie& b) {
             << "record " << k;
     }
     for (int t = 1; t <= nbJetons; ++t) {
-        if (a.jetonJoue[t] == 0 && a.chevalet.caseDuJeton()[a.deroulement.joueurCourant()][t] == 0) continue;
+        if (a.sac.jetonJoue()[t] == 0 && a.chevalet.caseDuJeton()[a.deroulement.joueurCourant()][t] == 0) continue;
         const ImageJeton &x = a.ecran.images[t], &y = b.ecran.images[t];
         EXPECT_TRUE(x.left == y.left && x.top == y.top && x.visible == y.visible && x.deplacable == y.deplacable)
             << "tile " << t;

@@ -22,7 +22,7 @@ TEST(AjustementFinal, TheFinisherGainsWhatTheOthersLose) {
     const int k = t.jeton('k');
     partie.chevalet.ranger(3, k, 3);
     partie.chevalet.rendre(3, k);
-    partie.jetonJoue[k] = 1;  // played: skipped
+    partie.sac.marquerJoue(k);  // played: skipped
     AjustementFinal(partie);
     EXPECT_EQ(partie.deroulement.score(), (std::array<std::int32_t, 5>{0, 108, 47, 35, 0}));
 }

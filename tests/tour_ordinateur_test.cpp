@@ -51,7 +51,7 @@ TEST_F(Ordinateur, EachLevelPlaysItsChoiceAndHandsTheTurnOver) {
     niveau(1);  // 6 / 1.5: the two-letter moves
     TourOrdinateurRelaye(t.jeu, t.modele, tourSuivant);
     EXPECT_EQ(relais.back(), "et");
-    partie.jetonsDansSac = 5;
+    t.compterAuSac(5);
     TourOrdinateurRelaye(t.jeu, t.modele, tourSuivant);
     EXPECT_EQ(relais.back(), "eta");
 }
@@ -68,7 +68,7 @@ TEST_F(Ordinateur, NothingToPlayExchangesFourTilesAndTheQOrPasses) {
 
     test::RechercheDeTest autre;
     autre.partie.estOrdinateur[1] = 1;
-    autre.partie.jetonsDansSac = 7;
+    autre.compterAuSac(7);
     const auto gardes = autre.auChevalet(1, "qbcdfgh");
     TourOrdinateurRelaye(autre.jeu, autre.modele, [](Jeu&) {});
     EXPECT_EQ(autre.partie.deroulement.passe()[1], 1);
@@ -108,7 +108,7 @@ TEST_F(Ordinateur, TenFailuresOrNothingLeftToTryGiveTheTurnUp) {
 
     lister({"ae;GHHH", "ta;AABB", ""}, {9, 8, 7});  // unknown word, badly placed, no text
     partie.finDeTourSansPoints = 0;
-    partie.jetonsDansSac = 0;
+    t.compterAuSac(0);
     EXPECT_EQ(JouerLesCandidats(t.jeu, t.modele, 9), IssueCandidats::abandon);
     EXPECT_EQ(partie.finDeTourSansPoints, 1);
     EXPECT_EQ(partie.deroulement.passe()[1], 1);  // with the bag empty, giving up counts as a pass

@@ -38,7 +38,7 @@ TEST(TourSuivant, TheDealGivesSevenTilesToEachSeatAndRecordsThemAsTheirFirstRack
     Partie& partie = t.partie;
     EXPECT_EQ(partie.deroulement.numeroTour(), 1);
     EXPECT_EQ(partie.deroulement.joueurCourant(), 1);
-    EXPECT_EQ(partie.jetonsDansSac, nbJetons - 21);
+    EXPECT_EQ(partie.sac.jetonsDansSac(), nbJetons - 21);
     for (int s = 1; s <= 3; ++s) {
         EXPECT_EQ(t.chevalet(s).find('.'), std::string::npos);
         EXPECT_EQ(partie.deroulement.coup(s).tirage, t.chevalet(s)) << s;
@@ -66,7 +66,7 @@ TEST(TourSuivant, TwoHumansScoreMovesThatTheHistoryAndTheComputersRowsRecord) {
     EXPECT_EQ(partie.deroulement.score()[1], 10);
     EXPECT_EQ(partie.deroulement.joueurCourant(), 2);
     EXPECT_EQ(partie.deroulement.numeroTour(), 2);
-    EXPECT_EQ(partie.jetonsDansSac, nbJetons - 14 - 4);
+    EXPECT_EQ(partie.sac.jetonsDansSac(), nbJetons - 14 - 4);
     const Coup premier = partie.deroulement.coup(1);
     EXPECT_EQ(premier.points, "10");
     EXPECT_EQ(premier.mot, "mots");
@@ -84,7 +84,7 @@ TEST(TourSuivant, TwoHumansScoreMovesThatTheHistoryAndTheComputersRowsRecord) {
     EXPECT_TRUE(partie.ecran.surlignageDernierCoup);
     for (int x = 5; x <= 8; ++x) {
         const int jeton = partie.plateau.grilleFixe()[x][8];
-        EXPECT_EQ(partie.jetonJoue[jeton], 1);
+        EXPECT_EQ(partie.sac.jetonJoue()[jeton], 1);
         EXPECT_FALSE(partie.ecran.images[jeton].deplacable);
         EXPECT_TRUE(partie.grilleDernierCoup[x][8]);
     }
@@ -142,7 +142,7 @@ TEST(Echange, GivesTilesBackWithoutChangingTheBagAndNeverDrawsThemStraightBack) 
         for (int j = 1; j <= 3; ++j) ASSERT_TRUE(MettreALEchange(t.jeu, avant[j]));
         validerEchange(t.jeu);
 
-        EXPECT_EQ(partie.jetonsDansSac, nbJetons - 14);
+        EXPECT_EQ(partie.sac.jetonsDansSac(), nbJetons - 14);
         EXPECT_EQ(partie.deroulement.joueurCourant(), 2);
         EXPECT_EQ(partie.deroulement.passe()[1], 0);
         const auto apres = partie.chevalet.caseChevalet()[1];
@@ -154,7 +154,7 @@ TEST(Echange, GivesTilesBackWithoutChangingTheBagAndNeverDrawsThemStraightBack) 
         for (int j = 4; j <= tailleChevalet; ++j) EXPECT_EQ(apres[j], avant[j]);
         for (const int jeton : rendus) {
             for (int s = 1; s <= 2; ++s) EXPECT_EQ(partie.chevalet.caseDuJeton()[s][jeton], 0);
-            EXPECT_EQ(partie.jetonJoue[jeton], 0);
+            EXPECT_EQ(partie.sac.jetonJoue()[jeton], 0);
         }
         EXPECT_EQ(partie.deroulement.coup(3).tirage, lettres(partie, avant, 4, 7) + "+" + lettres(partie, apres, 1, 3));
         EXPECT_TRUE(partie.fenetre.copie().echange.visible);
@@ -262,7 +262,7 @@ TEST(TourSuivant, ALongGameOfExchangesKeepsEveryCounterAndRecord) {
         validerEchange(t.jeu);
     }
     EXPECT_EQ(partie.deroulement.numeroTour(), tours + 1);
-    EXPECT_EQ(partie.jetonsDansSac, nbJetons - 14);
+    EXPECT_EQ(partie.sac.jetonsDansSac(), nbJetons - 14);
     EXPECT_EQ(partie.deroulement.joueurCourant(), 1);
     EXPECT_EQ(partie.nbJetonsEchanges, 0);
     for (int n = 3; n <= tours + 2; ++n) {

@@ -38,9 +38,9 @@ TEST_F(Voir, ShowsTheBestMoveWhateverTheLevel) {
 
 TEST_F(Voir, WithNothingToPlayItSaysWhatTheComputerWouldDo) {
     t.auChevalet(1, "tea");
-    partie.jetonsDansSac = 8;
+    t.compterAuSac(8);
     voirLeCoupdeLOrdiCherche(t.jeu, t.modele);
-    partie.jetonsDansSac = 7;
+    t.compterAuSac(7);
     voirLeCoupdeLOrdiCherche(t.jeu, t.modele);
     using M = test::VueFactice::Message;
     EXPECT_EQ(t.vue.messages, (std::vector<M>{{",Échange de lettres.,,Aucun mouvement possible !,;", "résultat", false},
