@@ -34,7 +34,7 @@ ResultatPartie PartieAutomatique::jouer(int sieges) {
     const ScoresDesSieges& scores = partie.deroulement.score();
     resultat.scores.assign(scores.begin() + 1, scores.begin() + 1 + partie.nbJoueurs);
     resultat.fichiers = joueur.modeleOrdinateur().compteurFichiers - (premierFichierTemporaire - 1);
-    resultat.finie = partie.partieFinie == partieTerminee;
+    resultat.finie = partie.deroulement.partieFinie() == partieTerminee;
     return resultat;
 }
 

@@ -130,7 +130,7 @@ IssueCandidats JouerLesCandidats(Jeu& jeu, const ModeleOrdinateur& modele, std::
 
 void TourOrdinateurRelaye(Jeu& jeu, ModeleOrdinateur& modele, const RelaisTourSuivant& tourSuivant) {
     Partie& partie = jeu.partie;
-    if (!attendreFinMiseAJour(jeu) || partie.partieFinie == partieTerminee) return;
+    if (!attendreFinMiseAJour(jeu) || partie.deroulement.partieFinie() == partieTerminee) return;
     const TourEnCours tourEnCours(partie.drapeaux);
     rechercher(jeu, modele);
     bool passerLaMain = false;

@@ -13,7 +13,7 @@ namespace glyphane {
 
 namespace {
 
-bool partieFinie(const Partie& partie) { return partie.partieFinie == partieTerminee; }
+bool partieFinie(const Partie& partie) { return partie.deroulement.partieFinie() == partieTerminee; }
 
 // In open style the turn buttons come on while the possibility update still
 // runs, and until it ends the evaluation judges nothing (the move would be told

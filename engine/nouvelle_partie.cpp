@@ -31,8 +31,6 @@ void reinitialiserJetons(Partie& partie) {
 void reinitialiserDrapeaux(Partie& partie) {
     partie.finDeTourSansPoints = 0;
     partie.placementInvalide = 0;
-    partie.distributionFaite = 0;
-    partie.partieFinie = 0;
     partie.pointsDuCoup = 0;
     partie.nbJetonsEchanges = 0;
     partie.limiteRevoir = 0;

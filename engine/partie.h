@@ -39,16 +39,11 @@ struct Drapeaux {
     std::atomic<std::uint8_t> arretMiseAJour{0};
 };
 
-// The value of partieFinie once the game is over.
-inline constexpr std::uint8_t partieTerminee = 99;
-
 struct Partie {
     std::uint8_t nbJoueurs = 0;
     std::array<std::uint8_t, nbSiegesMax + 1> estOrdinateur{};
     std::array<std::string, nbSiegesMax + 1> nom{};      // the name labels
     std::uint8_t styleOuvert = 1;
-    std::uint8_t distributionFaite = 0;
-    std::uint8_t partieFinie = 0;
     std::int32_t pointsDuCoup = 0;
     std::uint8_t placementInvalide = 0;
     std::uint8_t finDeTourSansPoints = 0;

@@ -67,7 +67,8 @@ void ChoisirLettreJoker(Jeu& jeu, int jeton) {
 
 bool CoupRecevable(Jeu& jeu) {
     const Partie& partie = jeu.partie;
-    if (!siegeHumain(partie) || partie.distributionFaite == 0 || partie.finDeTourSansPoints == 1) return true;
+    const bool distribue = partie.deroulement.distributionFaite() == 1;
+    if (!siegeHumain(partie) || !distribue || partie.finDeTourSansPoints == 1) return true;
     if (partie.plateau.jetonsSurPlateau() == 0) {
         if (partie.plateau.grilleJeu()[centre][centre] == 0) {
             refuser(jeu, messages::caseCentrale);

@@ -37,7 +37,7 @@ void rangerAuCasier(Partie& partie, int jeton, int casier) {
 void noterAuTirage(Partie& partie, int jeton) {
     const auto t = static_cast<std::size_t>(jeton);
     const char lettre = estJoker(jeton) ? lettreInconnue : partie.plateau.LettreJeton()[t];
-    if (partie.distributionFaite == 0) {
+    if (partie.deroulement.distributionFaite() == 0) {
         partie.deroulement.noterTirageDistribution(partie.deroulement.joueurCourant(), lettre);
     } else {
         partie.deroulement.coup(partie.deroulement.numeroTour() - 1 + partie.nbJoueurs).tirage += lettre;

@@ -43,7 +43,7 @@ bool chevaletVide(const Partie& partie) {
 bool coupAccepte(Jeu& jeu) {
     if (!CoupRecevable(jeu)) return false;
     Partie& partie = jeu.partie;
-    const bool coupHumainJoue = !siegeOrdinateur(partie) && partie.distributionFaite == 1 &&
+    const bool coupHumainJoue = !siegeOrdinateur(partie) && partie.deroulement.distributionFaite() == 1 &&
                                 partie.finDeTourSansPoints == 0;
     const bool premierCoup = partie.plateau.jetonsSurPlateau() == 0 && partie.deroulement.numeroTour() == 1;
     if (coupHumainJoue && premierCoup && jeu.ordinateur != nullptr) {
@@ -55,7 +55,7 @@ bool coupAccepte(Jeu& jeu) {
 // A computer move that misses the centre of an empty board or scores nothing
 // does not stand.
 void retirerCoupOrdinateurSansPoints(Partie& partie) {
-    if (!siegeOrdinateur(partie) || partie.distributionFaite == 0) return;
+    if (!siegeOrdinateur(partie) || partie.deroulement.distributionFaite() == 0) return;
     if (partie.plateau.grilleJeu()[centre][centre] != 0 && partie.pointsDuCoup != 0) return;
     RetirerCoup(partie);
     partie.finDeTourSansPoints = 1;
@@ -145,8 +145,7 @@ void distribuer(Jeu& jeu) {
         libererCasiersVides(partie);
         Tirer(jeu, std::min<std::int32_t>(tailleChevalet, partie.sac.jetonsDansSac()));
     }
-    partie.distributionFaite = 1;
-    partie.deroulement.donnerLaMainA(1);
+    partie.deroulement.finirDistribution();
     for (int siege = 1; siege <= partie.nbJoueurs; ++siege) {
         partie.deroulement.coup(siege).tirage = partie.deroulement.tirageDistribution()[siege];
     }
@@ -232,22 +231,22 @@ void donnerLaMain(Jeu& jeu) {
 
 void TourSuivant(Jeu& jeu) {
     Partie& partie = jeu.partie;
-    if (partie.partieFinie == partieTerminee) return;
+    if (partie.deroulement.partieFinie() == partieTerminee) return;
     if (!coupAccepte(jeu)) return;
     // The move is committed within the turn of whoever made it: a computer's
     // turn goes on, a human's controls stay off until the next seat has its rack.
-    EntrerDansPhase(partie, siegeOrdinateur(partie) && partie.distributionFaite == 1 ? Phase::ordinateurJoue
-                                                                                    : Phase::tourEnCours);
+    const bool distribue = partie.deroulement.distributionFaite() == 1;
+    EntrerDansPhase(partie, siegeOrdinateur(partie) && distribue ? Phase::ordinateurJoue : Phase::tourEnCours);
     partie.fenetre.modifier([](EtatControles& e) { e.fenetreActive = true; });
     retirerCoupOrdinateurSansPoints(partie);
     ouvrirNouveauTour(partie);
-    const bool coupJoue = partie.distributionFaite == 1 && partie.finDeTourSansPoints == 0;
+    const bool coupJoue = distribue && partie.finDeTourSansPoints == 0;
     // An exchange or a pass scores nothing, whatever the tiles left on the board
     // were worth.
-    if (partie.distributionFaite == 1 && !coupJoue) OublierPointsDuCoup(partie);
+    if (distribue && !coupJoue) OublierPointsDuCoup(partie);
     const int poses = coupJoue ? validerCoup(jeu) : 0;
     jeu.cadence.pause(pauseApresCoup);
-    if (partie.distributionFaite == 0) {
+    if (partie.deroulement.distributionFaite() == 0) {
         distribuer(jeu);
     } else {
         commencerTirageSuivant(partie);
@@ -274,7 +273,7 @@ void FinDePartie(Jeu& jeu, int mode) {
         // The turn label is away while the message says that nobody can move.
         if (mode == finAucunMouvement) e.ejoueur.visible = false;
     });
-    partie.partieFinie = partieTerminee;
+    partie.deroulement.terminerPartie();
     partie.limiteRevoir = partie.deroulement.numeroTour();
     partie.positionRevoir = partie.deroulement.numeroTour();
     jeu.vue.Rafraichir();

@@ -30,16 +30,15 @@ void signalerDefaut(Jeu& jeu, DefautSauvegarde defaut) {
 }
 
 void appliquerCompteurs(Partie& partie, const PartieSauvegardee& lue) {
-    partie.distributionFaite = 1;
     partie.nbJoueurs = static_cast<std::uint8_t>(lue.nbJoueurs);
-    partie.partieFinie = static_cast<std::uint8_t>(lue.partieFinie);
     ScoresDesSieges scores{};
     LettresDesSieges tirages{};
     for (int s = 1; s <= lue.nbJoueurs; ++s) {
         scores[indice(s)] = lue.sieges[indice(s)].score;
         tirages[indice(s)] = lue.sieges[indice(s)].tirageDistribution;
     }
-    partie.deroulement.restaurer(lue.numeroTour, lue.joueurCourant, lue.historique, scores, tirages);
+    const bool finie = lue.partieFinie == partieTerminee;
+    partie.deroulement.restaurer(lue.numeroTour, lue.joueurCourant, lue.historique, scores, tirages, finie);
 }
 
 // The seats the file does not have keep no rack of an earlier game.
@@ -162,7 +161,7 @@ void ChargerPartie(Jeu& jeu, std::string_view contenu) {
         return;
     }
     appliquer(jeu, std::get<PartieSauvegardee>(lecture));
-    if (jeu.partie.partieFinie == partieTerminee) {
+    if (jeu.partie.deroulement.partieFinie() == partieTerminee) {
         ouvrirRevoir(jeu);
     } else {
         reprendrePartie(jeu);

@@ -136,9 +136,10 @@ std::string ContenuSauvegarde(const Partie& partie) {
     fichier.ligne(enTeteSauvegarde);
     const Deroulement& deroulement = partie.deroulement;
     const std::int32_t dansLeSac = partie.sac.jetonsDansSac();
+    const std::int32_t surPlateau = partie.plateau.jetonsSurPlateau();
     for (const long long valeur : std::initializer_list<long long>{deroulement.joueurCourant(), partie.nbJoueurs,
-                                                                   partie.plateau.jetonsSurPlateau(), partie.partieFinie,
-                                                                   dansLeSac, deroulement.numeroTour()}) {
+                                                                   surPlateau, deroulement.partieFinie(), dansLeSac,
+                                                                   deroulement.numeroTour()}) {
         fichier.nombre(valeur);
     }
     fichier.ligne(std::string(1, partie.plateau.LettreJeton()[jokerA]));

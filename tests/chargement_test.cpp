@@ -67,7 +67,7 @@ void attendreSansPartie(const test::PartieDeTest& t, const std::string& message)
     EXPECT_EQ(t.vue.messages, (std::vector<Message>{{message, std::string(messages::titreErreur)}}));
     const Partie& p = t.partie;
     EXPECT_EQ(p.deroulement.numeroTour(), 0);
-    EXPECT_EQ(p.distributionFaite, 0);
+    EXPECT_EQ(p.deroulement.distributionFaite(), 0);
     EXPECT_EQ(p.plateau.grilleFixe(), Grille{});
     EXPECT_EQ(p.chevalet.caseDuJeton(), Chevalet{}.caseDuJeton());
     EXPECT_EQ(p.plateau.LettreJeton()[jokerA], lettreInconnue);

@@ -24,8 +24,7 @@ public:
     explicit JeuDeTest(std::filesystem::path dossierProgramme = {})
         : jeu(trie, vue, hasard, cadence, std::move(dossierProgramme)) {
         partie.nbJoueurs = 2;
-        partie.deroulement.donnerLaMainA(1);
-        partie.distributionFaite = 1;
+        partie.deroulement.finirDistribution();
     }
 
     // The bag counts n tiles, whichever it holds: the computer's choices look

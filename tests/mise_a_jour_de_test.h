@@ -66,8 +66,7 @@ public:
             trie.buildFromStream(flux.flux().codes, flux.flux().lettres);
         }
         partie.nbJoueurs = 2;
-        partie.deroulement.donnerLaMainA(1);
-        partie.distributionFaite = 1;
+        partie.deroulement.finirDistribution();
         partie.deroulement.ouvrirTour();
         partie.deroulement.ouvrirTour();
     }

@@ -47,7 +47,7 @@ TEST(NouvellePartie, GoingBackAsksTheNumberAgainUntilItIsOneToFour) {
     EXPECT_EQ(t.partie.nom[2], "Bob");
     EXPECT_EQ(t.partie.styleOuvert, 0);
     EXPECT_EQ(t.partie.fenetre.copie().captionStyleb, "st&yle fermé");
-    EXPECT_EQ(t.partie.distributionFaite, 1);
+    EXPECT_EQ(t.partie.deroulement.distributionFaite(), 1);
 }
 
 TEST(NouvellePartie, NamesGetTheirDefaultsComputerSeatsAndTheirLength) {
@@ -151,7 +151,7 @@ TEST(ReinitialiserPartie, AGameInProgressIsBackToNothing) {
     EXPECT_EQ(partie.plateau.jetonsSurPlateau(), 0);
     EXPECT_EQ(partie.deroulement.numeroTour(), 0);
     EXPECT_EQ(partie.deroulement.joueurCourant(), 0);
-    EXPECT_EQ(partie.distributionFaite, 0);
+    EXPECT_EQ(partie.deroulement.distributionFaite(), 0);
     EXPECT_TRUE(partie.deroulement.historique().empty());
     EXPECT_EQ(partie.sac.jetonJoue()[0], 1);
     for (int j = 1; j <= tailleChevalet; ++j) EXPECT_EQ(partie.chevalet.caseChevalet()[1][j], 0);

@@ -349,7 +349,7 @@ TEST_F(PartiesOrdinateur, AGameBetweenTwoComputerSeatsPlaysToItsEnd) {
     NouvellePartie(jeu);
     joueur.attendreInactivite();
 
-    EXPECT_EQ(jeu.partie.partieFinie, partieTerminee);
+    EXPECT_EQ(jeu.partie.deroulement.partieFinie(), partieTerminee);
     EXPECT_GT(jeu.partie.deroulement.score()[1] + jeu.partie.deroulement.score()[2], 0);
     EXPECT_GT(joueur.modeleOrdinateur().compteurFichiers, 7);
     EXPECT_EQ(jeu.partie.drapeaux.miseAJourEnCours.load(), 0);

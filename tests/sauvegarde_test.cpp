@@ -26,7 +26,7 @@ void attendreMemePartie(const Partie& a, const Partie& b) {
     EXPECT_EQ(a.estOrdinateur, b.estOrdinateur);
     EXPECT_EQ(a.nom, b.nom);
     EXPECT_EQ(a.deroulement.score(), b.deroulement.score());
-    EXPECT_EQ(a.partieFinie, b.partieFinie);
+    EXPECT_EQ(a.deroulement.partieFinie(), b.deroulement.partieFinie());
     EXPECT_EQ(a.deroulement.numeroTour(), b.deroulement.numeroTour());
     EXPECT_EQ(a.sac.jetonsDansSac(), b.sac.jetonsDansSac());
     EXPECT_EQ(a.plateau.jetonsSurPlateau(), b.plateau.jetonsSurPlateau());

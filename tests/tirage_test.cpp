@@ -41,7 +41,8 @@ TEST(Tirer, TheDealNeverGivesATileHeldOrPlayedAndRecordsItsLetters) {
         test::JeuDeTest t;
         t.hasard = Hasard(graine);
         Partie& partie = t.partie;
-        partie.distributionFaite = 0;
+        partie.deroulement = Deroulement{};  // the deal has begun
+        partie.deroulement.donnerLaMainA(1);
         const auto autre = t.auChevalet(2, "aeiouyz");
         t.poserFixe("bonjour", 4, 8);
         t.compterAuSac(nbJetons - 14);

@@ -131,7 +131,7 @@ TEST_F(Ordinateur, AStopOrAFinishedGameEndsTheTurnWithoutHandingOver) {
     TourOrdinateurRelaye(t.jeu, t.modele, tourSuivant);
     partie.drapeaux.arretDemande = 0;
     partie.drapeaux.miseAJourEnCours = 0;
-    partie.partieFinie = partieTerminee;
+    partie.deroulement.terminerPartie();
     TourOrdinateurRelaye(t.jeu, t.modele, tourSuivant);
     EXPECT_TRUE(relais.empty());
     EXPECT_EQ(partie.drapeaux.ordiOccupe.load(), 0);

@@ -217,9 +217,9 @@ TEST(FinParPasses, EverySeatPassingWithAnEmptyBagEndsTheGameWithoutAdjustment) {
     t.jouer("el;HIHJ");        // Alice scores: the passes so far no longer count
     EXPECT_EQ(partie.deroulement.passe(), (std::array<std::uint8_t, 5>{}));
     ouvrirEchangeOuPasser(t.jeu);       // Bob passes
-    EXPECT_NE(partie.partieFinie, partieTerminee);
+    EXPECT_NE(partie.deroulement.partieFinie(), partieTerminee);
     ouvrirEchangeOuPasser(t.jeu);       // Alice passes
-    EXPECT_EQ(partie.partieFinie, partieTerminee);
+    EXPECT_EQ(partie.deroulement.partieFinie(), partieTerminee);
     EXPECT_EQ(partie.deroulement.score(), (std::array<std::int32_t, 5>{0, 13, 0, 0, 0}));
     EXPECT_EQ(t.vue.messages,
               (std::vector<Message>{{std::string(messages::aucunMouvement), std::string(messages::titreGlyphane)}}));
@@ -244,7 +244,7 @@ TEST(FinDePartie, APlayerWhoUsesTheLastTileGainsTheOtherRacks) {
     const int resteBob = valeurDuChevalet(partie, 2);
     ASSERT_GT(resteBob, 0);
     t.jouer("el;HIHJ");
-    EXPECT_EQ(partie.partieFinie, partieTerminee);
+    EXPECT_EQ(partie.deroulement.partieFinie(), partieTerminee);
     EXPECT_EQ(partie.deroulement.score()[1], 13 + resteBob);
     EXPECT_EQ(partie.deroulement.score()[2], -resteBob);
     EXPECT_EQ(t.vue.messages,

@@ -14,7 +14,8 @@ Instantane capturer(const Partie& partie) {
     instantane.joueurCourant = partie.deroulement.joueurCourant();
     instantane.noms = partie.nom;
     instantane.scores = partie.deroulement.score();
-    instantane.partieEnCours = partie.distributionFaite == 1 && partie.partieFinie != partieTerminee;
+    const Deroulement& deroulement = partie.deroulement;
+    instantane.partieEnCours = deroulement.distributionFaite() == 1 && deroulement.partieFinie() != partieTerminee;
     const int siege = partie.deroulement.joueurCourant();
     instantane.tourOrdinateur =
         instantane.partieEnCours && siege >= 1 && siege <= nbSiegesMax && partie.estOrdinateur[siege] != 0;
