@@ -152,7 +152,8 @@ void SessionPartie::exigerPartieEnCours() const {
 
 void SessionPartie::exigerTourHumain() const {
     exigerPartieEnCours();
-    if (jeu.partie.estOrdinateur[siege(jeu.partie)] != 0) throw ErreurCommande("c'est à l'ordinateur de jouer");
+    const Sieges& sieges = jeu.partie.sieges;
+    if (sieges.estOrdinateur()[siege(jeu.partie)] != 0) throw ErreurCommande("c'est à l'ordinateur de jouer");
 }
 
 void SessionPartie::exigerChevaletVisible() const {
@@ -216,10 +217,11 @@ void SessionPartie::etat(const Arguments& arguments) {
         sortie << static_cast<char>('A' + y - 1) << ' ' << ligneDuPlateau(partie, y) << '\n';
     }
     sortie << "tour " << partie.deroulement.numeroTour() << '\n';
-    sortie << "joueur " << siege(partie) << (siege(partie) != 0 ? " " + partie.nom[siege(partie)] : "") << '\n';
+    const std::string nom = siege(partie) != 0 ? " " + partie.sieges.nom()[siege(partie)] : "";
+    sortie << "joueur " << siege(partie) << nom << '\n';
     sortie << "sac " << partie.fenetre.copie().enbLettreDispo << '\n';
     sortie << "scores";
-    for (int s = 1; s <= partie.nbJoueurs; ++s) sortie << ' ' << partie.deroulement.score()[s];
+    for (int s = 1; s <= partie.sieges.nbJoueurs(); ++s) sortie << ' ' << partie.deroulement.score()[s];
     sortie << '\n' << "fini " << (partie.deroulement.partieFinie() == partieTerminee ? "oui" : "non") << '\n';
 }
 

@@ -11,10 +11,11 @@
 #include "engine/jetons.h"
 #include "engine/plateau.h"
 #include "engine/sac.h"
+#include "engine/sieges.h"
 
-// The game model. The board, the bag, the racks and the course of the game
-// change only through their own operations, which keep their rules; where the
-// window draws the tiles is kept apart from them. The tables keep the shapes the rules speak
+// The game model. The seats, the board, the bag, the racks and the course of
+// the game change only through their own operations, which keep their rules;
+// where the window draws the tiles is kept apart from them. The tables keep the shapes the rules speak
 // of: fixed size, indexed from 1 (tile 1..102, seat 1..4, slot 1..7, column and
 // row 1..15), index 0 unused.
 namespace glyphane {
@@ -40,10 +41,7 @@ struct Drapeaux {
 };
 
 struct Partie {
-    std::uint8_t nbJoueurs = 0;
-    std::array<std::uint8_t, nbSiegesMax + 1> estOrdinateur{};
-    std::array<std::string, nbSiegesMax + 1> nom{};      // the name labels
-    std::uint8_t styleOuvert = 1;
+    Sieges sieges;
     std::int32_t pointsDuCoup = 0;
     std::uint8_t placementInvalide = 0;
     std::uint8_t finDeTourSansPoints = 0;

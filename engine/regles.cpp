@@ -12,7 +12,9 @@ namespace {
 
 constexpr int centre = 8;  // row H, column 8
 
-bool siegeHumain(const Partie& partie) { return partie.estOrdinateur[partie.deroulement.joueurCourant()] == 0; }
+bool siegeHumain(const Partie& partie) {
+    return partie.sieges.estOrdinateur()[partie.deroulement.joueurCourant()] == 0;
+}
 
 void afficher(Jeu& jeu, std::string_view texte, std::string_view titre) {
     jeu.vue.AfficherMessage(std::string(texte), std::string(titre));

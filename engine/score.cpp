@@ -19,7 +19,7 @@ void EnregistrerCoup(const Partie& partie, Coup& coup) {
     coup.points = std::to_string(partie.pointsDuCoup).substr(0, longueurPoints);
     coup.mot = colonne ? e.motV[1] : e.motH[1];
     coup.sens.assign(1, colonne ? '1' : '2');
-    coup.joueur = texte::premiersCaracteres(partie.nom[partie.deroulement.joueurCourant()], longueurNom);
+    coup.joueur = texte::premiersCaracteres(partie.sieges.nom()[partie.deroulement.joueurCourant()], longueurNom);
 }
 
 void AjouterPointsDuCoup(Partie& partie) {

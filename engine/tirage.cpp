@@ -40,7 +40,7 @@ void noterAuTirage(Partie& partie, int jeton) {
     if (partie.deroulement.distributionFaite() == 0) {
         partie.deroulement.noterTirageDistribution(partie.deroulement.joueurCourant(), lettre);
     } else {
-        partie.deroulement.coup(partie.deroulement.numeroTour() - 1 + partie.nbJoueurs).tirage += lettre;
+        partie.deroulement.coup(partie.deroulement.numeroTour() - 1 + partie.sieges.nbJoueurs()).tirage += lettre;
     }
 }
 

@@ -19,7 +19,9 @@ namespace {
 constexpr auto pauseApresCoup = std::chrono::milliseconds(500);
 constexpr int centre = 8;  // row H, column 8
 
-bool siegeOrdinateur(const Partie& partie) { return partie.estOrdinateur[partie.deroulement.joueurCourant()] != 0; }
+bool siegeOrdinateur(const Partie& partie) {
+    return partie.sieges.estOrdinateur()[partie.deroulement.joueurCourant()] != 0;
+}
 
 bool estNouvelle(const Plateau& plateau, int x, int y) {
     return plateau.grilleJeu()[x][y] != 0 && plateau.grilleFixe()[x][y] == 0;
@@ -114,7 +116,7 @@ void commencerTirageSuivant(Partie& partie) {
         lettres += estJoker(jeton) ? lettreInconnue : partie.plateau.LettreJeton()[static_cast<std::size_t>(jeton)];
     }
     if (lettres.size() < tailleChevalet) lettres += '+';
-    partie.deroulement.coup(partie.deroulement.numeroTour() - 1 + partie.nbJoueurs).tirage = lettres;
+    partie.deroulement.coup(partie.deroulement.numeroTour() - 1 + partie.sieges.nbJoueurs()).tirage = lettres;
 }
 
 void libererCasiersVides(Partie& partie) {
@@ -140,13 +142,13 @@ int libererCasiersRendus(Partie& partie) {
 // move is recorded with the letters it was dealt.
 void distribuer(Jeu& jeu) {
     Partie& partie = jeu.partie;
-    for (int siege = partie.deroulement.joueurCourant(); siege <= partie.nbJoueurs; ++siege) {
+    for (int siege = partie.deroulement.joueurCourant(); siege <= partie.sieges.nbJoueurs(); ++siege) {
         partie.deroulement.donnerLaMainA(siege);
         libererCasiersVides(partie);
         Tirer(jeu, std::min<std::int32_t>(tailleChevalet, partie.sac.jetonsDansSac()));
     }
     partie.deroulement.finirDistribution();
-    for (int siege = 1; siege <= partie.nbJoueurs; ++siege) {
+    for (int siege = 1; siege <= partie.sieges.nbJoueurs(); ++siege) {
         partie.deroulement.coup(siege).tirage = partie.deroulement.tirageDistribution()[siege];
     }
 }
@@ -167,7 +169,7 @@ bool remplirEtPasserLaMain(Jeu& jeu, int poses) {
         libererCasiersVides(partie);
     }
     Tirer(jeu, aTirer);
-    partie.deroulement.passerLaMain(partie.nbJoueurs);
+    partie.deroulement.passerLaMain(partie.sieges.nbJoueurs());
     return true;
 }
 
@@ -177,7 +179,7 @@ bool FinParPasses(Jeu& jeu) {
     Partie& partie = jeu.partie;
     if (!sacVide(partie)) return false;
     AfficherBoutonEchange(partie);
-    for (int siege = 1; siege <= partie.nbJoueurs; ++siege) {
+    for (int siege = 1; siege <= partie.sieges.nbJoueurs(); ++siege) {
         if (partie.deroulement.passe()[siege] == 0) return false;
     }
     FinDePartie(jeu, finAucunMouvement);
@@ -194,7 +196,7 @@ void lancerMiseAJour(Jeu& jeu, int poses) {
     AfficherMiseAJour(partie, true);
     jeu.vue.Rafraichir();
     partie.drapeaux.miseAJourEnCours = 1;
-    if (partie.styleOuvert == 0 || siegeOrdinateur(partie)) jeu.ordinateur->attendreFinMiseAJour();
+    if (partie.sieges.styleOuvert() == 0 || siegeOrdinateur(partie)) jeu.ordinateur->attendreFinMiseAJour();
     jeu.ordinateur->miseAJourApresCoup(poses);
 }
 

@@ -30,7 +30,7 @@ void signalerDefaut(Jeu& jeu, DefautSauvegarde defaut) {
 }
 
 void appliquerCompteurs(Partie& partie, const PartieSauvegardee& lue) {
-    partie.nbJoueurs = static_cast<std::uint8_t>(lue.nbJoueurs);
+    partie.sieges.fixerNombreJoueurs(lue.nbJoueurs);
     ScoresDesSieges scores{};
     LettresDesSieges tirages{};
     for (int s = 1; s <= lue.nbJoueurs; ++s) {
@@ -47,8 +47,8 @@ void appliquerSieges(Partie& partie, const PartieSauvegardee& lue) {
     for (int s = 1; s <= lue.nbJoueurs; ++s) {
         const SiegeSauvegarde& siege = lue.sieges[indice(s)];
         partie.chevalet.restaurer(s, siege.caseDuJeton, siege.caseOccupee);
-        partie.nom[indice(s)] = siege.nom;
-        partie.estOrdinateur[indice(s)] = siege.ordinateur ? 1 : 0;
+        partie.sieges.nommer(s, siege.nom);
+        partie.sieges.confierALOrdinateur(s, siege.ordinateur);
     }
 }
 
@@ -87,7 +87,7 @@ void montrerSac(Partie& partie) {
 // turn shows it.
 void rangerChevalets(Partie& partie) {
     const std::uint8_t courant = partie.deroulement.joueurCourant();
-    for (int s = 1; s <= partie.nbJoueurs; ++s) {
+    for (int s = 1; s <= partie.sieges.nbJoueurs(); ++s) {
         partie.deroulement.donnerLaMainA(s);
         for (int t = 1; t <= nbJetons; ++t) {
             if (partie.chevalet.caseDuJeton()[indice(s)][indice(t)] == 0) continue;
@@ -143,7 +143,7 @@ void reprendrePartie(Jeu& jeu) {
     Partie& partie = jeu.partie;
     if (jeu.ordinateur != nullptr && !reconstruirePossibilites(jeu)) return;
     partie.fenetre.modifier([](EtatControles& e) { e.fenetreActive = true; });
-    if (partie.estOrdinateur[partie.deroulement.joueurCourant()] == 0) {
+    if (partie.sieges.estOrdinateur()[partie.deroulement.joueurCourant()] == 0) {
         OuvrirTourHumain(partie);
     } else {
         EntrerDansPhase(partie, Phase::ordinateurJoue);

@@ -21,7 +21,8 @@ namespace {
 bool sauvegardePossible(const Partie& partie) {
     const Deroulement& deroulement = partie.deroulement;
     if (deroulement.distributionFaite() == 0 || deroulement.joueurCourant() == 0) return false;
-    return deroulement.partieFinie() == partieTerminee || partie.estOrdinateur[deroulement.joueurCourant()] == 0;
+    const bool ordinateur = partie.sieges.estOrdinateur()[deroulement.joueurCourant()] != 0;
+    return deroulement.partieFinie() == partieTerminee || !ordinateur;
 }
 
 void activerFenetre(Partie& partie, bool active) {

@@ -24,7 +24,7 @@ TEST(ChargerPartie, AGameWrittenByHandIsResumedAndWrittenBackTheSame) {
     // What the file holds is checked by writing it back, below; here, what the
     // loader derives from it.
     EXPECT_TRUE(t.vue.messages.empty());
-    EXPECT_EQ(p.nom[1], "Zoé");
+    EXPECT_EQ(p.sieges.nom()[1], "Zoé");
     EXPECT_EQ(p.plateau.grilleJeu(), p.plateau.grilleFixe());
     EXPECT_EQ(t.chevalet(1), "ghibcdf");
     EXPECT_EQ(t.chevalet(2), "qjkmnop");

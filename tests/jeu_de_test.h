@@ -23,7 +23,7 @@ public:
 
     explicit JeuDeTest(std::filesystem::path dossierProgramme = {})
         : jeu(trie, vue, hasard, cadence, std::move(dossierProgramme)) {
-        partie.nbJoueurs = 2;
+        partie.sieges.fixerNombreJoueurs(2);
         partie.deroulement.finirDistribution();
     }
 

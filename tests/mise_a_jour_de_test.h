@@ -65,7 +65,7 @@ public:
         } else {
             trie.buildFromStream(flux.flux().codes, flux.flux().lettres);
         }
-        partie.nbJoueurs = 2;
+        partie.sieges.fixerNombreJoueurs(2);
         partie.deroulement.finirDistribution();
         partie.deroulement.ouvrirTour();
         partie.deroulement.ouvrirTour();

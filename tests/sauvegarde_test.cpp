@@ -21,10 +21,10 @@ using test::PartieDeTest;
 using Message = test::VueFactice::Message;
 
 void attendreMemePartie(const Partie& a, const Partie& b) {
-    EXPECT_EQ(a.nbJoueurs, b.nbJoueurs);
+    EXPECT_EQ(a.sieges.nbJoueurs(), b.sieges.nbJoueurs());
     EXPECT_EQ(a.deroulement.joueurCourant(), b.deroulement.joueurCourant());
-    EXPECT_EQ(a.estOrdinateur, b.estOrdinateur);
-    EXPECT_EQ(a.nom, b.nom);
+    EXPECT_EQ(a.sieges.estOrdinateur(), b.sieges.estOrdinateur());
+    EXPECT_EQ(a.sieges.nom(), b.sieges.nom());
     EXPECT_EQ(a.deroulement.score(), b.deroulement.score());
     EXPECT_EQ(a.deroulement.partieFinie(), b.deroulement.partieFinie());
     EXPECT_EQ(a.deroulement.numeroTour(), b.deroulement.numeroTour());
@@ -140,10 +140,10 @@ TEST_F(Sauvegarde, TheNameGetsTheExtensionUnlessItEndsInItExactly) {
 }
 
 TEST_F(Sauvegarde, NothingIsAskedOrWrittenWhileTheComputerIsToPlayOrWhenCancelled) {
-    partie.estOrdinateur[1] = 1;
+    partie.sieges.confierALOrdinateur(1, true);
     sauver(chemin);
     EXPECT_EQ(t.vue.fichiersSauvegarde.size(), 1u);
-    partie.estOrdinateur[1] = 0;
+    partie.sieges.confierALOrdinateur(1, false);
     t.vue.fichiersSauvegarde = {std::nullopt};
     sauvegarderPartie(t.jeu);
     EXPECT_FALSE(fs::exists(chemin));

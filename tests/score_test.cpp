@@ -12,7 +12,7 @@ namespace {
 TEST(AjustementFinal, TheFinisherGainsWhatTheOthersLose) {
     test::JeuDeTest t;
     Partie& partie = t.partie;
-    partie.nbJoueurs = 3;
+    partie.sieges.fixerNombreJoueurs(3);
     partie.deroulement.ajouterPoints(1, 100);
     partie.deroulement.ajouterPoints(2, 50);
     partie.deroulement.ajouterPoints(3, 40);
@@ -30,7 +30,7 @@ TEST(AjustementFinal, TheFinisherGainsWhatTheOthersLose) {
 TEST(EnregistrerCoup, KeepsTheLongerWordThroughTheFirstTileAndTheRowOnATie) {
     test::JeuDeTest t;
     Partie& partie = t.partie;
-    partie.nom[1] = "Josephine";
+    partie.sieges.nommer(1, "Josephine");
     t.poserFixe("a", 6, 7);
     t.poserFixe("o", 7, 6);
     t.poserNouveau("z", 7, 7);

@@ -18,7 +18,7 @@ protected:
     std::vector<std::string> relais;  // the letters on the board at each hand-over
     RelaisTourSuivant tourSuivant = [this](Jeu&) { relais.push_back(t.lettresPosees()); };
 
-    Ordinateur() { partie.estOrdinateur[1] = 1; }
+    Ordinateur() { partie.sieges.confierALOrdinateur(1, true); }
 
     void niveau(int numero) {
         partie.fenetre.modifier([numero](EtatControles& e) { e.niveau = numero; });
@@ -67,7 +67,7 @@ TEST_F(Ordinateur, NothingToPlayExchangesFourTilesAndTheQOrPasses) {
     EXPECT_EQ(partie.deroulement.passe()[1], 0);
 
     test::RechercheDeTest autre;
-    autre.partie.estOrdinateur[1] = 1;
+    autre.partie.sieges.confierALOrdinateur(1, true);
     autre.compterAuSac(7);
     const auto gardes = autre.auChevalet(1, "qbcdfgh");
     TourOrdinateurRelaye(autre.jeu, autre.modele, [](Jeu&) {});

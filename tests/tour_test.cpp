@@ -289,7 +289,7 @@ TEST(TourSuivant, HandsTheUpdateAndTheComputersTurnToTheComputerPlayer) {
     EXPECT_TRUE(crochets.modele.Possibilites[2].empty());
 
     partie.drapeaux.miseAJourEnCours = 0;  // the update is over
-    partie.estOrdinateur[3] = 1;
+    partie.sieges.confierALOrdinateur(3, true);
     crochets.appels.clear();
     t.imposerChevalet("elaaiie");
     t.jouer("el;HIHJ");
@@ -351,7 +351,7 @@ TEST(TourSuivant, WithoutAComputerPlayerAComputerSeatWaitsAndNoUpdateStarts) {
     test::PartieDeTest t;
     Partie& partie = t.partie;
     t.commencer({"Alice", "Bob"});
-    partie.estOrdinateur[2] = 1;
+    partie.sieges.confierALOrdinateur(2, true);
     t.imposerChevalet("motsaie");
     t.jouer("mots;EHFHGHHH");
     EXPECT_EQ(partie.deroulement.joueurCourant(), 2);
@@ -376,7 +376,7 @@ TEST(AfficherChevalet, ClosedStyleCoversAHumansRackAndHidesTheComputers) {
     EXPECT_FALSE(e.cacheLettres.visible);
     EXPECT_TRUE(e.jouer.actif && e.echange.actif && e.menuListeDeMot && e.menuVoir);
 
-    partie.estOrdinateur[2] = 1;
+    partie.sieges.confierALOrdinateur(2, true);
     t.imposerChevalet("motsaie");
     t.jouer("mots;EHFHGHHH");
     e = partie.fenetre.copie();
@@ -394,12 +394,12 @@ TEST(StyleDeJeu, ChangingTheStyleTogglesItAndItsCaptions) {
     Partie& partie = t.partie;
     changerStyle(partie);
     EtatControles e = partie.fenetre.copie();
-    EXPECT_EQ(partie.styleOuvert, 0);
+    EXPECT_EQ(partie.sieges.styleOuvert(), 0);
     EXPECT_EQ(e.captionStyleb, "st&yle fermé");
     EXPECT_EQ(e.captionStyleDeJeu, "Style Fermé");
     changerStyle(partie);
     e = partie.fenetre.copie();
-    EXPECT_EQ(partie.styleOuvert, 1);
+    EXPECT_EQ(partie.sieges.styleOuvert(), 1);
     EXPECT_EQ(e.captionStyleb, "st&yle ouvert");
     EXPECT_EQ(e.captionStyleDeJeu, "Style Ouvert");
 }

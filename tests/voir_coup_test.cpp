@@ -83,7 +83,7 @@ TEST_F(Voir, TheListIsMadeOnceAndAClickLaysItsMove) {
     EXPECT_EQ(t.lettresPosees(), "");
 
     partie.fenetre.modifier([](EtatControles& e) { e.memo1.resize(2); });
-    partie.estOrdinateur[1] = 1;  // the cover clicked while the computer plays
+    partie.sieges.confierALOrdinateur(1, true);  // the cover clicked while the computer plays
     choisirMotDeLaListe(t.jeu, t.modele, 0);
     EXPECT_EQ(t.lettresPosees(), "");
 }
