@@ -12,7 +12,7 @@ inline bool arretDemande(const Partie& partie) { return partie.drapeaux.arretDem
 
 inline bool estSiegeOrdinateur(const Partie& partie) {
     return partie.deroulement.joueurCourant() >= 1 && partie.deroulement.joueurCourant() <= nbSiegesMax &&
-           partie.estOrdinateur[partie.deroulement.joueurCourant()] != 0;
+           partie.sieges.estOrdinateur()[partie.deroulement.joueurCourant()] != 0;
 }
 
 inline bool chevaletContient(const Partie& partie, int jeton) {

@@ -92,7 +92,7 @@ void creatiPoss(Jeu& jeu, ModeleOrdinateur& modele) {
 
 SiegeEnAttente siegeEnAttente(const Partie& partie) {
     const std::size_t siege = partie.deroulement.joueurCourant();
-    const bool humain = siege >= 1 && siege <= nbSiegesMax && partie.estOrdinateur[siege] == 0;
+    const bool humain = siege >= 1 && siege <= nbSiegesMax && partie.sieges.estOrdinateur()[siege] == 0;
     return {humain};
 }
 

@@ -46,7 +46,7 @@ bool chevaletCache(Partie& partie) {
 
 void EchangerOrdi(Jeu& jeu) {
     Partie& partie = jeu.partie;
-    if (partie.jetonsDansSac < jetonsPourEchanger || arretDemande(partie)) return;
+    if (partie.sac.jetonsDansSac() < jetonsPourEchanger || arretDemande(partie)) return;
     jeu.hasard.semerDepuisHorloge();
     const auto jetons = tirerCasiers(jeu);
     if (chevaletContient(partie, jetonQ)) {

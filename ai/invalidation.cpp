@@ -66,8 +66,9 @@ void InvaliderAutourDuCoup(Jeu& jeu, ModeleOrdinateur& modele, int nbPoses) {
 
 void InvaliderCasesCouvertes(Jeu& jeu, ModeleOrdinateur& modele) {
     const Partie& partie = jeu.partie;
-    if (partie.distributionFaite == 0 || partie.finDeTourSansPoints == 1 || partie.partieFinie == partieTerminee ||
-        partie.deroulement.numeroTour() == 1) {
+    const Deroulement& deroulement = partie.deroulement;
+    if (deroulement.distributionFaite() == 0 || partie.finDeTourSansPoints == 1 ||
+        deroulement.partieFinie() == partieTerminee || deroulement.numeroTour() == 1) {
         return;
     }
     auto& listes = modele.Possibilites;

@@ -32,9 +32,9 @@ ResultatPartie PartieAutomatique::jouer(int sieges) {
     ResultatPartie resultat;
     resultat.tours = journal.prendreTours();
     const ScoresDesSieges& scores = partie.deroulement.score();
-    resultat.scores.assign(scores.begin() + 1, scores.begin() + 1 + partie.nbJoueurs);
+    resultat.scores.assign(scores.begin() + 1, scores.begin() + 1 + partie.sieges.nbJoueurs());
     resultat.fichiers = joueur.modeleOrdinateur().compteurFichiers - (premierFichierTemporaire - 1);
-    resultat.finie = partie.partieFinie == partieTerminee;
+    resultat.finie = partie.deroulement.partieFinie() == partieTerminee;
     return resultat;
 }
 

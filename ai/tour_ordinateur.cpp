@@ -74,14 +74,14 @@ void abandonner(Jeu& jeu) {
     jeu.partie.finDeTourSansPoints = 1;
     // With the bag empty, a turn given up is a pass: otherwise a seat that keeps
     // failing would keep the game from ever ending by passes.
-    if (jeu.partie.jetonsDansSac <= 0) jeu.partie.deroulement.noterPasse(jeu.partie.deroulement.joueurCourant());
+    if (jeu.partie.sac.jetonsDansSac() <= 0) jeu.partie.deroulement.noterPasse(jeu.partie.deroulement.joueurCourant());
     jeu.partie.drapeaux.ordiOccupe.store(0);
     jeu.vue.Rafraichir();
 }
 
 void echangerOuPasser(Jeu& jeu) {
     Partie& partie = jeu.partie;
-    if (partie.jetonsDansSac >= jetonsPourEchanger) {
+    if (partie.sac.jetonsDansSac() >= jetonsPourEchanger) {
         EchangerOrdi(jeu);
     } else {
         partie.deroulement.noterPasse(partie.deroulement.joueurCourant());
@@ -94,7 +94,7 @@ bool jouerLeTour(Jeu& jeu, const ModeleOrdinateur& modele) {
     Partie& partie = jeu.partie;
     const Niveau& niveau = niveauNumero(niveauCourant(partie));
     const std::int32_t cible =
-        cibleDuTour(pointsDes(modele.Candidats), partie.jetonsDansSac, niveau.diviseur);
+        cibleDuTour(pointsDes(modele.Candidats), partie.sac.jetonsDansSac(), niveau.diviseur);
     if (arretDemande(partie)) return false;
     if (modele.Candidats.empty()) {
         echangerOuPasser(jeu);
@@ -130,7 +130,7 @@ IssueCandidats JouerLesCandidats(Jeu& jeu, const ModeleOrdinateur& modele, std::
 
 void TourOrdinateurRelaye(Jeu& jeu, ModeleOrdinateur& modele, const RelaisTourSuivant& tourSuivant) {
     Partie& partie = jeu.partie;
-    if (!attendreFinMiseAJour(jeu) || partie.partieFinie == partieTerminee) return;
+    if (!attendreFinMiseAJour(jeu) || partie.deroulement.partieFinie() == partieTerminee) return;
     const TourEnCours tourEnCours(partie.drapeaux);
     rechercher(jeu, modele);
     bool passerLaMain = false;

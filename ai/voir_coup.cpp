@@ -48,7 +48,7 @@ bool rechercher(Jeu& jeu, ModeleOrdinateur& modele) {
 
 void annoncerRienAJouer(Jeu& jeu) {
     const std::string_view texte =
-        jeu.partie.jetonsDansSac >= jetonsPourEchanger ? messages::echangeDeLettres : messages::passeUnTour;
+        jeu.partie.sac.jetonsDansSac() >= jetonsPourEchanger ? messages::echangeDeLettres : messages::passeUnTour;
     jeu.vue.AfficherMessage(std::string(texte), std::string(messages::titreResultat));
 }
 

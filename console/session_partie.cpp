@@ -34,7 +34,7 @@ void exigerArguments(const std::vector<std::string>& arguments, std::size_t nomb
 
 int siege(const Partie& partie) { return partie.deroulement.joueurCourant(); }
 
-bool partieCommencee(const Partie& partie) { return siege(partie) != 0 && partie.distributionFaite == 1; }
+bool partieCommencee(const Partie& partie) { return siege(partie) != 0 && partie.deroulement.distributionFaite() == 1; }
 
 void exigerDisponible(const Controle& bouton, const std::string& nom) {
     if (!bouton.visible || !bouton.actif) throw ErreurCommande("le bouton " + nom + " est indisponible");
@@ -147,12 +147,13 @@ void SessionPartie::executer(const std::string& ligne) {
 
 void SessionPartie::exigerPartieEnCours() const {
     if (!partieCommencee(jeu.partie)) throw ErreurCommande("aucune partie en cours (tapez nouvelle)");
-    if (jeu.partie.partieFinie == partieTerminee) throw ErreurCommande("la partie est finie");
+    if (jeu.partie.deroulement.partieFinie() == partieTerminee) throw ErreurCommande("la partie est finie");
 }
 
 void SessionPartie::exigerTourHumain() const {
     exigerPartieEnCours();
-    if (jeu.partie.estOrdinateur[siege(jeu.partie)] != 0) throw ErreurCommande("c'est à l'ordinateur de jouer");
+    const Sieges& sieges = jeu.partie.sieges;
+    if (sieges.estOrdinateur()[siege(jeu.partie)] != 0) throw ErreurCommande("c'est à l'ordinateur de jouer");
 }
 
 void SessionPartie::exigerChevaletVisible() const {
@@ -216,11 +217,12 @@ void SessionPartie::etat(const Arguments& arguments) {
         sortie << static_cast<char>('A' + y - 1) << ' ' << ligneDuPlateau(partie, y) << '\n';
     }
     sortie << "tour " << partie.deroulement.numeroTour() << '\n';
-    sortie << "joueur " << siege(partie) << (siege(partie) != 0 ? " " + partie.nom[siege(partie)] : "") << '\n';
+    const std::string nom = siege(partie) != 0 ? " " + partie.sieges.nom()[siege(partie)] : "";
+    sortie << "joueur " << siege(partie) << nom << '\n';
     sortie << "sac " << partie.fenetre.copie().enbLettreDispo << '\n';
     sortie << "scores";
-    for (int s = 1; s <= partie.nbJoueurs; ++s) sortie << ' ' << partie.deroulement.score()[s];
-    sortie << '\n' << "fini " << (partie.partieFinie == partieTerminee ? "oui" : "non") << '\n';
+    for (int s = 1; s <= partie.sieges.nbJoueurs(); ++s) sortie << ' ' << partie.deroulement.score()[s];
+    sortie << '\n' << "fini " << (partie.deroulement.partieFinie() == partieTerminee ? "oui" : "non") << '\n';
 }
 
 // All the letters or none: a text the rack cannot lay in full leaves the board

@@ -10,7 +10,8 @@ namespace {
 
 Circonstances circonstancesDe(const Partie& partie) {
     const std::size_t siege = partie.deroulement.joueurCourant();
-    return {partie.nbJoueurs, partie.styleOuvert != 0, siege <= nbSiegesMax && partie.estOrdinateur[siege] != 0,
+    const Sieges& sieges = partie.sieges;
+    return {sieges.nbJoueurs(), sieges.styleOuvert() != 0, siege <= nbSiegesMax && sieges.estOrdinateur()[siege] != 0,
             sacVide(partie)};
 }
 
@@ -43,7 +44,7 @@ void AfficherSansPartie(Partie& partie) {
 }
 
 void AfficherDebutPartie(Partie& partie) {
-    const int nbJoueurs = partie.nbJoueurs;
+    const int nbJoueurs = partie.sieges.nbJoueurs();
     partie.fenetre.modifier([&](EtatControles& e) {
         e.memo1.clear();
         e.epointsdutour.clear();
@@ -56,7 +57,7 @@ void AfficherDebutPartie(Partie& partie) {
 }
 
 void OuvrirTourHumain(Partie& partie) {
-    const bool ouvert = partie.styleOuvert != 0;
+    const bool ouvert = partie.sieges.styleOuvert() != 0;
     EntrerDansPhase(partie, ouvert ? Phase::humainJoue : Phase::chevaletCache);
     partie.fenetre.modifier([&](EtatControles& e) {
         e.memo1.clear();
@@ -74,13 +75,13 @@ void AfficherMiseAJour(Partie& partie, bool enCours) {
 
 void AfficherChevalet(Partie& partie) {
     const int siege = partie.deroulement.joueurCourant();
-    const bool ordinateur = partie.estOrdinateur[siege] != 0;
-    const bool ouvert = partie.styleOuvert != 0;
+    const bool ordinateur = partie.sieges.estOrdinateur()[siege] != 0;
+    const bool ouvert = partie.sieges.styleOuvert() != 0;
     for (ImageJeton& image : partie.ecran.images) {
         if (image.deplacable) image.visible = false;
     }
     RemettreJetonsAuChevalet(partie, ouvert || !ordinateur);
-    const std::string nom = partie.nom[siege];
+    const std::string nom = partie.sieges.nom()[siege];
     partie.fenetre.modifier([&](EtatControles& e) { e.captionEjoueur = nom; });
     // The cover and its caption follow the seat now shown.
     EntrerDansPhase(partie, partie.fenetre.phase());
@@ -95,7 +96,7 @@ void EffacerSuggestion(Partie& partie) {
 }
 
 void DonnerStyle(Partie& partie, bool ouvert) {
-    partie.styleOuvert = ouvert ? 1 : 0;
+    partie.sieges.choisirStyle(ouvert);
     partie.fenetre.modifier([&](EtatControles& e) {
         e.captionStyleDeJeu = ouvert ? "Style Ouvert" : "Style Fermé";
         e.captionStyleb = ouvert ? "st&yle ouvert" : "st&yle fermé";

@@ -13,7 +13,7 @@ namespace glyphane {
 
 namespace {
 
-bool partieFinie(const Partie& partie) { return partie.partieFinie == partieTerminee; }
+bool partieFinie(const Partie& partie) { return partie.deroulement.partieFinie() == partieTerminee; }
 
 // In open style the turn buttons come on while the possibility update still
 // runs, and until it ends the evaluation judges nothing (the move would be told
@@ -92,7 +92,7 @@ void annulerEchange(Jeu& jeu) {
 
 void decouvrirChevalet(Jeu& jeu) {
     Partie& partie = jeu.partie;
-    if (partieFinie(partie) || partie.estOrdinateur[partie.deroulement.joueurCourant()] != 0) return;
+    if (partieFinie(partie) || partie.sieges.estOrdinateur()[partie.deroulement.joueurCourant()] != 0) return;
     const bool attendre = partie.drapeaux.miseAJourEnCours.load() == 1 && jeu.ordinateur != nullptr;
     if (!ChangerDePhase(partie, Phase::chevaletCache, attendre ? Phase::attenteMiseAJour : Phase::humainJoue)) {
         return;
@@ -104,6 +104,6 @@ void decouvrirChevalet(Jeu& jeu) {
     jeu.vue.Rafraichir();
 }
 
-void changerStyle(Partie& partie) { DonnerStyle(partie, partie.styleOuvert == 0); }
+void changerStyle(Partie& partie) { DonnerStyle(partie, partie.sieges.styleOuvert() == 0); }
 
 }  // namespace glyphane

@@ -120,7 +120,7 @@ bool PoserTexteDeCoup(Partie& partie, std::string_view texte) {
         poserSurLaCase(partie, casiers[casier], x, y);
     }
 
-    const bool visible = partie.estOrdinateur[partie.deroulement.joueurCourant()] == 0;
+    const bool visible = partie.sieges.estOrdinateur()[partie.deroulement.joueurCourant()] == 0;
     for (int j = 1; j <= tailleChevalet; ++j) {
         if (!utilise[j] && casiers[j] != 0) selectionnerEtRemettre(partie, casiers[j], visible);
     }

@@ -14,6 +14,11 @@ void Deroulement::donnerLaMainA(int siege) {
     if (siege == 0 || estSiege(siege)) courant = static_cast<std::uint8_t>(siege);
 }
 
+void Deroulement::finirDistribution() {
+    distribue = 1;
+    donnerLaMainA(1);
+}
+
 void Deroulement::passerLaMain(int nbJoueurs) { donnerLaMainA(courant >= nbJoueurs ? 1 : courant + 1); }
 
 void Deroulement::ajouterPoints(int siege, std::int32_t points) {
@@ -35,8 +40,10 @@ Coup& Deroulement::coup(std::int32_t n) {
 }
 
 void Deroulement::restaurer(std::int32_t numeroTour, int joueurCourant, std::vector<Coup> historique,
-                            const ScoresDesSieges& scoresLus, const LettresDesSieges& tirages) {
+                            const ScoresDesSieges& scoresLus, const LettresDesSieges& tirages, bool finie) {
     *this = Deroulement{};
+    distribue = 1;
+    if (finie) terminerPartie();
     tour = numeroTour;
     donnerLaMainA(joueurCourant);
     coups = std::move(historique);

@@ -179,7 +179,8 @@ void afficherPoints(Partie& partie) {
 bool EvaluerCoup(Partie& partie) {
     effacerEvaluation(partie.evaluation);
     partie.pointsDuCoup = 0;
-    if (partie.partieFinie == partieTerminee || partie.drapeaux.miseAJourEnCours.load() == 1) return false;
+    const bool finie = partie.deroulement.partieFinie() == partieTerminee;
+    if (finie || partie.drapeaux.miseAJourEnCours.load() == 1) return false;
 
     // With every tile back on the rack nothing is left to condemn: a verdict on
     // tiles taken back would greet the next Jouer with their message.

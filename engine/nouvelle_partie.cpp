@@ -21,20 +21,16 @@ void reinitialiserPlateau(Partie& partie) {
 
 void reinitialiserJetons(Partie& partie) {
     partie.ecran.images.fill(ImageJeton{});
-    partie.jetonJoue.fill(0);
-    partie.jetonJoue[0] = 1;
+    partie.sac = Sac{};
     partie.chevalet = Chevalet{};
     partie.chevaletDuTour = {};
-    partie.estOrdinateur = {};
-    partie.jetonsDansSac = nbJetons;
+    partie.sieges.liberer();
     partie.jetonSelectionne = 0;
 }
 
 void reinitialiserDrapeaux(Partie& partie) {
     partie.finDeTourSansPoints = 0;
     partie.placementInvalide = 0;
-    partie.distributionFaite = 0;
-    partie.partieFinie = 0;
     partie.pointsDuCoup = 0;
     partie.nbJetonsEchanges = 0;
     partie.limiteRevoir = 0;
@@ -84,21 +80,18 @@ void ReinitialiserPartie(Jeu& jeu, bool avecModeles) {
 
 void DemanderNombreJoueurs(Jeu& jeu) {
     Partie& partie = jeu.partie;
-    partie.nbJoueurs = 0;
-    while (partie.nbJoueurs == 0) {
-        const int reponse = jeu.vue.DemanderNombreJoueurs();
-        if (reponse >= 1 && reponse <= nbSiegesMax) partie.nbJoueurs = static_cast<std::uint8_t>(reponse);
-    }
+    partie.sieges.fixerNombreJoueurs(0);
+    while (partie.sieges.nbJoueurs() == 0) partie.sieges.fixerNombreJoueurs(jeu.vue.DemanderNombreJoueurs());
 }
 
 int DemanderNoms(Jeu& jeu) {
     Partie& partie = jeu.partie;
-    const ChoixNoms choix = jeu.vue.DemanderNoms(partie.nbJoueurs, partie.styleOuvert == 1);
+    const ChoixNoms choix = jeu.vue.DemanderNoms(partie.sieges.nbJoueurs(), partie.sieges.styleOuvert() == 1);
     DonnerStyle(partie, choix.styleOuvert);
     if (!choix.ok) return nomsRetour;
-    for (int siege = 1; siege <= partie.nbJoueurs; ++siege) {
-        partie.nom[siege] = nomDuSiege(choix, siege);
-        partie.estOrdinateur[siege] = choix.ordinateur[siege] ? 1 : 0;
+    for (int siege = 1; siege <= partie.sieges.nbJoueurs(); ++siege) {
+        partie.sieges.nommer(siege, nomDuSiege(choix, siege));
+        partie.sieges.confierALOrdinateur(siege, choix.ordinateur[siege]);
     }
     return nomsOk;
 }
@@ -121,7 +114,7 @@ void NouvellePartie(Jeu& jeu) {
     do {
         DemanderNombreJoueurs(jeu);
     } while (DemanderNoms(jeu) != nomsOk);
-    if (partie.nbJoueurs > 1) TirageOrdre(jeu);
+    if (partie.sieges.nbJoueurs() > 1) TirageOrdre(jeu);
     PremierTour(jeu);
 }
 

@@ -10,10 +10,12 @@
 #include "engine/fenetre.h"
 #include "engine/jetons.h"
 #include "engine/plateau.h"
+#include "engine/sac.h"
+#include "engine/sieges.h"
 
-// The game model. The board, the racks and the course of the game change only
-// through their own operations, which keep their rules; where the window draws
-// the tiles is kept apart from them. The tables keep the shapes the rules speak
+// The game model. The seats, the board, the bag, the racks and the course of
+// the game change only through their own operations, which keep their rules;
+// where the window draws the tiles is kept apart from them. The tables keep the shapes the rules speak
 // of: fixed size, indexed from 1 (tile 1..102, seat 1..4, slot 1..7, column and
 // row 1..15), index 0 unused.
 namespace glyphane {
@@ -38,17 +40,8 @@ struct Drapeaux {
     std::atomic<std::uint8_t> arretMiseAJour{0};
 };
 
-// The value of partieFinie once the game is over.
-inline constexpr std::uint8_t partieTerminee = 99;
-
 struct Partie {
-    std::uint8_t nbJoueurs = 0;
-    std::array<std::uint8_t, nbSiegesMax + 1> estOrdinateur{};
-    std::array<std::string, nbSiegesMax + 1> nom{};      // the name labels
-    std::uint8_t styleOuvert = 1;
-    std::uint8_t distributionFaite = 0;
-    std::uint8_t partieFinie = 0;
-    std::int32_t jetonsDansSac = nbJetons;
+    Sieges sieges;
     std::int32_t pointsDuCoup = 0;
     std::uint8_t placementInvalide = 0;
     std::uint8_t finDeTourSansPoints = 0;
@@ -56,8 +49,8 @@ struct Partie {
     std::int32_t nbJetonsEchanges = 0;
     std::uint8_t jetonSelectionne = 0;
 
-    std::array<std::uint8_t, nbJetons + 1> jetonJoue{};
     Plateau plateau;
+    Sac sac;
     Chevalet chevalet;
     Deroulement deroulement;
     std::array<std::uint8_t, tailleChevalet + 1> chevaletDuTour{};  // the rack as the turn began

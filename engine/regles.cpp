@@ -12,7 +12,9 @@ namespace {
 
 constexpr int centre = 8;  // row H, column 8
 
-bool siegeHumain(const Partie& partie) { return partie.estOrdinateur[partie.deroulement.joueurCourant()] == 0; }
+bool siegeHumain(const Partie& partie) {
+    return partie.sieges.estOrdinateur()[partie.deroulement.joueurCourant()] == 0;
+}
 
 void afficher(Jeu& jeu, std::string_view texte, std::string_view titre) {
     jeu.vue.AfficherMessage(std::string(texte), std::string(titre));
@@ -67,7 +69,8 @@ void ChoisirLettreJoker(Jeu& jeu, int jeton) {
 
 bool CoupRecevable(Jeu& jeu) {
     const Partie& partie = jeu.partie;
-    if (!siegeHumain(partie) || partie.distributionFaite == 0 || partie.finDeTourSansPoints == 1) return true;
+    const bool distribue = partie.deroulement.distributionFaite() == 1;
+    if (!siegeHumain(partie) || !distribue || partie.finDeTourSansPoints == 1) return true;
     if (partie.plateau.jetonsSurPlateau() == 0) {
         if (partie.plateau.grilleJeu()[centre][centre] == 0) {
             refuser(jeu, messages::caseCentrale);
@@ -89,7 +92,7 @@ bool CoupRecevable(Jeu& jeu) {
 bool MettreALEchange(Jeu& jeu, int jeton) {
     Partie& partie = jeu.partie;
     ++partie.nbJetonsEchanges;
-    if (partie.nbJetonsEchanges > partie.jetonsDansSac) {
+    if (partie.nbJetonsEchanges > partie.sac.jetonsDansSac()) {
         afficher(jeu, messages::tropDEchanges, messages::titreIllegal);
         RemettreChevaletDuTour(partie);
         partie.nbJetonsEchanges = 0;

@@ -19,7 +19,7 @@ void EnregistrerCoup(const Partie& partie, Coup& coup) {
     coup.points = std::to_string(partie.pointsDuCoup).substr(0, longueurPoints);
     coup.mot = colonne ? e.motV[1] : e.motH[1];
     coup.sens.assign(1, colonne ? '1' : '2');
-    coup.joueur = texte::premiersCaracteres(partie.nom[partie.deroulement.joueurCourant()], longueurNom);
+    coup.joueur = texte::premiersCaracteres(partie.sieges.nom()[partie.deroulement.joueurCourant()], longueurNom);
 }
 
 void AjouterPointsDuCoup(Partie& partie) {
@@ -32,7 +32,7 @@ void AjustementFinal(Partie& partie) {
         if (siege == finisseur) continue;
         for (int j = 1; j <= tailleChevalet; ++j) {
             const int jeton = partie.chevalet.caseChevalet()[siege][j];
-            if (jeton == 0 || partie.jetonJoue[static_cast<std::size_t>(jeton)] != 0) continue;
+            if (jeton == 0 || partie.sac.jetonJoue()[static_cast<std::size_t>(jeton)] != 0) continue;
             partie.deroulement.ajouterPoints(finisseur, ValeurJeton[static_cast<std::size_t>(jeton)]);
             partie.deroulement.ajouterPoints(siege, -ValeurJeton[static_cast<std::size_t>(jeton)]);
         }

@@ -10,33 +10,6 @@ namespace glyphane {
 
 namespace {
 
-using Casiers = std::array<std::uint8_t, tailleChevalet + 1>;
-
-bool dansUnChevalet(const Chevalet& chevalet, int jeton) {
-    for (int siege = 1; siege <= nbSiegesMax; ++siege) {
-        if (chevalet.caseDuJeton()[siege][static_cast<std::size_t>(jeton)] != 0) return true;
-    }
-    return false;
-}
-
-// After an exchange the tiles given back are still listed in the rack as the call
-// began; they stay out of reach for the whole call, not only until their slot is
-// refilled, so that none comes straight back.
-bool peutEtreTire(const Partie& partie, const Casiers& rendus, int jeton) {
-    if (partie.jetonJoue[static_cast<std::size_t>(jeton)] != 0) return false;
-    if (dansUnChevalet(partie.chevalet, jeton)) return false;
-    return partie.finDeTourSansPoints == 0 || std::find(rendus.begin() + 1, rendus.end(), jeton) == rendus.end();
-}
-
-// Drawing at random until a tile fits would never end once none fits (a bag count
-// that disagrees with the tiles, or every bag tile given back by this exchange).
-bool resteUnJetonATirer(const Partie& partie, const Casiers& rendus) {
-    for (int jeton = 1; jeton <= nbJetons; ++jeton) {
-        if (peutEtreTire(partie, rendus, jeton)) return true;
-    }
-    return false;
-}
-
 int premierCasierLibre(const Partie& partie) {
     const auto& occupees = partie.chevalet.caseOccupee()[partie.deroulement.joueurCourant()];
     for (int j = 1; j <= tailleChevalet; ++j) {
@@ -45,12 +18,13 @@ int premierCasierLibre(const Partie& partie) {
     return 0;
 }
 
+// After an exchange the tiles given back are still listed in the rack as the call
+// began; they stay out of reach for the whole call, not only until their slot is
+// refilled.
 int tirerUnJeton(Jeu& jeu, const Casiers& rendus) {
-    int jeton = 0;
-    do {
-        jeton = jeu.hasard.aleatoire(nbJetons) + 1;
-    } while (!peutEtreTire(jeu.partie, rendus, jeton));
-    return jeton;
+    Partie& partie = jeu.partie;
+    if (partie.finDeTourSansPoints == 0) return partie.sac.tirer(jeu.hasard, partie.chevalet);
+    return partie.sac.tirerEnEchange(jeu.hasard, partie.chevalet, rendus);
 }
 
 void rangerAuCasier(Partie& partie, int jeton, int casier) {
@@ -63,17 +37,17 @@ void rangerAuCasier(Partie& partie, int jeton, int casier) {
 void noterAuTirage(Partie& partie, int jeton) {
     const auto t = static_cast<std::size_t>(jeton);
     const char lettre = estJoker(jeton) ? lettreInconnue : partie.plateau.LettreJeton()[t];
-    if (partie.distributionFaite == 0) {
+    if (partie.deroulement.distributionFaite() == 0) {
         partie.deroulement.noterTirageDistribution(partie.deroulement.joueurCourant(), lettre);
     } else {
-        partie.deroulement.coup(partie.deroulement.numeroTour() - 1 + partie.nbJoueurs).tirage += lettre;
+        partie.deroulement.coup(partie.deroulement.numeroTour() - 1 + partie.sieges.nbJoueurs()).tirage += lettre;
     }
 }
 
 }  // namespace
 
 void AfficherJetonsDansSac(Partie& partie) {
-    const std::string texte = std::to_string(std::max(partie.jetonsDansSac, 0));
+    const std::string texte = std::to_string(partie.sac.jetonsDansSac());
     partie.fenetre.modifier([&](EtatControles& e) { e.enbLettreDispo = texte; });
 }
 
@@ -85,21 +59,20 @@ void AfficherBoutonEchange(Partie& partie) {
 int Tirer(Jeu& jeu, int n) {
     Partie& partie = jeu.partie;
     if (partie.deroulement.joueurCourant() < 1 || partie.deroulement.joueurCourant() > nbSiegesMax) return 0;
-    n = std::min(n, partie.jetonsDansSac);
+    n = std::min(n, partie.sac.jetonsDansSac());
     jeu.hasard.semerDepuisHorloge();
     const Casiers rendus = partie.chevalet.caseChevalet()[partie.deroulement.joueurCourant()];
     int tires = 0;
     while (n > 0) {
         const int casier = premierCasierLibre(partie);
-        if (casier == 0 || !resteUnJetonATirer(partie, rendus)) break;
-        const int jeton = tirerUnJeton(jeu, rendus);
+        const int jeton = casier == 0 ? 0 : tirerUnJeton(jeu, rendus);
+        if (jeton == 0) break;
         jeu.cadence.pause(std::chrono::milliseconds(jeu.hasard.aleatoire(200)));
         --n;
         ++tires;
         rangerAuCasier(partie, jeton, casier);
         noterAuTirage(partie, jeton);
         RemettreAuChevalet(partie, false);
-        if (partie.finDeTourSansPoints == 0) --partie.jetonsDansSac;
         AfficherJetonsDansSac(partie);
     }
     return tires;

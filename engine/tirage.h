@@ -9,12 +9,12 @@ namespace glyphane {
 int Tirer(Jeu& jeu, int n);
 
 // Once the bag is empty, the exchange button passes the turn instead.
-inline bool sacVide(const Partie& partie) { return partie.jetonsDansSac <= 0; }
+inline bool sacVide(const Partie& partie) { return partie.sac.jetonsDansSac() <= 0; }
 // The button says so once a turn starts on an empty bag, not while the last
 // tiles are being drawn.
 void AfficherBoutonEchange(Partie& partie);
 
-// The bag count as its label shows it: never below "0".
+// The bag count in its label.
 void AfficherJetonsDansSac(Partie& partie);
 
 }  // namespace glyphane

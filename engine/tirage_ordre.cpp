@@ -43,15 +43,6 @@ ParSiege classer(const ParSiege& lettres, int nbJoueurs) {
     return rang;
 }
 
-void renumeroter(Partie& partie, const ParSiege& rang) {
-    const auto noms = partie.nom;
-    const auto ordinateurs = partie.estOrdinateur;
-    for (int s = 1; s <= partie.nbJoueurs; ++s) {
-        partie.nom[rang[s]] = noms[s];
-        partie.estOrdinateur[rang[s]] = ordinateurs[s];
-    }
-}
-
 }  // namespace
 
 void TirageOrdre(Jeu& jeu) {
@@ -60,13 +51,13 @@ void TirageOrdre(Jeu& jeu) {
     ParSiege lettres{};
     int montree = 0;
     bool tousOrdinateurs = true;
-    for (int s = 1; s <= partie.nbJoueurs; ++s) {
-        jeu.vue.TirageSiegeAttendre(s, partie.nom[s], partie.estOrdinateur[s] != 0);
+    for (int s = 1; s <= partie.sieges.nbJoueurs(); ++s) {
+        jeu.vue.TirageSiegeAttendre(s, partie.sieges.nom()[s], partie.sieges.estOrdinateur()[s] != 0);
         lettres[s] = tirerLettre(jeu, s, lettres, montree);
-        tousOrdinateurs = tousOrdinateurs && partie.estOrdinateur[s] != 0;
+        tousOrdinateurs = tousOrdinateurs && partie.sieges.estOrdinateur()[s] != 0;
     }
-    const ParSiege rang = classer(lettres, partie.nbJoueurs);
-    renumeroter(partie, rang);
+    const ParSiege rang = classer(lettres, partie.sieges.nbJoueurs());
+    partie.sieges.reordonner(rang);
     jeu.vue.TirageTermine(lettres, rang, tousOrdinateurs);
 }
 

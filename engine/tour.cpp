@@ -19,7 +19,9 @@ namespace {
 constexpr auto pauseApresCoup = std::chrono::milliseconds(500);
 constexpr int centre = 8;  // row H, column 8
 
-bool siegeOrdinateur(const Partie& partie) { return partie.estOrdinateur[partie.deroulement.joueurCourant()] != 0; }
+bool siegeOrdinateur(const Partie& partie) {
+    return partie.sieges.estOrdinateur()[partie.deroulement.joueurCourant()] != 0;
+}
 
 bool estNouvelle(const Plateau& plateau, int x, int y) {
     return plateau.grilleJeu()[x][y] != 0 && plateau.grilleFixe()[x][y] == 0;
@@ -43,7 +45,7 @@ bool chevaletVide(const Partie& partie) {
 bool coupAccepte(Jeu& jeu) {
     if (!CoupRecevable(jeu)) return false;
     Partie& partie = jeu.partie;
-    const bool coupHumainJoue = !siegeOrdinateur(partie) && partie.distributionFaite == 1 &&
+    const bool coupHumainJoue = !siegeOrdinateur(partie) && partie.deroulement.distributionFaite() == 1 &&
                                 partie.finDeTourSansPoints == 0;
     const bool premierCoup = partie.plateau.jetonsSurPlateau() == 0 && partie.deroulement.numeroTour() == 1;
     if (coupHumainJoue && premierCoup && jeu.ordinateur != nullptr) {
@@ -55,13 +57,13 @@ bool coupAccepte(Jeu& jeu) {
 // A computer move that misses the centre of an empty board or scores nothing
 // does not stand.
 void retirerCoupOrdinateurSansPoints(Partie& partie) {
-    if (!siegeOrdinateur(partie) || partie.distributionFaite == 0) return;
+    if (!siegeOrdinateur(partie) || partie.deroulement.distributionFaite() == 0) return;
     if (partie.plateau.grilleJeu()[centre][centre] != 0 && partie.pointsDuCoup != 0) return;
     RetirerCoup(partie);
     partie.finDeTourSansPoints = 1;
     // A move taken back with the bag empty counts as a pass, or the game could
     // never end by passes.
-    if (partie.jetonsDansSac <= 0) partie.deroulement.noterPasse(partie.deroulement.joueurCourant());
+    if (partie.sac.jetonsDansSac() <= 0) partie.deroulement.noterPasse(partie.deroulement.joueurCourant());
 }
 
 void ouvrirNouveauTour(Partie& partie) {
@@ -77,7 +79,7 @@ void fixerJeton(Jeu& jeu, int x, int y) {
     partie.deroulement.oublierPasses();
     partie.grilleDernierCoup[x][y] = true;
     partie.chevalet.sortir(partie.deroulement.joueurCourant(), static_cast<int>(t));
-    partie.jetonJoue[t] = 1;
+    partie.sac.marquerJoue(static_cast<int>(t));
     partie.ecran.images[t].deplacable = false;
 }
 
@@ -114,7 +116,7 @@ void commencerTirageSuivant(Partie& partie) {
         lettres += estJoker(jeton) ? lettreInconnue : partie.plateau.LettreJeton()[static_cast<std::size_t>(jeton)];
     }
     if (lettres.size() < tailleChevalet) lettres += '+';
-    partie.deroulement.coup(partie.deroulement.numeroTour() - 1 + partie.nbJoueurs).tirage = lettres;
+    partie.deroulement.coup(partie.deroulement.numeroTour() - 1 + partie.sieges.nbJoueurs()).tirage = lettres;
 }
 
 void libererCasiersVides(Partie& partie) {
@@ -140,14 +142,13 @@ int libererCasiersRendus(Partie& partie) {
 // move is recorded with the letters it was dealt.
 void distribuer(Jeu& jeu) {
     Partie& partie = jeu.partie;
-    for (int siege = partie.deroulement.joueurCourant(); siege <= partie.nbJoueurs; ++siege) {
+    for (int siege = partie.deroulement.joueurCourant(); siege <= partie.sieges.nbJoueurs(); ++siege) {
         partie.deroulement.donnerLaMainA(siege);
         libererCasiersVides(partie);
-        Tirer(jeu, std::min<std::int32_t>(tailleChevalet, partie.jetonsDansSac));
+        Tirer(jeu, std::min<std::int32_t>(tailleChevalet, partie.sac.jetonsDansSac()));
     }
-    partie.distributionFaite = 1;
-    partie.deroulement.donnerLaMainA(1);
-    for (int siege = 1; siege <= partie.nbJoueurs; ++siege) {
+    partie.deroulement.finirDistribution();
+    for (int siege = 1; siege <= partie.sieges.nbJoueurs(); ++siege) {
         partie.deroulement.coup(siege).tirage = partie.deroulement.tirageDistribution()[siege];
     }
 }
@@ -156,19 +157,19 @@ void distribuer(Jeu& jeu) {
 // player used the last tile of an empty bag: the game is over.
 bool remplirEtPasserLaMain(Jeu& jeu, int poses) {
     Partie& partie = jeu.partie;
-    int aTirer = std::min(partie.finDeTourSansPoints == 1 ? 0 : poses, partie.jetonsDansSac);
+    int aTirer = std::min(partie.finDeTourSansPoints == 1 ? 0 : poses, partie.sac.jetonsDansSac());
     if (aTirer == 0 && chevaletVide(partie)) {
         AjustementFinal(partie);
         FinDePartie(jeu, finChevaletVide);
         return false;
     }
     if (partie.finDeTourSansPoints == 1) {
-        aTirer = std::min(libererCasiersRendus(partie), partie.jetonsDansSac);
+        aTirer = std::min(libererCasiersRendus(partie), partie.sac.jetonsDansSac());
     } else {
         libererCasiersVides(partie);
     }
     Tirer(jeu, aTirer);
-    partie.deroulement.passerLaMain(partie.nbJoueurs);
+    partie.deroulement.passerLaMain(partie.sieges.nbJoueurs());
     return true;
 }
 
@@ -178,7 +179,7 @@ bool FinParPasses(Jeu& jeu) {
     Partie& partie = jeu.partie;
     if (!sacVide(partie)) return false;
     AfficherBoutonEchange(partie);
-    for (int siege = 1; siege <= partie.nbJoueurs; ++siege) {
+    for (int siege = 1; siege <= partie.sieges.nbJoueurs(); ++siege) {
         if (partie.deroulement.passe()[siege] == 0) return false;
     }
     FinDePartie(jeu, finAucunMouvement);
@@ -195,7 +196,7 @@ void lancerMiseAJour(Jeu& jeu, int poses) {
     AfficherMiseAJour(partie, true);
     jeu.vue.Rafraichir();
     partie.drapeaux.miseAJourEnCours = 1;
-    if (partie.styleOuvert == 0 || siegeOrdinateur(partie)) jeu.ordinateur->attendreFinMiseAJour();
+    if (partie.sieges.styleOuvert() == 0 || siegeOrdinateur(partie)) jeu.ordinateur->attendreFinMiseAJour();
     jeu.ordinateur->miseAJourApresCoup(poses);
 }
 
@@ -232,22 +233,22 @@ void donnerLaMain(Jeu& jeu) {
 
 void TourSuivant(Jeu& jeu) {
     Partie& partie = jeu.partie;
-    if (partie.partieFinie == partieTerminee) return;
+    if (partie.deroulement.partieFinie() == partieTerminee) return;
     if (!coupAccepte(jeu)) return;
     // The move is committed within the turn of whoever made it: a computer's
     // turn goes on, a human's controls stay off until the next seat has its rack.
-    EntrerDansPhase(partie, siegeOrdinateur(partie) && partie.distributionFaite == 1 ? Phase::ordinateurJoue
-                                                                                    : Phase::tourEnCours);
+    const bool distribue = partie.deroulement.distributionFaite() == 1;
+    EntrerDansPhase(partie, siegeOrdinateur(partie) && distribue ? Phase::ordinateurJoue : Phase::tourEnCours);
     partie.fenetre.modifier([](EtatControles& e) { e.fenetreActive = true; });
     retirerCoupOrdinateurSansPoints(partie);
     ouvrirNouveauTour(partie);
-    const bool coupJoue = partie.distributionFaite == 1 && partie.finDeTourSansPoints == 0;
+    const bool coupJoue = distribue && partie.finDeTourSansPoints == 0;
     // An exchange or a pass scores nothing, whatever the tiles left on the board
     // were worth.
-    if (partie.distributionFaite == 1 && !coupJoue) OublierPointsDuCoup(partie);
+    if (distribue && !coupJoue) OublierPointsDuCoup(partie);
     const int poses = coupJoue ? validerCoup(jeu) : 0;
     jeu.cadence.pause(pauseApresCoup);
-    if (partie.distributionFaite == 0) {
+    if (partie.deroulement.distributionFaite() == 0) {
         distribuer(jeu);
     } else {
         commencerTirageSuivant(partie);
@@ -274,7 +275,7 @@ void FinDePartie(Jeu& jeu, int mode) {
         // The turn label is away while the message says that nobody can move.
         if (mode == finAucunMouvement) e.ejoueur.visible = false;
     });
-    partie.partieFinie = partieTerminee;
+    partie.deroulement.terminerPartie();
     partie.limiteRevoir = partie.deroulement.numeroTour();
     partie.positionRevoir = partie.deroulement.numeroTour();
     jeu.vue.Rafraichir();

@@ -42,12 +42,13 @@ void parcourirLaRevue(Jeu& jeu) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
     glyphane::JeuVierge premier;
     glyphane::ChargerPartie(premier.jeu, std::string_view(reinterpret_cast<const char*>(donnees), taille));
-    if (premier.jeu.partie.distributionFaite == 0) return 0;  // refused
+    if (premier.jeu.partie.deroulement.distributionFaite() == 0) return 0;  // refused
 
     const std::string ecrit = glyphane::ContenuSauvegarde(premier.jeu.partie);
     glyphane::JeuVierge second;
     glyphane::ChargerPartie(second.jeu, ecrit);
     if (glyphane::ContenuSauvegarde(second.jeu.partie) != ecrit) __builtin_trap();
-    if (premier.jeu.partie.partieFinie == glyphane::partieTerminee) glyphane::parcourirLaRevue(premier.jeu);
+    const bool finie = premier.jeu.partie.deroulement.partieFinie() == glyphane::partieTerminee;
+    if (finie) glyphane::parcourirLaRevue(premier.jeu);
     return 0;
 }

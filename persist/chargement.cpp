@@ -30,17 +30,15 @@ void signalerDefaut(Jeu& jeu, DefautSauvegarde defaut) {
 }
 
 void appliquerCompteurs(Partie& partie, const PartieSauvegardee& lue) {
-    partie.distributionFaite = 1;
-    partie.nbJoueurs = static_cast<std::uint8_t>(lue.nbJoueurs);
-    partie.partieFinie = static_cast<std::uint8_t>(lue.partieFinie);
-    partie.jetonsDansSac = lue.jetonsDansSac;
+    partie.sieges.fixerNombreJoueurs(lue.nbJoueurs);
     ScoresDesSieges scores{};
     LettresDesSieges tirages{};
     for (int s = 1; s <= lue.nbJoueurs; ++s) {
         scores[indice(s)] = lue.sieges[indice(s)].score;
         tirages[indice(s)] = lue.sieges[indice(s)].tirageDistribution;
     }
-    partie.deroulement.restaurer(lue.numeroTour, lue.joueurCourant, lue.historique, scores, tirages);
+    const bool finie = lue.partieFinie == partieTerminee;
+    partie.deroulement.restaurer(lue.numeroTour, lue.joueurCourant, lue.historique, scores, tirages, finie);
 }
 
 // The seats the file does not have keep no rack of an earlier game.
@@ -49,23 +47,21 @@ void appliquerSieges(Partie& partie, const PartieSauvegardee& lue) {
     for (int s = 1; s <= lue.nbJoueurs; ++s) {
         const SiegeSauvegarde& siege = lue.sieges[indice(s)];
         partie.chevalet.restaurer(s, siege.caseDuJeton, siege.caseOccupee);
-        partie.nom[indice(s)] = siege.nom;
-        partie.estOrdinateur[indice(s)] = siege.ordinateur ? 1 : 0;
+        partie.sieges.nommer(s, siege.nom);
+        partie.sieges.confierALOrdinateur(s, siege.ordinateur);
     }
 }
 
 // Every tile starts off the board; the committed ones then stand on their
-// squares, fixed, and the computer player's pattern rows learn them.
+// squares, fixed and played, and the computer player's pattern rows learn them.
 void poserPlateau(Jeu& jeu, const PartieSauvegardee& lue) {
     Partie& partie = jeu.partie;
     const Grille& grilleFixe = lue.grilleFixe;
     partie.plateau = Plateau{};
     partie.plateau.donnerLettreJoker(jokerA, lue.lettreJokerA);
     partie.plateau.donnerLettreJoker(jokerB, lue.lettreJokerB);
-    for (int t = 1; t <= nbJetons; ++t) {
-        partie.jetonJoue[indice(t)] = 0;
-        partie.ecran.images[indice(t)] = ImageJeton{-50, 0, true, true};
-    }
+    for (int t = 1; t <= nbJetons; ++t) partie.ecran.images[indice(t)] = ImageJeton{-50, 0, true, true};
+    JetonsJoues joues{};
     for (int x = 1; x <= tailleGrille; ++x) {
         for (int y = 1; y <= tailleGrille; ++y) {
             const std::size_t t = grilleFixe[indice(x)][indice(y)];
@@ -76,9 +72,10 @@ void poserPlateau(Jeu& jeu, const PartieSauvegardee& lue) {
             if (jeu.ordinateur != nullptr) jeu.ordinateur->jetonFixe(x, y, lettre, ChiffreJeton[t]);
             const Geometrie& geometrie = partie.ecran.geometrie;
             partie.ecran.images[t] = ImageJeton{geometrie.gaucheCase(x), geometrie.hautCase(y), true, false};
-            partie.jetonJoue[t] = 1;
+            joues[t] = 1;
         }
     }
+    partie.sac.restaurer(lue.jetonsDansSac, joues);
 }
 
 void montrerSac(Partie& partie) {
@@ -90,7 +87,7 @@ void montrerSac(Partie& partie) {
 // turn shows it.
 void rangerChevalets(Partie& partie) {
     const std::uint8_t courant = partie.deroulement.joueurCourant();
-    for (int s = 1; s <= partie.nbJoueurs; ++s) {
+    for (int s = 1; s <= partie.sieges.nbJoueurs(); ++s) {
         partie.deroulement.donnerLaMainA(s);
         for (int t = 1; t <= nbJetons; ++t) {
             if (partie.chevalet.caseDuJeton()[indice(s)][indice(t)] == 0) continue;
@@ -146,7 +143,7 @@ void reprendrePartie(Jeu& jeu) {
     Partie& partie = jeu.partie;
     if (jeu.ordinateur != nullptr && !reconstruirePossibilites(jeu)) return;
     partie.fenetre.modifier([](EtatControles& e) { e.fenetreActive = true; });
-    if (partie.estOrdinateur[partie.deroulement.joueurCourant()] == 0) {
+    if (partie.sieges.estOrdinateur()[partie.deroulement.joueurCourant()] == 0) {
         OuvrirTourHumain(partie);
     } else {
         EntrerDansPhase(partie, Phase::ordinateurJoue);
@@ -164,7 +161,7 @@ void ChargerPartie(Jeu& jeu, std::string_view contenu) {
         return;
     }
     appliquer(jeu, std::get<PartieSauvegardee>(lecture));
-    if (jeu.partie.partieFinie == partieTerminee) {
+    if (jeu.partie.deroulement.partieFinie() == partieTerminee) {
         ouvrirRevoir(jeu);
     } else {
         reprendrePartie(jeu);

@@ -45,16 +45,6 @@ void ecrireCoup(Fichier& fichier, const Coup& coup) {
     }
 }
 
-bool dansLeSac(const Partie& partie, int jeton) {
-    if (partie.jetonJoue[static_cast<std::size_t>(jeton)] != 0) return false;
-    for (int s = 1; s <= nbSiegesMax; ++s) {
-        if (partie.chevalet.caseDuJeton()[static_cast<std::size_t>(s)][static_cast<std::size_t>(jeton)] != 0) {
-            return false;
-        }
-    }
-    return true;
-}
-
 // The slot of each tile of the seat's rack. A tile moved into an exchange that is
 // not confirmed yet is back in the bag for the game, but its slot still names it.
 std::array<std::uint8_t, nbJetons + 1> casiersDuSiege(const Partie& partie, int siege) {
@@ -63,7 +53,7 @@ std::array<std::uint8_t, nbJetons + 1> casiersDuSiege(const Partie& partie, int 
     if (siege != partie.deroulement.joueurCourant()) return casiers;
     for (int j = 1; j <= tailleChevalet; ++j) {
         const int jeton = partie.chevalet.caseChevalet()[s][static_cast<std::size_t>(j)];
-        if (jeton != 0 && dansLeSac(partie, jeton)) {
+        if (jeton != 0 && partie.sac.contient(partie.chevalet, jeton)) {
             casiers[static_cast<std::size_t>(jeton)] = static_cast<std::uint8_t>(j);
         }
     }
@@ -94,7 +84,7 @@ void ecrireSiege(Fichier& fichier, const Partie& partie, int siege) {
     const auto s = static_cast<std::size_t>(siege);
     fichier.ligne(ligneChevalet(partie, siege));
     fichier.ligne(ligneCasiersOccupes(partie, siege));
-    fichier.texte(partie.nom[s], sansLimite);
+    fichier.texte(partie.sieges.nom()[s], sansLimite);
     fichier.nombre(partie.deroulement.score()[s]);
 }
 
@@ -133,7 +123,7 @@ void ecrireStatistiques(Fichier& fichier, const Partie& partie) {
         if (coup.sens == "1" || coup.sens == "2") fichier.ligne(ligneStatistique(coup));
     }
     // The records the turn controller has started for the seats due to play.
-    for (std::int32_t j = 0; j < partie.nbJoueurs; ++j) {
+    for (std::int32_t j = 0; j < partie.sieges.nbJoueurs(); ++j) {
         const Coup& coup = coupLu(partie, partie.deroulement.numeroTour() + j);
         fichier.ligne(enFichier(coup.joueur, largeurJoueur) + '\t' + enFichier(coup.tirage, largeurTirage));
     }
@@ -145,23 +135,26 @@ std::string ContenuSauvegarde(const Partie& partie) {
     Fichier fichier;
     fichier.ligne(enTeteSauvegarde);
     const Deroulement& deroulement = partie.deroulement;
-    for (const long long valeur : std::initializer_list<long long>{deroulement.joueurCourant(), partie.nbJoueurs,
-                                                                   partie.plateau.jetonsSurPlateau(), partie.partieFinie,
-                                                                   partie.jetonsDansSac, deroulement.numeroTour()}) {
+    const std::int32_t dansLeSac = partie.sac.jetonsDansSac();
+    const std::int32_t surPlateau = partie.plateau.jetonsSurPlateau();
+    const int nbJoueurs = partie.sieges.nbJoueurs();
+    for (const long long valeur : std::initializer_list<long long>{deroulement.joueurCourant(), nbJoueurs, surPlateau,
+                                                                   deroulement.partieFinie(), dansLeSac,
+                                                                   deroulement.numeroTour()}) {
         fichier.nombre(valeur);
     }
     fichier.ligne(std::string(1, partie.plateau.LettreJeton()[jokerA]));
     fichier.ligne(std::string(1, partie.plateau.LettreJeton()[jokerB]));
     for (std::int32_t k = 1; k < partie.deroulement.numeroTour(); ++k) ecrireCoup(fichier, coupLu(partie, k));
-    for (int s = 1; s <= partie.nbJoueurs; ++s) ecrireSiege(fichier, partie, s);
-    for (int s = 1; s <= partie.nbJoueurs; ++s) {
+    for (int s = 1; s <= nbJoueurs; ++s) ecrireSiege(fichier, partie, s);
+    for (int s = 1; s <= nbJoueurs; ++s) {
         fichier.texte(partie.deroulement.tirageDistribution()[static_cast<std::size_t>(s)], largeurTirage);
     }
     for (std::int32_t k = 1; k <= partie.deroulement.numeroTour(); ++k) {
         fichier.texte(coupLu(partie, k).tirage, largeurTirage);
     }
     for (int x = 1; x <= tailleGrille; ++x) fichier.ligne(colonneDuPlateau(partie.plateau.grilleFixe(), x));
-    for (int s = 1; s <= partie.nbJoueurs; ++s) fichier.booleen(partie.estOrdinateur[static_cast<std::size_t>(s)] != 0);
+    for (int s = 1; s <= nbJoueurs; ++s) fichier.booleen(partie.sieges.estOrdinateur()[static_cast<std::size_t>(s)]);
     ecrireStatistiques(fichier, partie);
     return fichier.contenu;
 }

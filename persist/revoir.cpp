@@ -6,7 +6,7 @@ namespace glyphane {
 
 namespace {
 
-bool enRevue(const Partie& partie) { return partie.partieFinie == partieTerminee; }
+bool enRevue(const Partie& partie) { return partie.deroulement.partieFinie() == partieTerminee; }
 
 std::size_t indice(int n) { return static_cast<std::size_t>(n); }
 

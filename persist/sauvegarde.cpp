@@ -19,8 +19,10 @@ namespace {
 // While the game goes on, the computer's turn owns the model: a game is saved on
 // a human's turn only. A finished game has no turn left.
 bool sauvegardePossible(const Partie& partie) {
-    if (partie.distributionFaite == 0 || partie.deroulement.joueurCourant() == 0) return false;
-    return partie.partieFinie == partieTerminee || partie.estOrdinateur[partie.deroulement.joueurCourant()] == 0;
+    const Deroulement& deroulement = partie.deroulement;
+    if (deroulement.distributionFaite() == 0 || deroulement.joueurCourant() == 0) return false;
+    const bool ordinateur = partie.sieges.estOrdinateur()[deroulement.joueurCourant()] != 0;
+    return deroulement.partieFinie() == partieTerminee || !ordinateur;
 }
 
 void activerFenetre(Partie& partie, bool active) {

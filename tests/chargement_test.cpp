@@ -24,7 +24,7 @@ TEST(ChargerPartie, AGameWrittenByHandIsResumedAndWrittenBackTheSame) {
     // What the file holds is checked by writing it back, below; here, what the
     // loader derives from it.
     EXPECT_TRUE(t.vue.messages.empty());
-    EXPECT_EQ(p.nom[1], "Zoé");
+    EXPECT_EQ(p.sieges.nom()[1], "Zoé");
     EXPECT_EQ(p.plateau.grilleJeu(), p.plateau.grilleFixe());
     EXPECT_EQ(t.chevalet(1), "ghibcdf");
     EXPECT_EQ(t.chevalet(2), "qjkmnop");
@@ -32,7 +32,7 @@ TEST(ChargerPartie, AGameWrittenByHandIsResumedAndWrittenBackTheSame) {
     // The committed tiles stand fixed on their squares, the racks in their slots.
     EXPECT_EQ(p.ecran.images[12].left, p.ecran.geometrie.gaucheCase(7));
     EXPECT_FALSE(p.ecran.images[12].deplacable);
-    EXPECT_EQ(p.jetonJoue[12], 1);
+    EXPECT_EQ(p.sac.jetonJoue()[12], 1);
     EXPECT_EQ(p.ecran.images[7].left, p.ecran.geometrie.gaucheChevalet(1));
     EXPECT_TRUE(p.ecran.images[7].visible);   // Zoé's rack
     EXPECT_FALSE(p.ecran.images[17].visible);  // Bob's
@@ -67,7 +67,7 @@ void attendreSansPartie(const test::PartieDeTest& t, const std::string& message)
     EXPECT_EQ(t.vue.messages, (std::vector<Message>{{message, std::string(messages::titreErreur)}}));
     const Partie& p = t.partie;
     EXPECT_EQ(p.deroulement.numeroTour(), 0);
-    EXPECT_EQ(p.distributionFaite, 0);
+    EXPECT_EQ(p.deroulement.distributionFaite(), 0);
     EXPECT_EQ(p.plateau.grilleFixe(), Grille{});
     EXPECT_EQ(p.chevalet.caseDuJeton(), Chevalet{}.caseDuJeton());
     EXPECT_EQ(p.plateau.LettreJeton()[jokerA], lettreInconnue);

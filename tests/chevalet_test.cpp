@@ -97,7 +97,7 @@ TEST(PoserTexteDeCoup, PlacesNothingWhereTheTextCannotBeFollowed) {
 TEST(PoserTexteDeCoup, MovesATileAlreadyOutAndHidesTheComputersOtherTiles) {
     test::JeuDeTest t;
     Partie& partie = t.partie;
-    partie.estOrdinateur[1] = 1;
+    partie.sieges.confierALOrdinateur(1, true);
     const auto casiers = t.auChevalet(1, "abc");
     partie.plateau.poser(casiers[1], 2, 2);
     partie.plateau.poser(casiers[2], 3, 3);

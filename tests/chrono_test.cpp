@@ -100,7 +100,7 @@ TEST(ChoixChrono, TickedBoxesSetTheLimitsAndTheTotalsOnlyBetweenGames) {
 
 TEST(ChoixChrono, AGameStartsEverySeatFromTheLimitAndShowsTheSeatsThatPlay) {
     Partie partie;
-    partie.nbJoueurs = 3;
+    partie.sieges.fixerNombreJoueurs(3);
     partie.fenetre.modifier([](EtatControles& e) {
         AppliquerChoixChrono(e, {false, 0, true, 1}, false);
         e.tempsTotal[2] = 720;  // left by a game that was restarted

@@ -182,8 +182,8 @@ TEST(RendreCommandesApresMiseAJour, AHumanWaitingGetsTheTurnControlsUnlessTheRac
     for (const Cas cas : {Cas{false, Phase::attenteMiseAJour, true}, Cas{false, Phase::chevaletCache, false},
                           Cas{true, Phase::ordinateurJoue, false}}) {
         MiseAJourDeTest t(false);
-        t.partie.estOrdinateur[1] = cas.ordinateur ? 1 : 0;
-        t.partie.styleOuvert = 0;
+        t.partie.sieges.confierALOrdinateur(1, cas.ordinateur);
+        t.partie.sieges.choisirStyle(false);
         EntrerDansPhase(t.partie, cas.phase);
         AfficherMiseAJour(t.partie, true);
 

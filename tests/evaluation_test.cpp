@@ -127,13 +127,6 @@ TEST_F(Evaluer, AMoveMustJoinTheTilesAlreadyPlayed) {
 TEST_F(Evaluer, NoJudgementLeavesNoStaleWords) {
     t.poserNouveau("le", 7, 8);
     ASSERT_TRUE(EvaluerCoup(partie));
-    partie.partieFinie = partieTerminee;
-    EXPECT_FALSE(EvaluerCoup(partie));
-    EXPECT_EQ(partie.pointsDuCoup, 0);
-    EXPECT_EQ(partie.evaluation.motH[1], "");
-    EXPECT_EQ(partie.evaluation.aMotH[1], 0);
-
-    partie.partieFinie = 0;
     partie.drapeaux.miseAJourEnCours = 1;
     EXPECT_FALSE(EvaluerCoup(partie));
     EXPECT_EQ(partie.evaluation.motPrincipalH, 0);
@@ -143,6 +136,15 @@ TEST_F(Evaluer, NoJudgementLeavesNoStaleWords) {
     partie.placementInvalide = 1;
     EXPECT_FALSE(EvaluerCoup(partie));  // nothing put down: nothing left to condemn
     EXPECT_EQ(partie.placementInvalide, 0);
+
+    test::JeuDeTest finie;
+    finie.poserNouveau("le", 7, 8);
+    ASSERT_TRUE(EvaluerCoup(finie.partie));
+    finie.partie.deroulement.terminerPartie();
+    EXPECT_FALSE(EvaluerCoup(finie.partie));
+    EXPECT_EQ(finie.partie.pointsDuCoup, 0);
+    EXPECT_EQ(finie.partie.evaluation.motH[1], "");
+    EXPECT_EQ(finie.partie.evaluation.aMotH[1], 0);
 }
 
 }  // namespace

@@ -90,9 +90,14 @@ TEST(InvaliderCasesCouvertes, OnlyAfterAScoredMoveOfARunningGame) {
         ajouterAvecFichiers(t, {{5, 5}});
     };
     const std::function<void(Partie&)> cas[] = {
-        [](Partie& p) { p.distributionFaite = 0; }, [](Partie& p) { p.finDeTourSansPoints = 1; },
-        [](Partie& p) { p.partieFinie = partieTerminee; },
-        [](Partie& p) { p.deroulement.restaurer(1, 1, {}, {}, {}); }};
+        [](Partie& p) {  // still dealing, on the same turn
+            p.deroulement = Deroulement{};
+            p.deroulement.ouvrirTour();
+            p.deroulement.ouvrirTour();
+        },
+        [](Partie& p) { p.finDeTourSansPoints = 1; },
+        [](Partie& p) { p.deroulement.terminerPartie(); },
+        [](Partie& p) { p.deroulement.restaurer(1, 1, {}, {}, {}, false); }};
     for (std::size_t i = 0; i < std::size(cas); ++i) {
         MiseAJourDeTest t(false);
         preparer(t);

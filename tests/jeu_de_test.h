@@ -23,10 +23,13 @@ public:
 
     explicit JeuDeTest(std::filesystem::path dossierProgramme = {})
         : jeu(trie, vue, hasard, cadence, std::move(dossierProgramme)) {
-        partie.nbJoueurs = 2;
-        partie.deroulement.donnerLaMainA(1);
-        partie.distributionFaite = 1;
+        partie.sieges.fixerNombreJoueurs(2);
+        partie.deroulement.finirDistribution();
     }
+
+    // The bag counts n tiles, whichever it holds: the computer's choices look
+    // at the count alone.
+    void compterAuSac(int n) { partie.sac.restaurer(n, partie.sac.jetonJoue()); }
 
     // A tile carrying that letter ('?' for a blank) that this test has not used.
     int jeton(char lettre) {
@@ -45,7 +48,7 @@ public:
             const int t = jeton(lettre);
             partie.plateau.poser(t, x, y);
             partie.plateau.fixer(x, y);
-            partie.jetonJoue[t] = 1;
+            partie.sac.marquerJoue(t);
             partie.ecran.images[t].deplacable = false;
             avancer(x, y, horizontal);
         }

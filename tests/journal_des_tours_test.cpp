@@ -23,7 +23,7 @@ protected:
     JournalDesTours journal;
 
     TourObserve() {
-        partie.estOrdinateur[1] = 1;
+        partie.sieges.confierALOrdinateur(1, true);
         partie.deroulement.ouvrirTour();
     }
 
@@ -51,9 +51,9 @@ TEST_F(TourObserve, AnExchangeGivesTheLettersBackAndNothingToPlayPasses) {
     EXPECT_TRUE(echange.size() == 24 || echange.size() == 25) << echange;  // four slots, the q among them or not
 
     test::RechercheDeTest autre;
-    autre.partie.estOrdinateur[1] = 1;
+    autre.partie.sieges.confierALOrdinateur(1, true);
     autre.partie.deroulement.ouvrirTour();
-    autre.partie.jetonsDansSac = 7;
+    autre.compterAuSac(7);
     autre.auChevalet(1, "qbcdfgh");
     journal.jouerTour(autre.jeu, autre.modele);
     EXPECT_EQ(ligneDuSeulTour(), "passe 1 1 qbcdfgh");
@@ -95,7 +95,7 @@ TEST(JournalDesTours, ATurnOnTheComputersThreadIsWrittenDownAndTimed) {
         });
     joueur.reinitialiser(true);
     t.partie.deroulement.ouvrirTour();
-    t.partie.estOrdinateur[1] = 1;
+    t.partie.sieges.confierALOrdinateur(1, true);
     const std::string lettres = "salete";
     for (int j = 1; j <= static_cast<int>(lettres.size()); ++j) {
         int jeton = 1;

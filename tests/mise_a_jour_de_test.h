@@ -65,9 +65,8 @@ public:
         } else {
             trie.buildFromStream(flux.flux().codes, flux.flux().lettres);
         }
-        partie.nbJoueurs = 2;
-        partie.deroulement.donnerLaMainA(1);
-        partie.distributionFaite = 1;
+        partie.sieges.fixerNombreJoueurs(2);
+        partie.deroulement.finirDistribution();
         partie.deroulement.ouvrirTour();
         partie.deroulement.ouvrirTour();
     }

@@ -43,11 +43,11 @@ TEST(NouvellePartie, GoingBackAsksTheNumberAgainUntilItIsOneToFour) {
     NouvellePartie(t.jeu);
     EXPECT_EQ(t.vue.nombresDemandes, 4);
     EXPECT_EQ(t.vue.nomsDemandes, (std::vector<int>{3, 2}));
-    EXPECT_EQ(t.partie.nbJoueurs, 2);
-    EXPECT_EQ(t.partie.nom[2], "Bob");
-    EXPECT_EQ(t.partie.styleOuvert, 0);
+    EXPECT_EQ(t.partie.sieges.nbJoueurs(), 2);
+    EXPECT_EQ(t.partie.sieges.nom()[2], "Bob");
+    EXPECT_EQ(t.partie.sieges.styleOuvert(), 0);
     EXPECT_EQ(t.partie.fenetre.copie().captionStyleb, "st&yle fermé");
-    EXPECT_EQ(t.partie.distributionFaite, 1);
+    EXPECT_EQ(t.partie.deroulement.distributionFaite(), 1);
 }
 
 TEST(NouvellePartie, NamesGetTheirDefaultsComputerSeatsAndTheirLength) {
@@ -56,8 +56,8 @@ TEST(NouvellePartie, NamesGetTheirDefaultsComputerSeatsAndTheirLength) {
     t.vue.noms = {noms({"", "Zoé", "Bartholomew", "Éléonore!"}, {2})};
     NouvellePartie(t.jeu);
     const Partie& partie = t.partie;
-    EXPECT_EQ(partie.nom, (std::array<std::string, 5>{"", "Joueur 1", "Ordi 2", "Bartholo", "Éléonore"}));
-    EXPECT_EQ(partie.estOrdinateur, (std::array<std::uint8_t, 5>{0, 0, 1, 0, 0}));
+    EXPECT_EQ(partie.sieges.nom(), (std::array<std::string, 5>{"", "Joueur 1", "Ordi 2", "Bartholo", "Éléonore"}));
+    EXPECT_EQ(partie.sieges.estOrdinateur(), (std::array<std::uint8_t, 5>{0, 0, 1, 0, 0}));
 }
 
 TEST(TirageOrdre, OnePlayerDoesNotDraw) {
@@ -98,13 +98,13 @@ TEST(TirageOrdre, SeatsAreRenumberedByTheirLettersKeepingTheirComputerFlag) {
         const std::array<std::string, 4> avant{"", "Ana", "Ordi 2", "Cyd"};
         for (int s = 1; s <= 3; ++s) {
             const int rang = t.vue.rangs[s];
-            EXPECT_EQ(partie.nom[rang], avant[s]);
-            EXPECT_EQ(partie.estOrdinateur[rang], s == 2 ? 1 : 0);
+            EXPECT_EQ(partie.sieges.nom()[rang], avant[s]);
+            EXPECT_EQ(partie.sieges.estOrdinateur()[rang], s == 2 ? 1 : 0);
             for (int autre = 1; autre <= 3; ++autre) {
                 EXPECT_EQ(t.vue.lettresFinales[autre] < t.vue.lettresFinales[s], t.vue.rangs[autre] < rang);
             }
         }
-        if (partie.nom[1] != "Ana") ++ordresChanges;
+        if (partie.sieges.nom()[1] != "Ana") ++ordresChanges;
         EXPECT_EQ(partie.deroulement.coup(1).tirage.size(), 7u);  // the deal comes after the draw
     }
     EXPECT_GT(ordresChanges, 0);
@@ -147,16 +147,16 @@ TEST(ReinitialiserPartie, AGameInProgressIsBackToNothing) {
     EXPECT_EQ(partie.plateau.LettreJeton()[jokerA], '?');
     EXPECT_EQ(partie.plateau.LettreJeton()[jokerB], '?');
     EXPECT_EQ(partie.deroulement.score(), (std::array<std::int32_t, 5>{}));
-    EXPECT_EQ(partie.jetonsDansSac, nbJetons);
+    EXPECT_EQ(partie.sac.jetonsDansSac(), nbJetons);
     EXPECT_EQ(partie.plateau.jetonsSurPlateau(), 0);
     EXPECT_EQ(partie.deroulement.numeroTour(), 0);
     EXPECT_EQ(partie.deroulement.joueurCourant(), 0);
-    EXPECT_EQ(partie.distributionFaite, 0);
+    EXPECT_EQ(partie.deroulement.distributionFaite(), 0);
     EXPECT_TRUE(partie.deroulement.historique().empty());
-    EXPECT_EQ(partie.jetonJoue[0], 1);
+    EXPECT_EQ(partie.sac.jetonJoue()[0], 1);
     for (int j = 1; j <= tailleChevalet; ++j) EXPECT_EQ(partie.chevalet.caseChevalet()[1][j], 0);
     for (int tuile = 1; tuile <= nbJetons; ++tuile) {
-        EXPECT_EQ(partie.jetonJoue[tuile], 0);
+        EXPECT_EQ(partie.sac.jetonJoue()[tuile], 0);
         EXPECT_TRUE(partie.ecran.images[tuile].deplacable && !partie.ecran.images[tuile].visible);
         EXPECT_EQ(partie.ecran.images[tuile].left, -50);
     }

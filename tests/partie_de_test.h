@@ -73,10 +73,11 @@ public:
 
     // Every tile still in the bag is taken out of play, as if laid long ago.
     void viderLeSac() {
+        JetonsJoues joues = partie.sac.jetonJoue();
         for (int t = 1; t <= nbJetons; ++t) {
-            if (dansLeSac(t)) partie.jetonJoue[t] = 1;
+            if (dansLeSac(t)) joues[t] = 1;
         }
-        partie.jetonsDansSac = 0;
+        partie.sac.restaurer(0, joues);
         AfficherJetonsDansSac(partie);
     }
 
@@ -97,12 +98,7 @@ public:
     }
 
 private:
-    bool dansLeSac(int t) const {
-        for (int s = 1; s <= nbSiegesMax; ++s) {
-            if (partie.chevalet.caseDuJeton()[s][t] != 0) return false;
-        }
-        return partie.jetonJoue[t] == 0;
-    }
+    bool dansLeSac(int t) const { return partie.sac.contient(partie.chevalet, t); }
 
     void vider(int siege, int casier) { partie.chevalet.viderCasier(siege, casier); }
 

@@ -281,7 +281,7 @@ public:
             }
         }
         EXPECT_EQ(finals, gagnes);  // the adjustment only moves points from seat to seat
-        EXPECT_EQ(finale.jetonsDansSac, 0);
+        EXPECT_EQ(finale.sac.jetonsDansSac(), 0);
         EXPECT_TRUE(chevaletVide || passesDeSuite >= sieges) << "la partie s'arrête sans raison";
         for (int x = 1; x <= tailleGrille; ++x) {
             for (int y = 1; y <= tailleGrille; ++y) {
@@ -349,7 +349,7 @@ TEST_F(PartiesOrdinateur, AGameBetweenTwoComputerSeatsPlaysToItsEnd) {
     NouvellePartie(jeu);
     joueur.attendreInactivite();
 
-    EXPECT_EQ(jeu.partie.partieFinie, partieTerminee);
+    EXPECT_EQ(jeu.partie.deroulement.partieFinie(), partieTerminee);
     EXPECT_GT(jeu.partie.deroulement.score()[1] + jeu.partie.deroulement.score()[2], 0);
     EXPECT_GT(joueur.modeleOrdinateur().compteurFichiers, 7);
     EXPECT_EQ(jeu.partie.drapeaux.miseAJourEnCours.load(), 0);

@@ -88,7 +88,7 @@ TEST_F(Chercher, SevenTilesAddFiftyAndAreListedOnce) {
 
 TEST_F(Chercher, BestLevelComputerStopsAfterSevenTileMoves) {
     septLettres("abeille");
-    t.partie.estOrdinateur[1] = 1;
+    t.partie.sieges.confierALOrdinateur(1, true);
     EXPECT_TRUE(ChercherCoups(t.jeu, t.modele));
     EXPECT_EQ(t.coups(), (Lignes{"abeille;BHCHDHEHFHGHHH"}));
     t.partie.fenetre.modifier([](EtatControles& e) { e.niveau = 4; });

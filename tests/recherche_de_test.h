@@ -26,7 +26,7 @@ public:
 
     RechercheDeTest() : JeuDeTest(dossier()) {
         std::filesystem::create_directories(dossier() / dossierRecherches);
-        partie.jetonsDansSac = 80;
+        compterAuSac(80);
     }
 
     void connaitre(std::initializer_list<std::string_view> mots) {

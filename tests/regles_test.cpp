@@ -52,7 +52,7 @@ TEST(VerifierPlacement, ABlankWithoutALetterIsAskedForBeforeTheWords) {
 TEST(VerifierPlacement, TheComputersUnknownWordIsTakenBack) {
     test::JeuDeTest t;
     Partie& partie = t.partie;
-    partie.estOrdinateur[1] = 1;
+    partie.sieges.confierALOrdinateur(1, true);
     const auto casiers = t.auChevalet(1, "les");
     ASSERT_TRUE(PoserTexteDeCoup(partie, "le;GHHH"));
     EXPECT_EQ(jouer(t, false), IssuePlacement::coupRetire);
@@ -102,7 +102,7 @@ TEST(CoupRecevable, LaterMovesMustScoreUnlessTheTurnEndsWithoutPoints) {
     partie.finDeTourSansPoints = 1;
     EXPECT_TRUE(CoupRecevable(t.jeu));
     partie.finDeTourSansPoints = 0;
-    partie.estOrdinateur[1] = 1;
+    partie.sieges.confierALOrdinateur(1, true);
     EXPECT_TRUE(CoupRecevable(t.jeu));
     EXPECT_EQ(t.vue.messages.size(), 1u);
 }
@@ -112,7 +112,7 @@ TEST(MettreALEchange, AThirdTileWithTwoInTheBagBringsTheRackBack) {
     Partie& partie = t.partie;
     const auto casiers = t.auChevalet(1, "abcdefg");
     for (int j = 1; j <= tailleChevalet; ++j) partie.chevaletDuTour[j] = static_cast<std::uint8_t>(casiers[j]);
-    partie.jetonsDansSac = 2;
+    t.compterAuSac(2);
 
     EXPECT_TRUE(MettreALEchange(t.jeu, casiers[1]));
     EXPECT_FALSE(partie.ecran.images[casiers[1]].visible);

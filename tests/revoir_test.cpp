@@ -32,7 +32,7 @@ void jouerJusquaLaFin(test::PartieDeTest& t) {
     EXPECT_EQ(montres(t.partie, casesMots), quatreMontres);
     ouvrirEchangeOuPasser(t.jeu);
     t.jouer("el;HIHJ");
-    ASSERT_EQ(t.partie.partieFinie, partieTerminee);
+    ASSERT_EQ(t.partie.deroulement.partieFinie(), partieTerminee);
 }
 
 std::string etiquettes(const Partie& p) {
@@ -88,7 +88,7 @@ TEST(Revoir, AFinishedGameSavedOpensForReplayWhenLoaded) {
     test::PartieDeTest relue;
     ChargerPartie(relue.jeu, contenu);
     const Partie& p = relue.partie;
-    EXPECT_EQ(p.partieFinie, partieTerminee);
+    EXPECT_EQ(p.deroulement.partieFinie(), partieTerminee);
     EXPECT_EQ(p.limiteRevoir, 4);
     EXPECT_EQ(p.positionRevoir, 4);
     EXPECT_EQ(montres(p, casesMots), quatreMontres);

@@ -21,17 +21,17 @@ using test::PartieDeTest;
 using Message = test::VueFactice::Message;
 
 void attendreMemePartie(const Partie& a, const Partie& b) {
-    EXPECT_EQ(a.nbJoueurs, b.nbJoueurs);
+    EXPECT_EQ(a.sieges.nbJoueurs(), b.sieges.nbJoueurs());
     EXPECT_EQ(a.deroulement.joueurCourant(), b.deroulement.joueurCourant());
-    EXPECT_EQ(a.estOrdinateur, b.estOrdinateur);
-    EXPECT_EQ(a.nom, b.nom);
+    EXPECT_EQ(a.sieges.estOrdinateur(), b.sieges.estOrdinateur());
+    EXPECT_EQ(a.sieges.nom(), b.sieges.nom());
     EXPECT_EQ(a.deroulement.score(), b.deroulement.score());
-    EXPECT_EQ(a.partieFinie, b.partieFinie);
+    EXPECT_EQ(a.deroulement.partieFinie(), b.deroulement.partieFinie());
     EXPECT_EQ(a.deroulement.numeroTour(), b.deroulement.numeroTour());
-    EXPECT_EQ(a.jetonsDansSac, b.jetonsDansSac);
+    EXPECT_EQ(a.sac.jetonsDansSac(), b.sac.jetonsDansSac());
     EXPECT_EQ(a.plateau.jetonsSurPlateau(), b.plateau.jetonsSurPlateau());
     EXPECT_EQ(a.plateau.LettreJeton(), b.plateau.LettreJeton());
-    EXPECT_EQ(a.jetonJoue, b.jetonJoue);
+    EXPECT_EQ(a.sac.jetonJoue(), b.sac.jetonJoue());
     EXPECT_EQ(a.plateau.grilleFixe(), b.plateau.grilleFixe());
     EXPECT_EQ(a.plateau.grilleJeu(), b.plateau.grilleJeu());
     EXPECT_EQ(a.chevalet.caseChevalet(), b.chevalet.caseChevalet());
@@ -46,7 +46,7 @@ void attendreMemePartie(const Partie& a, const Partie& b) {
             << "record " << k;
     }
     for (int t = 1; t <= nbJetons; ++t) {
-        if (a.jetonJoue[t] == 0 && a.chevalet.caseDuJeton()[a.deroulement.joueurCourant()][t] == 0) continue;
+        if (a.sac.jetonJoue()[t] == 0 && a.chevalet.caseDuJeton()[a.deroulement.joueurCourant()][t] == 0) continue;
         const ImageJeton &x = a.ecran.images[t], &y = b.ecran.images[t];
         EXPECT_TRUE(x.left == y.left && x.top == y.top && x.visible == y.visible && x.deplacable == y.deplacable)
             << "tile " << t;
@@ -140,10 +140,10 @@ TEST_F(Sauvegarde, TheNameGetsTheExtensionUnlessItEndsInItExactly) {
 }
 
 TEST_F(Sauvegarde, NothingIsAskedOrWrittenWhileTheComputerIsToPlayOrWhenCancelled) {
-    partie.estOrdinateur[1] = 1;
+    partie.sieges.confierALOrdinateur(1, true);
     sauver(chemin);
     EXPECT_EQ(t.vue.fichiersSauvegarde.size(), 1u);
-    partie.estOrdinateur[1] = 0;
+    partie.sieges.confierALOrdinateur(1, false);
     t.vue.fichiersSauvegarde = {std::nullopt};
     sauvegarderPartie(t.jeu);
     EXPECT_FALSE(fs::exists(chemin));

@@ -12,7 +12,7 @@ namespace {
 TEST(AjustementFinal, TheFinisherGainsWhatTheOthersLose) {
     test::JeuDeTest t;
     Partie& partie = t.partie;
-    partie.nbJoueurs = 3;
+    partie.sieges.fixerNombreJoueurs(3);
     partie.deroulement.ajouterPoints(1, 100);
     partie.deroulement.ajouterPoints(2, 50);
     partie.deroulement.ajouterPoints(3, 40);
@@ -22,7 +22,7 @@ TEST(AjustementFinal, TheFinisherGainsWhatTheOthersLose) {
     const int k = t.jeton('k');
     partie.chevalet.ranger(3, k, 3);
     partie.chevalet.rendre(3, k);
-    partie.jetonJoue[k] = 1;  // played: skipped
+    partie.sac.marquerJoue(k);  // played: skipped
     AjustementFinal(partie);
     EXPECT_EQ(partie.deroulement.score(), (std::array<std::int32_t, 5>{0, 108, 47, 35, 0}));
 }
@@ -30,7 +30,7 @@ TEST(AjustementFinal, TheFinisherGainsWhatTheOthersLose) {
 TEST(EnregistrerCoup, KeepsTheLongerWordThroughTheFirstTileAndTheRowOnATie) {
     test::JeuDeTest t;
     Partie& partie = t.partie;
-    partie.nom[1] = "Josephine";
+    partie.sieges.nommer(1, "Josephine");
     t.poserFixe("a", 6, 7);
     t.poserFixe("o", 7, 6);
     t.poserNouveau("z", 7, 7);

@@ -22,8 +22,9 @@ std::set<int> chevaletDe(const Partie& partie, int siege) {
 
 // Every tile except those listed is played.
 void neLaisserDansLeSac(Partie& partie, const std::set<int>& restants) {
-    for (int t = 1; t <= nbJetons; ++t) partie.jetonJoue[t] = restants.count(t) != 0 ? 0 : 1;
-    partie.jetonsDansSac = static_cast<std::int32_t>(restants.size());
+    JetonsJoues joues{};
+    for (int t = 1; t <= nbJetons; ++t) joues[t] = restants.count(t) != 0 ? 0 : 1;
+    partie.sac.restaurer(static_cast<std::int32_t>(restants.size()), joues);
 }
 
 // A seed must replay the same deal on any system: the numbers drawn are pinned
@@ -40,17 +41,18 @@ TEST(Tirer, TheDealNeverGivesATileHeldOrPlayedAndRecordsItsLetters) {
         test::JeuDeTest t;
         t.hasard = Hasard(graine);
         Partie& partie = t.partie;
-        partie.distributionFaite = 0;
+        partie.deroulement = Deroulement{};  // the deal has begun
+        partie.deroulement.donnerLaMainA(1);
         const auto autre = t.auChevalet(2, "aeiouyz");
         t.poserFixe("bonjour", 4, 8);
-        partie.jetonsDansSac = nbJetons - 14;
+        t.compterAuSac(nbJetons - 14);
 
         ASSERT_EQ(Tirer(t.jeu, 7), 7);
         ASSERT_EQ(chevaletDe(partie, 1).size(), 7u);
         std::string lettres;
         for (int j = 1; j <= tailleChevalet; ++j) {
             const int jeton = partie.chevalet.caseChevalet()[1][j];
-            EXPECT_EQ(partie.jetonJoue[jeton], 0);
+            EXPECT_EQ(partie.sac.jetonJoue()[jeton], 0);
             EXPECT_EQ(std::count(autre.begin(), autre.end(), jeton), 0);
             EXPECT_EQ(partie.chevalet.caseDuJeton()[1][jeton], j);
             EXPECT_FALSE(partie.ecran.images[jeton].visible);
@@ -70,11 +72,7 @@ TEST(Tirer, DrawsOnlyWhatTheBagHoldsIntoTheNextMovesRecord) {
     EXPECT_EQ(Tirer(t.jeu, 7), 3);
     EXPECT_EQ(chevaletDe(partie, 1), (std::set<int>{3, 50, 99}));
     EXPECT_EQ(partie.deroulement.coup(6).tirage.size(), 4u);
-    EXPECT_EQ(partie.jetonsDansSac, 0);
-    EXPECT_EQ(partie.fenetre.copie().enbLettreDispo, "0");
-
-    partie.jetonsDansSac = -1;
-    AfficherJetonsDansSac(partie);
+    EXPECT_EQ(partie.sac.jetonsDansSac(), 0);
     EXPECT_EQ(partie.fenetre.copie().enbLettreDispo, "0");
 }
 
@@ -85,7 +83,7 @@ TEST(Tirer, AnExchangedTileNeverComesStraightBack) {
         Partie& partie = t.partie;
         const auto casiers = t.auChevalet(1, "abcdefg");
         neLaisserDansLeSac(partie, {casiers[1], casiers[2], casiers[3], 60, 61, 62});
-        partie.jetonsDansSac = 3;  // the count from before the exchange
+        t.compterAuSac(3);  // the count from before the exchange
         for (int j = 1; j <= 3; ++j) {
             partie.chevalet.rendre(1, casiers[j]);
             partie.chevalet.libererCasier(1, j);
@@ -93,7 +91,7 @@ TEST(Tirer, AnExchangedTileNeverComesStraightBack) {
         partie.finDeTourSansPoints = 1;
         ASSERT_EQ(Tirer(t.jeu, 3), 3);
         for (int j = 1; j <= 3; ++j) EXPECT_GE(partie.chevalet.caseChevalet()[1][j], 60);
-        EXPECT_EQ(partie.jetonsDansSac, 3);
+        EXPECT_EQ(partie.sac.jetonsDansSac(), 3);
     }
 }
 

@@ -18,7 +18,7 @@ protected:
     std::vector<std::string> relais;  // the letters on the board at each hand-over
     RelaisTourSuivant tourSuivant = [this](Jeu&) { relais.push_back(t.lettresPosees()); };
 
-    Ordinateur() { partie.estOrdinateur[1] = 1; }
+    Ordinateur() { partie.sieges.confierALOrdinateur(1, true); }
 
     void niveau(int numero) {
         partie.fenetre.modifier([numero](EtatControles& e) { e.niveau = numero; });
@@ -51,7 +51,7 @@ TEST_F(Ordinateur, EachLevelPlaysItsChoiceAndHandsTheTurnOver) {
     niveau(1);  // 6 / 1.5: the two-letter moves
     TourOrdinateurRelaye(t.jeu, t.modele, tourSuivant);
     EXPECT_EQ(relais.back(), "et");
-    partie.jetonsDansSac = 5;
+    t.compterAuSac(5);
     TourOrdinateurRelaye(t.jeu, t.modele, tourSuivant);
     EXPECT_EQ(relais.back(), "eta");
 }
@@ -67,8 +67,8 @@ TEST_F(Ordinateur, NothingToPlayExchangesFourTilesAndTheQOrPasses) {
     EXPECT_EQ(partie.deroulement.passe()[1], 0);
 
     test::RechercheDeTest autre;
-    autre.partie.estOrdinateur[1] = 1;
-    autre.partie.jetonsDansSac = 7;
+    autre.partie.sieges.confierALOrdinateur(1, true);
+    autre.compterAuSac(7);
     const auto gardes = autre.auChevalet(1, "qbcdfgh");
     TourOrdinateurRelaye(autre.jeu, autre.modele, [](Jeu&) {});
     EXPECT_EQ(autre.partie.deroulement.passe()[1], 1);
@@ -108,7 +108,7 @@ TEST_F(Ordinateur, TenFailuresOrNothingLeftToTryGiveTheTurnUp) {
 
     lister({"ae;GHHH", "ta;AABB", ""}, {9, 8, 7});  // unknown word, badly placed, no text
     partie.finDeTourSansPoints = 0;
-    partie.jetonsDansSac = 0;
+    t.compterAuSac(0);
     EXPECT_EQ(JouerLesCandidats(t.jeu, t.modele, 9), IssueCandidats::abandon);
     EXPECT_EQ(partie.finDeTourSansPoints, 1);
     EXPECT_EQ(partie.deroulement.passe()[1], 1);  // with the bag empty, giving up counts as a pass
@@ -131,7 +131,7 @@ TEST_F(Ordinateur, AStopOrAFinishedGameEndsTheTurnWithoutHandingOver) {
     TourOrdinateurRelaye(t.jeu, t.modele, tourSuivant);
     partie.drapeaux.arretDemande = 0;
     partie.drapeaux.miseAJourEnCours = 0;
-    partie.partieFinie = partieTerminee;
+    partie.deroulement.terminerPartie();
     TourOrdinateurRelaye(t.jeu, t.modele, tourSuivant);
     EXPECT_TRUE(relais.empty());
     EXPECT_EQ(partie.drapeaux.ordiOccupe.load(), 0);

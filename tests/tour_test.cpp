@@ -38,7 +38,7 @@ TEST(TourSuivant, TheDealGivesSevenTilesToEachSeatAndRecordsThemAsTheirFirstRack
     Partie& partie = t.partie;
     EXPECT_EQ(partie.deroulement.numeroTour(), 1);
     EXPECT_EQ(partie.deroulement.joueurCourant(), 1);
-    EXPECT_EQ(partie.jetonsDansSac, nbJetons - 21);
+    EXPECT_EQ(partie.sac.jetonsDansSac(), nbJetons - 21);
     for (int s = 1; s <= 3; ++s) {
         EXPECT_EQ(t.chevalet(s).find('.'), std::string::npos);
         EXPECT_EQ(partie.deroulement.coup(s).tirage, t.chevalet(s)) << s;
@@ -66,7 +66,7 @@ TEST(TourSuivant, TwoHumansScoreMovesThatTheHistoryAndTheComputersRowsRecord) {
     EXPECT_EQ(partie.deroulement.score()[1], 10);
     EXPECT_EQ(partie.deroulement.joueurCourant(), 2);
     EXPECT_EQ(partie.deroulement.numeroTour(), 2);
-    EXPECT_EQ(partie.jetonsDansSac, nbJetons - 14 - 4);
+    EXPECT_EQ(partie.sac.jetonsDansSac(), nbJetons - 14 - 4);
     const Coup premier = partie.deroulement.coup(1);
     EXPECT_EQ(premier.points, "10");
     EXPECT_EQ(premier.mot, "mots");
@@ -84,7 +84,7 @@ TEST(TourSuivant, TwoHumansScoreMovesThatTheHistoryAndTheComputersRowsRecord) {
     EXPECT_TRUE(partie.ecran.surlignageDernierCoup);
     for (int x = 5; x <= 8; ++x) {
         const int jeton = partie.plateau.grilleFixe()[x][8];
-        EXPECT_EQ(partie.jetonJoue[jeton], 1);
+        EXPECT_EQ(partie.sac.jetonJoue()[jeton], 1);
         EXPECT_FALSE(partie.ecran.images[jeton].deplacable);
         EXPECT_TRUE(partie.grilleDernierCoup[x][8]);
     }
@@ -142,7 +142,7 @@ TEST(Echange, GivesTilesBackWithoutChangingTheBagAndNeverDrawsThemStraightBack) 
         for (int j = 1; j <= 3; ++j) ASSERT_TRUE(MettreALEchange(t.jeu, avant[j]));
         validerEchange(t.jeu);
 
-        EXPECT_EQ(partie.jetonsDansSac, nbJetons - 14);
+        EXPECT_EQ(partie.sac.jetonsDansSac(), nbJetons - 14);
         EXPECT_EQ(partie.deroulement.joueurCourant(), 2);
         EXPECT_EQ(partie.deroulement.passe()[1], 0);
         const auto apres = partie.chevalet.caseChevalet()[1];
@@ -154,7 +154,7 @@ TEST(Echange, GivesTilesBackWithoutChangingTheBagAndNeverDrawsThemStraightBack) 
         for (int j = 4; j <= tailleChevalet; ++j) EXPECT_EQ(apres[j], avant[j]);
         for (const int jeton : rendus) {
             for (int s = 1; s <= 2; ++s) EXPECT_EQ(partie.chevalet.caseDuJeton()[s][jeton], 0);
-            EXPECT_EQ(partie.jetonJoue[jeton], 0);
+            EXPECT_EQ(partie.sac.jetonJoue()[jeton], 0);
         }
         EXPECT_EQ(partie.deroulement.coup(3).tirage, lettres(partie, avant, 4, 7) + "+" + lettres(partie, apres, 1, 3));
         EXPECT_TRUE(partie.fenetre.copie().echange.visible);
@@ -217,9 +217,9 @@ TEST(FinParPasses, EverySeatPassingWithAnEmptyBagEndsTheGameWithoutAdjustment) {
     t.jouer("el;HIHJ");        // Alice scores: the passes so far no longer count
     EXPECT_EQ(partie.deroulement.passe(), (std::array<std::uint8_t, 5>{}));
     ouvrirEchangeOuPasser(t.jeu);       // Bob passes
-    EXPECT_NE(partie.partieFinie, partieTerminee);
+    EXPECT_NE(partie.deroulement.partieFinie(), partieTerminee);
     ouvrirEchangeOuPasser(t.jeu);       // Alice passes
-    EXPECT_EQ(partie.partieFinie, partieTerminee);
+    EXPECT_EQ(partie.deroulement.partieFinie(), partieTerminee);
     EXPECT_EQ(partie.deroulement.score(), (std::array<std::int32_t, 5>{0, 13, 0, 0, 0}));
     EXPECT_EQ(t.vue.messages,
               (std::vector<Message>{{std::string(messages::aucunMouvement), std::string(messages::titreGlyphane)}}));
@@ -244,7 +244,7 @@ TEST(FinDePartie, APlayerWhoUsesTheLastTileGainsTheOtherRacks) {
     const int resteBob = valeurDuChevalet(partie, 2);
     ASSERT_GT(resteBob, 0);
     t.jouer("el;HIHJ");
-    EXPECT_EQ(partie.partieFinie, partieTerminee);
+    EXPECT_EQ(partie.deroulement.partieFinie(), partieTerminee);
     EXPECT_EQ(partie.deroulement.score()[1], 13 + resteBob);
     EXPECT_EQ(partie.deroulement.score()[2], -resteBob);
     EXPECT_EQ(t.vue.messages,
@@ -262,7 +262,7 @@ TEST(TourSuivant, ALongGameOfExchangesKeepsEveryCounterAndRecord) {
         validerEchange(t.jeu);
     }
     EXPECT_EQ(partie.deroulement.numeroTour(), tours + 1);
-    EXPECT_EQ(partie.jetonsDansSac, nbJetons - 14);
+    EXPECT_EQ(partie.sac.jetonsDansSac(), nbJetons - 14);
     EXPECT_EQ(partie.deroulement.joueurCourant(), 1);
     EXPECT_EQ(partie.nbJetonsEchanges, 0);
     for (int n = 3; n <= tours + 2; ++n) {
@@ -289,7 +289,7 @@ TEST(TourSuivant, HandsTheUpdateAndTheComputersTurnToTheComputerPlayer) {
     EXPECT_TRUE(crochets.modele.Possibilites[2].empty());
 
     partie.drapeaux.miseAJourEnCours = 0;  // the update is over
-    partie.estOrdinateur[3] = 1;
+    partie.sieges.confierALOrdinateur(3, true);
     crochets.appels.clear();
     t.imposerChevalet("elaaiie");
     t.jouer("el;HIHJ");
@@ -351,7 +351,7 @@ TEST(TourSuivant, WithoutAComputerPlayerAComputerSeatWaitsAndNoUpdateStarts) {
     test::PartieDeTest t;
     Partie& partie = t.partie;
     t.commencer({"Alice", "Bob"});
-    partie.estOrdinateur[2] = 1;
+    partie.sieges.confierALOrdinateur(2, true);
     t.imposerChevalet("motsaie");
     t.jouer("mots;EHFHGHHH");
     EXPECT_EQ(partie.deroulement.joueurCourant(), 2);
@@ -376,7 +376,7 @@ TEST(AfficherChevalet, ClosedStyleCoversAHumansRackAndHidesTheComputers) {
     EXPECT_FALSE(e.cacheLettres.visible);
     EXPECT_TRUE(e.jouer.actif && e.echange.actif && e.menuListeDeMot && e.menuVoir);
 
-    partie.estOrdinateur[2] = 1;
+    partie.sieges.confierALOrdinateur(2, true);
     t.imposerChevalet("motsaie");
     t.jouer("mots;EHFHGHHH");
     e = partie.fenetre.copie();
@@ -394,12 +394,12 @@ TEST(StyleDeJeu, ChangingTheStyleTogglesItAndItsCaptions) {
     Partie& partie = t.partie;
     changerStyle(partie);
     EtatControles e = partie.fenetre.copie();
-    EXPECT_EQ(partie.styleOuvert, 0);
+    EXPECT_EQ(partie.sieges.styleOuvert(), 0);
     EXPECT_EQ(e.captionStyleb, "st&yle fermé");
     EXPECT_EQ(e.captionStyleDeJeu, "Style Fermé");
     changerStyle(partie);
     e = partie.fenetre.copie();
-    EXPECT_EQ(partie.styleOuvert, 1);
+    EXPECT_EQ(partie.sieges.styleOuvert(), 1);
     EXPECT_EQ(e.captionStyleb, "st&yle ouvert");
     EXPECT_EQ(e.captionStyleDeJeu, "Style Ouvert");
 }

@@ -38,9 +38,9 @@ TEST_F(Voir, ShowsTheBestMoveWhateverTheLevel) {
 
 TEST_F(Voir, WithNothingToPlayItSaysWhatTheComputerWouldDo) {
     t.auChevalet(1, "tea");
-    partie.jetonsDansSac = 8;
+    t.compterAuSac(8);
     voirLeCoupdeLOrdiCherche(t.jeu, t.modele);
-    partie.jetonsDansSac = 7;
+    t.compterAuSac(7);
     voirLeCoupdeLOrdiCherche(t.jeu, t.modele);
     using M = test::VueFactice::Message;
     EXPECT_EQ(t.vue.messages, (std::vector<M>{{",Échange de lettres.,,Aucun mouvement possible !,;", "résultat", false},
@@ -83,7 +83,7 @@ TEST_F(Voir, TheListIsMadeOnceAndAClickLaysItsMove) {
     EXPECT_EQ(t.lettresPosees(), "");
 
     partie.fenetre.modifier([](EtatControles& e) { e.memo1.resize(2); });
-    partie.estOrdinateur[1] = 1;  // the cover clicked while the computer plays
+    partie.sieges.confierALOrdinateur(1, true);  // the cover clicked while the computer plays
     choisirMotDeLaListe(t.jeu, t.modele, 0);
     EXPECT_EQ(t.lettresPosees(), "");
 }

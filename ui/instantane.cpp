@@ -10,14 +10,15 @@ Instantane capturer(const Partie& partie) {
     instantane.grilleDernierCoup = partie.grilleDernierCoup;
     instantane.surlignageSuggestion = partie.ecran.surlignageSuggestion;
     instantane.surlignageDernierCoup = partie.ecran.surlignageDernierCoup;
-    instantane.nbJoueurs = partie.nbJoueurs;
+    instantane.nbJoueurs = partie.sieges.nbJoueurs();
     instantane.joueurCourant = partie.deroulement.joueurCourant();
-    instantane.noms = partie.nom;
+    instantane.noms = partie.sieges.nom();
     instantane.scores = partie.deroulement.score();
-    instantane.partieEnCours = partie.distributionFaite == 1 && partie.partieFinie != partieTerminee;
+    const Deroulement& deroulement = partie.deroulement;
+    instantane.partieEnCours = deroulement.distributionFaite() == 1 && deroulement.partieFinie() != partieTerminee;
     const int siege = partie.deroulement.joueurCourant();
     instantane.tourOrdinateur =
-        instantane.partieEnCours && siege >= 1 && siege <= nbSiegesMax && partie.estOrdinateur[siege] != 0;
+        instantane.partieEnCours && siege >= 1 && siege <= nbSiegesMax && partie.sieges.estOrdinateur()[siege] != 0;
     return instantane;
 }
 

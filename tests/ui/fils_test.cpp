@@ -126,7 +126,7 @@ private slots:
         cadence.lacher();
         QTRY_VERIFY_WITH_TIMEOUT(repondeur.fini() && controles(p).commencer.visible, attenteMax);
         const Partie& partie = p.programme.jeu().partie;
-        QCOMPARE(partie.partieFinie, partieTerminee);
+        QCOMPARE(partie.deroulement.partieFinie(), partieTerminee);
         const auto copieAJour = [&] {
             const ui::Instantane copie = p.programme.vue().instantane();
             for (int t = 1; t <= nbJetons; ++t) {
