@@ -2,14 +2,14 @@
 // square, and a letter tile lying on it in the look of the tile faces (grey
 // bevelled tile, dark blue capital, value at the lower right).
 //
-//   generer_icone DOSSIER [--police FICHIER.ttf]
+//   generer_icone DOSSIER
 //
 // DOSSIER receives glyphane.svg, the drawing the menus scale freely, and
 // glyphane-N.png for the usual icon sizes, rendered from that same SVG so that
 // the two never drift apart.
-// --police replaces the letter font (default: DejaVu Sans Bold from the
-// fonts-dejavu-core package, read by path so every machine writes the same
-// file). The letters are written as outlines: the SVG needs no font to show.
+// The letters come from DejaVu Sans Bold (fonts-dejavu-core), the tile faces'
+// font, read by path so every machine writes the same file; they are written
+// as outlines: the SVG needs no font to show.
 
 #include <QByteArray>
 #include <QFile>
@@ -202,22 +202,12 @@ bool writePngs(const QString& outDir, const QByteArray& svg) {
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     const QStringList args = QGuiApplication::arguments();
-    QString outDir;
-    QString fontPath = QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf");
-    for (int i = 1; i < args.size(); ++i) {
-        if (args[i] == QStringLiteral("--police") && i + 1 < args.size()) {
-            fontPath = args[++i];
-        } else if (outDir.isEmpty() && !args[i].startsWith(QLatin1Char('-'))) {
-            outDir = args[i];
-        } else {
-            outDir.clear();
-            break;
-        }
-    }
-    if (outDir.isEmpty()) {
-        std::fprintf(stderr, "usage: generer_icone DOSSIER [--police FICHIER.ttf]\n");
+    if (args.size() != 2 || args[1].startsWith(QLatin1Char('-'))) {
+        std::fprintf(stderr, "usage: generer_icone DOSSIER\n");
         return 2;
     }
+    const QString& outDir = args[1];
+    const QString fontPath = QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf");
     const QRawFont font(fontPath, 256.0);
     if (!font.isValid() || glyph(font, kLetter).isEmpty() || glyph(font, kValue).isEmpty()) {
         std::fprintf(stderr, "cannot read the letters of %s\n", qPrintable(fontPath));
