@@ -13,7 +13,8 @@ case "$type" in
 esac
 
 "$racine/scripts/installer_paquets.sh" g++ make cmake pkg-config qt6-base-dev qt6-multimedia-dev \
-  libgl-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core qt6-translations-l10n
+  libgl-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core qt6-translations-l10n \
+  desktop-file-utils appstream man-db
 
 cmake -S "$racine" -B "$dossier" -DCMAKE_BUILD_TYPE="$type" -DGLYPHANE_UI=ON > /dev/null
 cmake --build "$dossier" -j2

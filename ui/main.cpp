@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QScreen>
@@ -15,6 +16,12 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     Q_INIT_RESOURCE(ui);
     QApplication::setApplicationName(QStringLiteral("glyphane"));
+    // The desktop matches the window to its menu entry, and shows its icon.
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(glyphane::ui::idBureau.data(),
+                                                          static_cast<qsizetype>(glyphane::ui::idBureau.size())));
+    QIcon icone;
+    for (const char* taille : {"16", "32", "48", "256"}) icone.addFile(QStringLiteral(":/icone") + QLatin1String(taille));
+    QApplication::setWindowIcon(icone);
     // The toolkit's own dialogs (files, printer, colours) speak French like the
     // rest of the game, whatever the system's language.
     QTranslator traductionQt;

@@ -42,10 +42,17 @@ OptionsProgramme disposerPourLargeur(int largeurEcran) {
     return options;
 }
 
+bool programmeInstalle(const std::filesystem::path& dossierExecutable) {
+    std::error_code erreur;
+    const std::filesystem::path entree =
+        dossierExecutable / ".." / "share" / "applications" / (std::string(idBureau) + ".desktop");
+    return std::filesystem::is_regular_file(entree, erreur);
+}
+
 std::filesystem::path dossierParDefaut(const std::filesystem::path& dossierExecutable) {
+    if (dossierExecutable.empty() || programmeInstalle(dossierExecutable)) return dossierUtilisateurGlyphane();
     const QFileInfo info(QString::fromStdString(dossierExecutable.string()));
-    if (!dossierExecutable.empty() && info.isDir() && info.isWritable()) return dossierExecutable;
-    return dossierUtilisateurGlyphane();
+    return info.isDir() && info.isWritable() ? dossierExecutable : dossierUtilisateurGlyphane();
 }
 
 std::optional<OptionsProgramme> lireOptions(const QStringList& arguments, int largeurEcran,

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "ui/mode_ecran.h"
 
@@ -30,8 +31,15 @@ struct OptionsProgramme {
 // larger screens get the 800 layout in a window of its own.
 OptionsProgramme disposerPourLargeur(int largeurEcran);
 
-// The executable's folder when the program may write there, else the user's data
-// folder (XDG_DATA_HOME, else ~/.local/share) under "glyphane".
+// The program's id on the desktop, as its menu entry is named.
+inline constexpr std::string_view idBureau = GLYPHANE_ID_BUREAU;
+
+// An installed program: its folder is the bin of a prefix holding its menu entry.
+bool programmeInstalle(const std::filesystem::path& dossierExecutable);
+
+// The executable's folder when the program may write there and is not installed
+// (root may write in /usr/bin, which is no place for a player's files), else the
+// user's data folder (XDG_DATA_HOME, else ~/.local/share) under "glyphane".
 std::filesystem::path dossierParDefaut(const std::filesystem::path& dossierExecutable);
 
 // From the command line ("--dossier DOSSIER", never empty) and the environment

@@ -12,6 +12,7 @@
 #include <sys/stat.h>
 
 #include <chrono>
+#include <fstream>
 #include <thread>
 
 #include "engine/partie.h"
@@ -183,6 +184,13 @@ private slots:
         qunsetenv("GLYPHANE_DOSSIER");
         // A folder the program cannot write to sends it to the user's data folder.
         QVERIFY(dossierParDefaut("/inexistant/bin") != std::filesystem::path("/inexistant/bin"));
+        // Installed, it keeps its files per user even where it could write.
+        const std::filesystem::path prefixe = dossier.path().toStdString();
+        std::filesystem::create_directories(prefixe / "bin");
+        QCOMPARE(dossierParDefaut(prefixe / "bin"), prefixe / "bin");
+        std::filesystem::create_directories(prefixe / "share" / "applications");
+        std::ofstream(prefixe / "share" / "applications" / (std::string(idBureau) + ".desktop")) << "[Desktop Entry]\n";
+        QCOMPARE(dossierParDefaut(prefixe / "bin"), dossierParDefaut("/inexistant/bin"));
     }
 
     // A pause on the window thread lets the window work meanwhile; elsewhere it
