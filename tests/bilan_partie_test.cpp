@@ -1,0 +1,258 @@
+#include "ai/bilan_partie.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <numeric>
+#include <string>
+#include <vector>
+
+#include "ai/partie_automatique.h"
+#include "engine/evaluation.h"
+#include "engine/verification_mots.h"
+#include "lexicon/demarrage_dico.h"
+#include "lexicon/flux_integre.h"
+#include "tests/dossier_temporaire.h"
+#include "tests/vue_factice.h"
+
+namespace glyphane {
+namespace {
+
+constexpr int centre = 8;
+
+// The best score a rack makes on a board, found the slow way: every square of
+// the board as the first tile, both ways, every ordered choice of rack tiles on
+// the free squares that follow, a blank as every letter; the engine lays,
+// judges and scores each one and checks its words. Racks of three tiles at most.
+class ForceBrute {
+public:
+    ForceBrute(LexiconTrie& trieDuJeu, const std::filesystem::path& dossier)
+        : jeu(trieDuJeu, vue, hasard, cadence, dossier) {
+        jeu.partie.sieges.fixerNombreJoueurs(2);
+        jeu.partie.deroulement.finirDistribution();
+    }
+
+    std::int32_t meilleur(const PlateauFixe& plateau, const std::string& chevalet) {
+        installer(plateau, chevalet);
+        for (const bool horizontal : {true, false}) {
+            for (int x = 1; x <= tailleGrille; ++x) {
+                for (int y = 1; y <= tailleGrille; ++y) essayerDepuis(x, y, horizontal, {});
+            }
+        }
+        return record;
+    }
+
+private:
+    Partie& partie() { return jeu.partie; }
+
+    int tuileDe(char lettre) {
+        for (int t = 1; t <= nbJetons; ++t) {
+            if (!prise[static_cast<std::size_t>(t)] && lettreInitiale(t) == lettre) {
+                prise[static_cast<std::size_t>(t)] = true;
+                return t;
+            }
+        }
+        return 0;
+    }
+
+    void installer(const PlateauFixe& plateau, const std::string& chevalet) {
+        for (int x = 1; x <= tailleGrille; ++x) {
+            for (int y = 1; y <= tailleGrille; ++y) {
+                const CaseFixe& c = plateau[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)];
+                if (c.lettre == 0) continue;
+                const int t = tuileDe(c.joker ? lettreInconnue : c.lettre);
+                if (c.joker) partie().plateau.donnerLettreJoker(t, c.lettre);
+                partie().plateau.poser(t, x, y);
+                partie().plateau.fixer(x, y);
+            }
+        }
+        for (const char l : chevalet) tuiles.push_back(tuileDe(l));
+        utilisee.assign(tuiles.size(), false);
+    }
+
+    // The free squares from (x, y) on: the tiles after the first skip the
+    // committed ones, as a word laid through them would.
+    std::vector<std::pair<int, int>> casesLibres(int x, int y, bool horizontal, std::size_t nombre) const {
+        std::vector<std::pair<int, int>> cases;
+        while (cases.size() < nombre && x <= tailleGrille && y <= tailleGrille) {
+            if (jeu.partie.plateau.grilleFixe()[x][y] == 0) cases.emplace_back(x, y);
+            (horizontal ? x : y) += 1;
+        }
+        return cases;
+    }
+
+    void essayerDepuis(int x, int y, bool horizontal, std::vector<int> ordre) {
+        if (!ordre.empty()) juger(x, y, horizontal, ordre);
+        for (std::size_t i = 0; i < tuiles.size(); ++i) {
+            if (utilisee[i]) continue;
+            utilisee[i] = true;
+            ordre.push_back(static_cast<int>(i));
+            essayerDepuis(x, y, horizontal, ordre);
+            ordre.pop_back();
+            utilisee[i] = false;
+        }
+    }
+
+    void juger(int x, int y, bool horizontal, const std::vector<int>& ordre) {
+        const auto cases = casesLibres(x, y, horizontal, ordre.size());
+        if (cases.size() != ordre.size() || cases.front() != std::pair{x, y}) return;
+        for (std::size_t i = 0; i < ordre.size(); ++i) {
+            partie().plateau.poser(tuiles[static_cast<std::size_t>(ordre[i])], cases[i].first, cases[i].second);
+        }
+        nommerJokers(ordre, 0);
+        partie().plateau.retirerPoses();
+    }
+
+    void nommerJokers(const std::vector<int>& ordre, std::size_t depuis) {
+        for (std::size_t i = depuis; i < ordre.size(); ++i) {
+            const int t = tuiles[static_cast<std::size_t>(ordre[i])];
+            if (!estJoker(t)) continue;
+            for (char l = 'a'; l <= 'z'; ++l) {
+                partie().plateau.donnerLettreJoker(t, l);
+                nommerJokers(ordre, i + 1);
+            }
+            return;
+        }
+        noter();
+    }
+
+    void noter() {
+        partie().motsConnus = 1;
+        if (!EvaluerCoup(partie())) return;
+        if (partie().plateau.jetonsSurPlateau() == 0 && partie().plateau.grilleJeu()[centre][centre] == 0) return;
+        VerifierMots(jeu);
+        if (partie().motsConnus == 1) record = std::max(record, partie().pointsDuCoup);
+    }
+
+    test::VueFactice vue;
+    Hasard hasard{std::uint64_t{1}};
+    CadenceNulle cadence;
+    Jeu jeu;
+    std::array<bool, nbJetons + 1> prise{};
+    std::vector<int> tuiles;
+    std::vector<bool> utilisee;
+    std::int32_t record = 0;
+};
+
+std::string sansVides(std::string chevalet) {
+    std::erase(chevalet, '.');
+    std::sort(chevalet.begin(), chevalet.end());
+    return chevalet;
+}
+
+class BilanDeParties : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        dossier = new test::DossierTemporaire;
+        trie = new LexiconTrie;
+        ASSERT_TRUE(DemarrageDictionnaire((*dossier)(), *trie).toutDemarrer(fluxIntegre()));
+    }
+    static void TearDownTestSuite() {
+        delete trie;
+        delete dossier;
+    }
+
+    static inline test::DossierTemporaire* dossier = nullptr;
+    static inline LexiconTrie* trie = nullptr;
+};
+
+// The review reads back from the history what the self-play log saw of each
+// turn, its tops are never below the points played, and the totals are the
+// sums of the turns.
+TEST_F(BilanDeParties, EachTurnIsReadBackAsPlayedAndTheTotalsAddUp) {
+    for (const std::uint64_t graine : {3u, 4u}) {
+        PartieAutomatique automate(*trie, (*dossier)(), graine);
+        const ResultatPartie resultat = automate.jouer(2);
+        ASSERT_TRUE(resultat.finie);
+        const BilanPartie bilan = BilanDePartie(partieARevoir(automate.partie()), *trie);
+        ASSERT_TRUE(bilan.complet);
+        EXPECT_TRUE(bilan.illisibles.empty());
+        ASSERT_EQ(bilan.tours.size(), resultat.tours.size());
+        std::array<TotalDuSiege, nbSiegesMax + 1> sommes{};
+        for (std::size_t i = 0; i < bilan.tours.size(); ++i) {
+            const TourRevu& revu = bilan.tours[i];
+            const TourJoue& joue = resultat.tours[i];
+            SCOPED_TRACE(ligneDuTourRevu(revu));
+            EXPECT_EQ(revu.tour, joue.tour);
+            EXPECT_EQ(revu.siege, joue.siege);
+            EXPECT_EQ(sansVides(revu.chevalet), sansVides(joue.chevalet));
+            EXPECT_EQ(texteDuBilan(revu.joue), joue.nature == NatureDuTour::coup ? joue.texte : "-");
+            EXPECT_EQ(revu.points, joue.points);
+            EXPECT_GE(revu.pointsTop, revu.points);
+            sommes[static_cast<std::size_t>(revu.siege)].points += revu.points;
+            sommes[static_cast<std::size_t>(revu.siege)].tops += revu.pointsTop;
+        }
+        for (int s = 1; s <= 2; ++s) {
+            EXPECT_EQ(bilan.totaux[static_cast<std::size_t>(s)].points, sommes[static_cast<std::size_t>(s)].points);
+            EXPECT_EQ(bilan.totaux[static_cast<std::size_t>(s)].tops, sommes[static_cast<std::size_t>(s)].tops);
+        }
+    }
+}
+
+// A seeded game whose records keep, for the turns of three tiles at most, only
+// the tiles played and what follows them on the rack up to three: on those
+// racks the review's top is the brute force's best.
+TEST_F(BilanDeParties, TheTopIsTheBestScoreOfABruteForceSearch) {
+    PartieAutomatique automate(*trie, (*dossier)(), 5u);
+    ASSERT_TRUE(automate.jouer(2).finie);
+    PartieARevoir aRevoir = partieARevoir(automate.partie());
+    const BilanPartie complet = BilanDePartie(aRevoir, *trie);
+    std::vector<std::int32_t> courts;
+    for (const TourRevu& tour : complet.tours) {
+        if (tour.joue.empty() || tour.joue.size() > 3 || courts.size() == 6) continue;
+        std::string reste = sansVides(tour.chevalet);
+        std::string court;
+        for (const TuilePosee& t : tour.joue) {
+            court += t.joker ? lettreInconnue : t.lettre;
+            reste.erase(reste.find(court.back()), 1);
+        }
+        court += reste.substr(0, 3 - court.size());
+        aRevoir.historique[static_cast<std::size_t>(tour.tour)].tirage = court;
+        courts.push_back(tour.tour);
+    }
+    ASSERT_GE(courts.size(), 3u);
+
+    const BilanPartie bilan = BilanDePartie(aRevoir, *trie);
+    PlateauFixe plateau{};
+    for (const TourRevu& tour : bilan.tours) {
+        if (std::find(courts.begin(), courts.end(), tour.tour) != courts.end()) {
+            SCOPED_TRACE(ligneDuTourRevu(tour));
+            ForceBrute force(*trie, (*dossier)());
+            EXPECT_EQ(tour.pointsTop, force.meilleur(plateau, sansVides(tour.chevalet)));
+        }
+        for (const TuilePosee& t : tour.joue) plateau[static_cast<std::size_t>(t.x)][static_cast<std::size_t>(t.y)] = {t.lettre, t.joker};
+    }
+}
+
+// A rack the record cannot hold (a stray character, a tile played that it
+// lacks, more than seven tiles, none) leaves that turn out of the review and out
+// of the totals; the turns after it are reviewed on the board as it stood.
+TEST_F(BilanDeParties, ATurnWhoseRackIsDamagedIsLeftOut) {
+    PartieAutomatique automate(*trie, (*dossier)(), 3u);
+    ASSERT_TRUE(automate.jouer(2).finie);
+    PartieARevoir aRevoir = partieARevoir(automate.partie());
+    const BilanPartie sain = BilanDePartie(aRevoir, *trie);
+    ASSERT_GE(sain.tours.size(), 6u);
+    const TourRevu& coupDeTrois = sain.tours[2];
+    ASSERT_FALSE(coupDeTrois.joue.empty());
+    aRevoir.historique[1].tirage = "ab1cdef";
+    aRevoir.historique[2].tirage = "";
+    aRevoir.historique[3].tirage = coupDeTrois.joue.front().joker ? "zzzzzzz" : "???????";
+    aRevoir.historique[4].tirage = "abcdefgh";
+    const BilanPartie bilan = BilanDePartie(aRevoir, *trie);
+    EXPECT_EQ(bilan.illisibles, (std::vector<std::int32_t>{1, 2, 3, 4}));
+    ASSERT_EQ(bilan.tours.size(), sain.tours.size() - 4);
+    EXPECT_EQ(ligneDuTourRevu(bilan.tours.front()), ligneDuTourRevu(sain.tours[4]));
+    const TotalDuSiege& total = bilan.totaux[1];
+    EXPECT_EQ(total.points, sain.totaux[1].points - sain.tours[0].points - sain.tours[2].points);
+}
+
+TEST(BilanPartie, TheShareIsAWholePercentageRoundedDown) {
+    EXPECT_EQ((TotalDuSiege{0, 0}.part()), 100);
+    EXPECT_EQ((TotalDuSiege{2, 3}.part()), 66);
+    EXPECT_EQ((TotalDuSiege{0, 7}.part()), 0);
+    EXPECT_EQ(ligneDuTotal(2, {2, 3}), "total 2 2 3 66");
+}
+
+}  // namespace
+}  // namespace glyphane
