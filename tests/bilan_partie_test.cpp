@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <numeric>
 #include <string>
 #include <vector>
@@ -12,7 +13,10 @@
 #include "engine/verification_mots.h"
 #include "lexicon/demarrage_dico.h"
 #include "lexicon/flux_integre.h"
+#include "persist/chargement.h"
+#include "persist/ecriture_sauvegarde.h"
 #include "tests/dossier_temporaire.h"
+#include "tests/jeu_de_test.h"
 #include "tests/vue_factice.h"
 
 namespace glyphane {
@@ -152,6 +156,22 @@ protected:
         delete dossier;
     }
 
+    // What the tests read of a seeded game of two computer seats, played once.
+    struct PartieJouee {
+        ResultatPartie resultat;
+        PartieARevoir aRevoir;
+        std::string sauvegarde;
+    };
+    static const PartieJouee& jouee(std::uint64_t graine) {
+        static std::map<std::uint64_t, PartieJouee> jouees;
+        if (!jouees.contains(graine)) {
+            PartieAutomatique automate(*trie, (*dossier)(), graine);
+            ResultatPartie resultat = automate.jouer(2);
+            jouees[graine] = {std::move(resultat), partieARevoir(automate.partie()), ContenuSauvegarde(automate.partie())};
+        }
+        return jouees[graine];
+    }
+
     static inline test::DossierTemporaire* dossier = nullptr;
     static inline LexiconTrie* trie = nullptr;
 };
@@ -161,10 +181,9 @@ protected:
 // sums of the turns.
 TEST_F(BilanDeParties, EachTurnIsReadBackAsPlayedAndTheTotalsAddUp) {
     for (const std::uint64_t graine : {3u, 4u}) {
-        PartieAutomatique automate(*trie, (*dossier)(), graine);
-        const ResultatPartie resultat = automate.jouer(2);
+        const ResultatPartie& resultat = jouee(graine).resultat;
         ASSERT_TRUE(resultat.finie);
-        const BilanPartie bilan = BilanDePartie(partieARevoir(automate.partie()), *trie);
+        const BilanPartie bilan = BilanDePartie(jouee(graine).aRevoir, *trie);
         ASSERT_TRUE(bilan.complet);
         EXPECT_TRUE(bilan.illisibles.empty());
         ASSERT_EQ(bilan.tours.size(), resultat.tours.size());
@@ -193,9 +212,8 @@ TEST_F(BilanDeParties, EachTurnIsReadBackAsPlayedAndTheTotalsAddUp) {
 // the tiles played and what follows them on the rack up to three: on those
 // racks the review's top is the brute force's best.
 TEST_F(BilanDeParties, TheTopIsTheBestScoreOfABruteForceSearch) {
-    PartieAutomatique automate(*trie, (*dossier)(), 5u);
-    ASSERT_TRUE(automate.jouer(2).finie);
-    PartieARevoir aRevoir = partieARevoir(automate.partie());
+    ASSERT_TRUE(jouee(5).resultat.finie);
+    PartieARevoir aRevoir = jouee(5).aRevoir;
     const BilanPartie complet = BilanDePartie(aRevoir, *trie);
     std::vector<std::int32_t> courts;
     for (const TourRevu& tour : complet.tours) {
@@ -228,9 +246,7 @@ TEST_F(BilanDeParties, TheTopIsTheBestScoreOfABruteForceSearch) {
 // lacks, more than seven tiles, none) leaves that turn out of the review and out
 // of the totals; the turns after it are reviewed on the board as it stood.
 TEST_F(BilanDeParties, ATurnWhoseRackIsDamagedIsLeftOut) {
-    PartieAutomatique automate(*trie, (*dossier)(), 3u);
-    ASSERT_TRUE(automate.jouer(2).finie);
-    PartieARevoir aRevoir = partieARevoir(automate.partie());
+    PartieARevoir aRevoir = jouee(3).aRevoir;
     const BilanPartie sain = BilanDePartie(aRevoir, *trie);
     ASSERT_GE(sain.tours.size(), 6u);
     const TourRevu& coupDeTrois = sain.tours[2];
@@ -245,6 +261,36 @@ TEST_F(BilanDeParties, ATurnWhoseRackIsDamagedIsLeftOut) {
     EXPECT_EQ(ligneDuTourRevu(bilan.tours.front()), ligneDuTourRevu(sain.tours[4]));
     const TotalDuSiege& total = bilan.totaux[1];
     EXPECT_EQ(total.points, sain.totaux[1].points - sain.tours[0].points - sain.tours[2].points);
+}
+
+// The loader keeps a record's rack as it reads it: replay never draws from it.
+// A saved game whose second turn's rack holds a stray byte loads for replay,
+// and its review leaves that turn out.
+TEST_F(BilanDeParties, ALoadedGameIsReviewedFromItsRecordsAndADamagedRackIsLeftOut) {
+    const BilanPartie joue = BilanDePartie(jouee(3).aRevoir, *trie);
+    const std::string& contenu = jouee(3).sauvegarde;
+
+    test::JeuDeTest relu;
+    ChargerPartie(relu.jeu, contenu);
+    EXPECT_EQ(lignesDuBilan(BilanDePartie(partieARevoir(relu.partie), *trie)), lignesDuBilan(joue));
+
+    // Block 13, the racks, follows the header lines, 18 lines per record and 5 per seat.
+    std::vector<std::string> lignes;
+    for (std::size_t debut = 0, fin; (fin = contenu.find("\r\n", debut)) != std::string::npos; debut = fin + 2) {
+        lignes.push_back(contenu.substr(debut, fin - debut));
+    }
+    const std::size_t m = jouee(3).aRevoir.historique.size();
+    std::string& tirage = lignes[9 + 18 * (m - 1) + 5 * 2 + 1];
+    ASSERT_EQ(tirage, jouee(3).aRevoir.historique[2].tirage);
+    tirage[0] = '\x01';
+    std::string endommage;
+    for (const std::string& ligne : lignes) endommage += ligne + "\r\n";
+    test::JeuDeTest abime;
+    ChargerPartie(abime.jeu, endommage);
+    ASSERT_EQ(abime.partie.deroulement.partieFinie(), partieTerminee);
+    const BilanPartie bilan = BilanDePartie(partieARevoir(abime.partie), *trie);
+    EXPECT_EQ(bilan.illisibles, std::vector<std::int32_t>{2});
+    EXPECT_EQ(bilan.tours.size(), joue.tours.size() - 1);
 }
 
 TEST(BilanPartie, TheShareIsAWholePercentageRoundedDown) {
