@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "ai/bilan_partie.h"
 #include "ai/partie_automatique.h"
 #include "console/commandes.h"
 #include "console/dossier_utilisateur.h"
@@ -23,7 +24,7 @@ namespace {
 
 constexpr const char* usageAutoplay =
     "usage : glyphane-cli autoplay [--dir DOSSIER] [--sieges 1..4] [--niveau 1..5] [--graine S] [--parties K]"
-    " [--sauver FICHIER]\n";
+    " [--sauver FICHIER] [--bilan]\n";
 
 struct OptionsAutoplay {
     std::filesystem::path dossier = dossierUtilisateur();
@@ -32,6 +33,7 @@ struct OptionsAutoplay {
     std::optional<std::uint64_t> graine;
     int parties = 1;
     std::optional<std::string> sauver;
+    bool bilan = false;
 };
 
 bool lireEntierEntre(const std::string& texte, int minimum, int maximum, int& cible) {
@@ -64,11 +66,19 @@ bool lireOption(const std::string& option, const std::string& valeur, OptionsAut
 
 std::optional<OptionsAutoplay> lireOptions(const std::vector<std::string>& arguments, std::ostream& erreurs) {
     OptionsAutoplay options;
-    for (std::size_t i = 0; i < arguments.size(); i += 2) {
+    std::size_t i = 0;
+    while (i < arguments.size()) {
+        // The one option without a value.
+        if (arguments[i] == "--bilan") {
+            options.bilan = true;
+            ++i;
+            continue;
+        }
         if (i + 1 == arguments.size() || !lireOption(arguments[i], arguments[i + 1], options)) {
             erreurs << usageAutoplay;
             return std::nullopt;
         }
+        i += 2;
     }
     return options;
 }
@@ -132,7 +142,13 @@ int commandeAutoplay(const std::vector<std::string>& arguments, std::ostream& so
         sortie << "partie " << k << '\n';
         const ResultatPartie resultat = automate.jouer(options->sieges);
         for (const TourJoue& tour : resultat.tours) sortie << ligneDuTour(tour) << '\n';
-        sortie << ligneDeFin(resultat) << '\n' << std::flush;
+        sortie << ligneDeFin(resultat) << '\n';
+        if (options->bilan) {
+            for (const std::string& ligne : lignesDuBilan(BilanDePartie(partieARevoir(automate.partie()), trie))) {
+                sortie << ligne << '\n';
+            }
+        }
+        sortie << std::flush;
         fichiers.push_back(resultat.fichiers);
         if (!options->sauver || !resultat.finie) continue;
         const std::filesystem::path fichier = fichierDeLaPartie(*options->sauver, k, options->parties);

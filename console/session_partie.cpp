@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "ai/bilan_partie.h"
 #include "ai/liste_mots.h"
 #include "ai/niveaux.h"
 #include "ai/voir_coup.h"
@@ -106,7 +107,7 @@ SessionPartie::SessionPartie(Jeu& jeuConsole, VueConsole& vueConsole, std::ostre
 
 void SessionPartie::executer(const std::string& ligne) {
     using Commande = void (SessionPartie::*)(const Arguments&);
-    static constexpr std::array<std::pair<std::string_view, Commande>, 19> commandes{{
+    static constexpr std::array<std::pair<std::string_view, Commande>, 20> commandes{{
         {"nouvelle", &SessionPartie::nouvelle},
         {"chevalet", &SessionPartie::chevalet},
         {"etat", &SessionPartie::etat},
@@ -126,6 +127,7 @@ void SessionPartie::executer(const std::string& ligne) {
         {"debut", &SessionPartie::debut},
         {"precedent", &SessionPartie::precedent},
         {"suivant", &SessionPartie::suivant},
+        {"bilan", &SessionPartie::bilan},
     }};
     const std::vector<std::string> mots = motsDeLaLigne(ligne);
     if (mots.empty()) return;
@@ -399,5 +401,17 @@ void SessionPartie::debut(const Arguments& arguments) { revoir(arguments, "debut
 void SessionPartie::precedent(const Arguments& arguments) { revoir(arguments, "precedent", revoirPrecedent); }
 
 void SessionPartie::suivant(const Arguments& arguments) { revoir(arguments, "suivant", revoirSuivant); }
+
+// Turns whose rack the records cannot give back are left out, of the lines and
+// of the totals.
+void SessionPartie::bilan(const Arguments& arguments) {
+    exigerArguments(arguments, 0, "bilan");
+    if (jeu.partie.deroulement.partieFinie() != partieTerminee) {
+        throw ErreurCommande("le bilan attend une partie finie (jouée jusqu'au bout ou chargée)");
+    }
+    for (const std::string& ligne : lignesDuBilan(BilanDePartie(partieARevoir(jeu.partie), jeu.trie))) {
+        sortie << ligne << '\n';
+    }
+}
 
 }  // namespace glyphane::console

@@ -45,6 +45,7 @@ private:
     void debut(const Arguments& arguments);
     void precedent(const Arguments& arguments);
     void suivant(const Arguments& arguments);
+    void bilan(const Arguments& arguments);
 
     void exigerPartieEnCours() const;
     void exigerTourHumain() const;
