@@ -91,8 +91,14 @@ void AfficherChevalet(Partie& partie) {
 }
 
 void EffacerSuggestion(Partie& partie) {
-    partie.ecran.grilleSuggestion = {};
-    partie.ecran.surlignageSuggestion = false;
+    Ecran& ecran = partie.ecran;
+    ecran.grilleSuggestion = {};
+    ecran.surlignageSuggestion = false;
+    for (auto emprunt = ecran.empruntes.rbegin(); emprunt != ecran.empruntes.rend(); ++emprunt) {
+        ecran.images[static_cast<std::size_t>(emprunt->first)] = emprunt->second;
+    }
+    ecran.empruntes.clear();
+    ecran.lettreMontree.fill(0);
 }
 
 void DonnerStyle(Partie& partie, bool ouvert) {

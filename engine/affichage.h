@@ -38,7 +38,8 @@ void AfficherMiseAJour(Partie& partie, bool enCours);
 // rack, no tile is in the exchange and the board holds no tentative tile.
 void AfficherChevalet(Partie& partie);
 
-// The board picture without the outlines of a suggested move.
+// The board picture without the outlines of a suggested move, and without the
+// tiles a move shown in replay borrowed.
 void EffacerSuggestion(Partie& partie);
 
 // Open style (every rack shown) or closed, with the captions of the menu entry

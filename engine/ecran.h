@@ -1,5 +1,7 @@
 #pragma once
 #include <array>
+#include <utility>
+#include <vector>
 
 #include "engine/jetons.h"
 #include "engine/plateau.h"
@@ -35,6 +37,11 @@ struct Ecran {
     GrilleMarques grilleSuggestion{};
     bool surlignageDernierCoup = false;
     bool surlignageSuggestion = false;
+    // A move shown in replay without being played borrows tile pictures: what
+    // each showed before, given back when the suggestion goes, last borrowed
+    // first; and the letter a borrowed blank shows (0: its own).
+    std::vector<std::pair<int, ImageJeton>> empruntes;
+    std::array<char, nbJetons + 1> lettreMontree{};
 };
 
 }  // namespace glyphane

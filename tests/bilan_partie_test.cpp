@@ -9,12 +9,14 @@
 #include <vector>
 
 #include "ai/partie_automatique.h"
+#include "ai/top_en_revue.h"
 #include "engine/evaluation.h"
 #include "engine/verification_mots.h"
 #include "lexicon/demarrage_dico.h"
 #include "lexicon/flux_integre.h"
 #include "persist/chargement.h"
 #include "persist/ecriture_sauvegarde.h"
+#include "persist/revoir.h"
 #include "tests/dossier_temporaire.h"
 #include "tests/jeu_de_test.h"
 #include "tests/vue_factice.h"
@@ -291,6 +293,57 @@ TEST_F(BilanDeParties, ALoadedGameIsReviewedFromItsRecordsAndADamagedRackIsLeftO
     const BilanPartie bilan = BilanDePartie(partieARevoir(abime.partie), *trie);
     EXPECT_EQ(bilan.illisibles, std::vector<std::int32_t>{2});
     EXPECT_EQ(bilan.tours.size(), joue.tours.size() - 1);
+}
+
+// In replay, the top of the move just reached takes that move's place on the
+// board, outlined, with pictures of tiles the position does not show; nothing
+// is played, and the next step shows what it would have shown without it.
+TEST_F(BilanDeParties, TheTopIsLaidInReplayInsteadOfTheMoveAndTheNextStepTakesItAway) {
+    const BilanPartie bilan = BilanDePartie(jouee(5).aRevoir, *trie);
+    const auto autre = std::find_if(bilan.tours.begin(), bilan.tours.end(),
+                                    [](const TourRevu& t) { return texteDuBilan(t.top) != texteDuBilan(t.joue); });
+    ASSERT_NE(autre, bilan.tours.end());
+    test::JeuDeTest montre;
+    test::JeuDeTest temoin;
+    for (test::JeuDeTest* t : {&montre, &temoin}) {
+        ChargerPartie(t->jeu, jouee(5).sauvegarde);
+        revoirDebut(t->jeu);
+        for (std::int32_t k = 1; k <= autre->tour; ++k) revoirSuivant(t->jeu);
+    }
+    const Grille fixe = montre.partie.plateau.grilleFixe();
+    MontrerTopEnRevue(montre.jeu, autre->top);
+
+    const Ecran& ecran = montre.partie.ecran;
+    GrilleMarques attendues{};
+    for (const TuilePosee& tuile : autre->top) {
+        attendues[static_cast<std::size_t>(tuile.x)][static_cast<std::size_t>(tuile.y)] = true;
+        const auto image = std::find_if(ecran.images.begin() + 1, ecran.images.end(), [&](const ImageJeton& i) {
+            return i.visible && i.left == ecran.geometrie.gaucheCase(tuile.x) && i.top == ecran.geometrie.hautCase(tuile.y);
+        });
+        ASSERT_NE(image, ecran.images.end()) << texteDuBilan(autre->top);
+        const auto jeton = static_cast<std::size_t>(image - ecran.images.begin());
+        const char lettre = ecran.lettreMontree[jeton] != 0 ? ecran.lettreMontree[jeton] : montre.partie.plateau.LettreJeton()[jeton];
+        EXPECT_EQ(lettre, tuile.lettre);
+    }
+    for (const TuilePosee& tuile : autre->joue) {
+        if (attendues[static_cast<std::size_t>(tuile.x)][static_cast<std::size_t>(tuile.y)]) continue;
+        const int jeton = fixe[static_cast<std::size_t>(tuile.x)][static_cast<std::size_t>(tuile.y)];
+        EXPECT_FALSE(ecran.images[static_cast<std::size_t>(jeton)].visible);
+    }
+    EXPECT_TRUE(ecran.surlignageSuggestion);
+    EXPECT_EQ(ecran.grilleSuggestion, attendues);
+    EXPECT_EQ(montre.partie.plateau.grilleFixe(), fixe);
+    EXPECT_EQ(montre.partie.plateau.grilleJeu(), fixe);
+    EXPECT_EQ(montre.partie.deroulement.score(), temoin.partie.deroulement.score());
+
+    revoirSuivant(montre.jeu);
+    revoirSuivant(temoin.jeu);
+    EXPECT_FALSE(ecran.surlignageSuggestion);
+    for (int t = 1; t <= nbJetons; ++t) {
+        const ImageJeton& a = ecran.images[static_cast<std::size_t>(t)];
+        const ImageJeton& b = temoin.partie.ecran.images[static_cast<std::size_t>(t)];
+        EXPECT_EQ(std::tie(a.left, a.top, a.visible, a.deplacable), std::tie(b.left, b.top, b.visible, b.deplacable)) << t;
+    }
 }
 
 TEST(BilanPartie, TheShareIsAWholePercentageRoundedDown) {

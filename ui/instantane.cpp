@@ -6,6 +6,10 @@ Instantane capturer(const Partie& partie) {
     Instantane instantane;
     instantane.images = partie.ecran.images;
     instantane.lettres = partie.plateau.LettreJeton();
+    for (int t = 1; t <= nbJetons; ++t) {
+        const char montree = partie.ecran.lettreMontree[static_cast<std::size_t>(t)];
+        if (montree != 0) instantane.lettres[static_cast<std::size_t>(t)] = montree;
+    }
     instantane.grilleSuggestion = partie.ecran.grilleSuggestion;
     instantane.grilleDernierCoup = partie.grilleDernierCoup;
     instantane.surlignageSuggestion = partie.ecran.surlignageSuggestion;
