@@ -76,6 +76,8 @@ std::optional<TourRevu> tourDuRecord(const PartieARevoir& partie, std::int32_t k
     if (!jouesDuChevalet(tour.joue, *lettres)) return std::nullopt;
     tour.chevalet = *lettres + std::string(tailleChevalet - lettres->size(), '.');
     tour.points = tour.joue.empty() ? 0 : *points;
+    tour.mot = coup.mot;
+    tour.sens = coup.sens == "1" ? sensVertical : sensHorizontal;
     return tour;
 }
 
@@ -119,6 +121,8 @@ BilanPartie BilanDePartie(const PartieARevoir& partie, const LexiconTrie& trie, 
         const std::vector<CoupGenere> coups = GenererCoups(plateau, tour->chevalet, trie);
         if (const CoupGenere* top = meilleurCoup(coups)) {
             tour->top = top->tuiles;
+            tour->motTop = top->mot;
+            tour->sensTop = top->sens;
             tour->pointsTop = top->points;
         }
         poser(plateau, tour->joue);

@@ -31,8 +31,12 @@ struct TourRevu {
     int siege = 0;
     std::string chevalet;   // seven characters: the record's letters, "?" a blank, "." the slots left empty
     std::vector<TuilePosee> joue;  // no tile for an exchange or a pass
+    std::string mot;               // the main word, as the history keeps it
+    int sens = sensHorizontal;
     std::int32_t points = 0;
     std::vector<TuilePosee> top;   // no tile when the rack could make no move
+    std::string motTop;
+    int sensTop = sensHorizontal;
     std::int32_t pointsTop = 0;
 };
 

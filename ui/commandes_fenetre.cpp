@@ -15,6 +15,7 @@
 #include "persist/revoir.h"
 #include "persist/sauvegarde.h"
 #include "ui/arret_programme.h"
+#include "ui/bilan_fenetre.h"
 #include "ui/capture_impression.h"
 #include "ui/chrono_fenetre.h"
 #include "ui/couleur_fond.h"
@@ -42,7 +43,7 @@ constexpr std::array<std::uint32_t, 16> couleursPersonnelles = {0xD8E9EC, 0xC080
 CommandesFenetre::CommandesFenetre(Jeu& jeuCommande, ModeleOrdinateur& modeleDuJoueur, VueQt& vueDuJeu, FenetrePrincipale& fenetreDuJeu,
                                    Sons& sonsDuJeu, ArretProgramme& arretDuJeu, CaptureImpression& captureDuJeu)
     : QObject(&fenetreDuJeu), jeu(jeuCommande), modele(modeleDuJoueur), vue(vueDuJeu), fenetre(fenetreDuJeu), sons(sonsDuJeu),
-      arret(arretDuJeu), capture(captureDuJeu) {
+      arret(arretDuJeu), capture(captureDuJeu), bilan(new BilanFenetre(jeuCommande, vueDuJeu, this)) {
     brancherTour();
     brancherPartie();
     brancherAides();
@@ -159,9 +160,18 @@ void CommandesFenetre::brancherSauvegardes() {
     surEntree("save", avecClic([this] { sauvegarderPartie(jeu); }));
     surBouton("ButtonSave",
               sansAideClavier(siEntreeActive(&EtatControles::menuSauvegarde, avecClic([this] { sauvegarderPartie(jeu); }))));
-    surBouton("DebutPartie", avecClic([this] { revoirDebut(jeu); }));
-    surBouton("Recule", avecClic([this] { revoirPrecedent(jeu); }));
-    surBouton("Avance", avecClic([this] { revoirSuivant(jeu); }));
+    surBouton("DebutPartie", avecClic([this] {
+        revoirDebut(jeu);
+        bilan->montrer();
+    }));
+    surBouton("Recule", avecClic([this] {
+        revoirPrecedent(jeu);
+        bilan->montrer();
+    }));
+    surBouton("Avance", avecClic([this] {
+        revoirSuivant(jeu);
+        bilan->montrer();
+    }));
 }
 
 void CommandesFenetre::brancherAideClavier() {
@@ -206,7 +216,7 @@ void CommandesFenetre::voir() {
 }
 
 void CommandesFenetre::cliquerLigne(int ligne) {
-    if (!mainsLibres()) return;
+    if (bilan->cliquerLigne(ligne) || !mainsLibres()) return;
     choisirMotDeLaListe(jeu, modele, ligne);
     vue.ActualiserControles();
 }

@@ -12,6 +12,7 @@
 namespace glyphane::ui {
 
 class ArretProgramme;
+class BilanFenetre;
 class CaptureImpression;
 class FenetrePrincipale;
 class Sons;
@@ -56,6 +57,8 @@ private:
     Sons& sons;
     ArretProgramme& arret;
     CaptureImpression& capture;
+    // A child of this object, as the window's other parts are of the window.
+    BilanFenetre* bilan;
 };
 
 }  // namespace glyphane::ui

@@ -149,12 +149,15 @@ std::optional<std::string> VueQt::demanderFichier(bool pourEcrire) {
     });
 }
 
+void VueQt::suivreRepeints(std::function<void(const Partie&)> suivi) { suiviRepeints = std::move(suivi); }
+
 void VueQt::Rafraichir() {
     if (jeu == nullptr) return;
     {
         std::lock_guard garde(verrouInstantane);
         dernier = capturer(jeu->partie);
     }
+    if (suiviRepeints) suiviRepeints(jeu->partie);
     if (surLeFilFenetre()) {
         appliquerInstantane();
     } else {

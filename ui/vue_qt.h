@@ -1,6 +1,7 @@
 #pragma once
 #include <QObject>
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <mutex>
 
@@ -31,6 +32,11 @@ public:
     void attacher(const Jeu& jeu, FenetrePrincipale& fenetre, Sons& sons);
     // The window is going away: from now on, nothing is shown any more.
     void detacher();
+
+    // Told of the model at every repaint, on the repainting thread, where the
+    // model is steady: for what follows the game beyond the window's copy. Set
+    // once, before the game starts.
+    void suivreRepeints(std::function<void(const Partie&)> suivi);
 
     // While the window thread waits for the workers to end (quit, restart), their
     // calls must not wait for it in turn: they get a neutral answer at once.
@@ -81,6 +87,7 @@ private:
     mutable std::mutex verrouInstantane;
     Instantane dernier;
     std::unique_ptr<DialogueTirage> tirage;
+    std::function<void(const Partie&)> suiviRepeints;
 };
 
 }  // namespace glyphane::ui

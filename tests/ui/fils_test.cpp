@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBlock>
 #include <QThread>
 #include <QTimer>
 #include <atomic>
@@ -11,8 +12,13 @@
 #include <mutex>
 #include <thread>
 
+#include "ai/bilan_partie.h"
+#include "ai/partie_automatique.h"
 #include "engine/jetons.h"
+#include "persist/chargement.h"
+#include "persist/ecriture_sauvegarde.h"
 #include "tests/ui/programme_de_test.h"
+#include "ui/memo_mots.h"
 #include "ui/vignette_jeton.h"
 
 using namespace glyphane;
@@ -166,6 +172,89 @@ private slots:
         }
         QVERIFY(poses > 20);
         QCOMPARE(poses, partie.plateau.jetonsSurPlateau());
+    }
+
+    // The review of a game played to its end comes into the word-list box: the
+    // last move against its top, then each seat's totals; the replay's steps
+    // follow it, and the empty board has the totals alone.
+    void bilanEnFinDePartie() {
+        ProgrammeTenu tenu;
+        ProgrammeDeTest& p = tenu.p;
+        tenu.cadence.lacher();
+        Repondeur repondeur;
+        commencer(p, repondeur, {true, true});
+        repondeur.puis([] { return cliquer("ligne1", "Ok"); });
+        ui::MemoMots* memo = p.programme.fenetre().memo1();
+        QTRY_VERIFY_WITH_TIMEOUT(repondeur.fini() && memo->toPlainText().contains("Totaux"), attenteMax);
+        QVERIFY(memo->isVisible());
+        const Partie& partie = p.programme.jeu().partie;
+        const BilanPartie bilan = BilanDePartie(partieARevoir(partie), p.programme.jeu().trie);
+        const TourRevu& dernier = bilan.tours.back();
+        const QStringList lignes = memo->toPlainText().split('\n');
+        QCOMPARE(lignes[0], QStringLiteral("Tour %1 : Ordi %2").arg(dernier.tour).arg(dernier.siege));
+        QVERIFY(lignes[2].startsWith("Top : " + QString::fromStdString(dernier.motTop)));
+        QVERIFY(lignes[2].endsWith(QStringLiteral(", %1 pts").arg(dernier.pointsTop)));
+        for (int s = 1; s <= 2; ++s) {
+            const TotalDuSiege& total = bilan.totaux[static_cast<std::size_t>(s)];
+            QVERIFY(lignes.contains(
+                QStringLiteral("Ordi %1 : %2 / %3, %4 %").arg(s).arg(total.points).arg(total.tops).arg(total.part())));
+        }
+        bouton(p, "Recule")->click();
+        QVERIFY(memo->toPlainText().startsWith(QStringLiteral("Tour %1 : ").arg(dernier.tour - 1)));
+        QVERIFY(!memo->toPlainText().contains("Totaux"));
+        bouton(p, "DebutPartie")->click();
+        QVERIFY(memo->toPlainText().startsWith("Totaux"));
+    }
+
+    // A finished game loaded from a file: while its review is held the window
+    // steps through the game all the same; once it comes, a click on the top's
+    // line lays the top in place of the move reached, outlined, and plays
+    // nothing; the next step takes it away.
+    void bilanEnRevueEtTopPose() {
+        ProgrammeTenu tenu;
+        ProgrammeDeTest& p = tenu.p;
+        Jeu& jeu = p.programme.jeu();
+        std::string sauvegarde;
+        {
+            PartieAutomatique automate(jeu.trie, p.chemin(), 5);
+            QVERIFY(automate.jouer(2).finie);
+            sauvegarde = ContenuSauvegarde(automate.partie());
+        }
+        ChargerPartie(jeu, sauvegarde);
+        const Partie& partie = jeu.partie;
+        ui::MemoMots* memo = p.programme.fenetre().memo1();
+        QTRY_VERIFY_WITH_TIMEOUT(tenu.cadence.tientLOrdinateur(), attenteMax);
+        QCOMPARE(memo->toPlainText(), QStringLiteral("Bilan en cours de calcul..."));
+        bouton(p, "DebutPartie")->click();
+        bouton(p, "Avance")->click();
+        bouton(p, "Avance")->click();
+        QCOMPARE(int(partie.positionRevoir), 3);
+
+        tenu.cadence.lacher();
+        QTRY_VERIFY_WITH_TIMEOUT(memo->toPlainText().startsWith("Tour 2 : "), attenteMax);
+        const BilanPartie bilan = BilanDePartie(partieARevoir(partie), jeu.trie);
+        const TourRevu& tour = bilan.tours[1];
+        const Grille fixe = partie.plateau.grilleFixe();
+        const auto scores = partie.deroulement.score();
+        const QTextCursor ligneTop(memo->document()->findBlockByNumber(2));
+        QVERIFY(ligneTop.block().text().startsWith("Top : "));
+        QTest::mouseClick(memo->viewport(), Qt::LeftButton, {}, memo->cursorRect(ligneTop).center());
+        QVERIFY(partie.ecran.surlignageSuggestion);
+        for (const TuilePosee& t : tour.top) {
+            QVERIFY(partie.ecran.grilleSuggestion[static_cast<std::size_t>(t.x)][static_cast<std::size_t>(t.y)]);
+            bool montree = false;
+            for (int j = 1; j <= nbJetons; ++j) {
+                const ui::VignetteJeton* v = p.programme.fenetre().vignette(j);
+                montree = montree || (v->isVisible() && v->pos() == caseEn(partie, t.x, t.y));
+            }
+            QVERIFY(montree);
+        }
+        QVERIFY(partie.plateau.grilleFixe() == fixe && partie.plateau.grilleJeu() == fixe);
+        QVERIFY(partie.deroulement.score() == scores);
+        QCOMPARE(controles(p).phase, Phase::revue);
+        bouton(p, "Avance")->click();
+        QVERIFY(!partie.ecran.surlignageSuggestion);
+        QVERIFY(memo->toPlainText().startsWith("Tour 3 : "));
     }
 
     // From the first turn on the window shows the game: no new-game buttons to
