@@ -44,9 +44,10 @@ void SurlignerCoup(Partie& partie, std::int32_t n) {
 void revoirDebut(Jeu& jeu) {
     Partie& partie = jeu.partie;
     if (!enRevue(partie)) return;
+    // First: a move shown in replay gives back the pictures it borrowed.
+    EffacerSuggestion(partie);
     for (int t = 1; t <= nbJetons; ++t) partie.ecran.images[indice(t)].visible = false;
     partie.grilleDernierCoup = {};
-    EffacerSuggestion(partie);
     partie.positionRevoir = 1;
     etiquettesDuCoup(partie, 0);
     partie.ecran.surlignageDernierCoup = false;

@@ -336,13 +336,17 @@ TEST_F(BilanDeParties, TheTopIsLaidInReplayInsteadOfTheMoveAndTheNextStepTakesIt
     EXPECT_EQ(montre.partie.plateau.grilleJeu(), fixe);
     EXPECT_EQ(montre.partie.deroulement.score(), temoin.partie.deroulement.score());
 
-    revoirSuivant(montre.jeu);
-    revoirSuivant(temoin.jeu);
-    EXPECT_FALSE(ecran.surlignageSuggestion);
-    for (int t = 1; t <= nbJetons; ++t) {
-        const ImageJeton& a = ecran.images[static_cast<std::size_t>(t)];
-        const ImageJeton& b = temoin.partie.ecran.images[static_cast<std::size_t>(t)];
-        EXPECT_EQ(std::tie(a.left, a.top, a.visible, a.deplacable), std::tie(b.left, b.top, b.visible, b.deplacable)) << t;
+    for (void (*pas)(Jeu&) : {revoirSuivant, revoirPrecedent, revoirDebut}) {
+        MontrerTopEnRevue(montre.jeu, autre->top);
+        pas(montre.jeu);
+        pas(temoin.jeu);
+        EXPECT_FALSE(ecran.surlignageSuggestion);
+        for (int t = 1; t <= nbJetons; ++t) {
+            const ImageJeton& a = ecran.images[static_cast<std::size_t>(t)];
+            const ImageJeton& b = temoin.partie.ecran.images[static_cast<std::size_t>(t)];
+            EXPECT_EQ(std::tie(a.left, a.top, a.visible, a.deplacable), std::tie(b.left, b.top, b.visible, b.deplacable))
+                << "jeton " << t << ", position " << montre.partie.positionRevoir;
+        }
     }
 }
 
