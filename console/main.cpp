@@ -10,7 +10,7 @@ void usage(std::ostream& sortie) {
     sortie << "usage : glyphane-cli dico [--dir DOSSIER] MOT...\n"
               "        glyphane-cli partie [--dir DOSSIER] [--graine N] < COMMANDES\n"
               "        glyphane-cli autoplay [--dir DOSSIER] [--sieges N] [--niveau L] [--graine S] [--parties K]\n"
-              "                              [--sauver FICHIER]\n";
+              "                              [--sauver FICHIER] [--bilan]\n";
 }
 
 }  // namespace
