@@ -93,7 +93,8 @@ PartieARevoir partieARevoir(const Partie& partie) {
     aRevoir.nbJoueurs = partie.sieges.nbJoueurs();
     const std::vector<Coup>& historique = partie.deroulement.historique();
     const auto tours = static_cast<std::size_t>(std::max<std::int32_t>(partie.deroulement.numeroTour(), 1));
-    aRevoir.historique.assign(historique.begin(), historique.begin() + static_cast<std::ptrdiff_t>(std::min(tours, historique.size())));
+    aRevoir.historique.assign(historique.begin(),
+                              historique.begin() + static_cast<std::ptrdiff_t>(std::min(tours, historique.size())));
     aRevoir.plateauFinal = plateauFixeDe(partie);
     return aRevoir;
 }

@@ -169,7 +169,8 @@ protected:
         if (!jouees.contains(graine)) {
             PartieAutomatique automate(*trie, (*dossier)(), graine);
             ResultatPartie resultat = automate.jouer(2);
-            jouees[graine] = {std::move(resultat), partieARevoir(automate.partie()), ContenuSauvegarde(automate.partie())};
+            jouees[graine] = {std::move(resultat), partieARevoir(automate.partie()),
+                              ContenuSauvegarde(automate.partie())};
         }
         return jouees[graine];
     }
@@ -240,7 +241,8 @@ TEST_F(BilanDeParties, TheTopIsTheBestScoreOfABruteForceSearch) {
             ForceBrute force(*trie, (*dossier)());
             EXPECT_EQ(tour.pointsTop, force.meilleur(plateau, sansVides(tour.chevalet)));
         }
-        for (const TuilePosee& t : tour.joue) plateau[static_cast<std::size_t>(t.x)][static_cast<std::size_t>(t.y)] = {t.lettre, t.joker};
+        for (const TuilePosee& t : tour.joue)
+            plateau[static_cast<std::size_t>(t.x)][static_cast<std::size_t>(t.y)] = {t.lettre, t.joker};
     }
 }
 
@@ -318,11 +320,13 @@ TEST_F(BilanDeParties, TheTopIsLaidInReplayInsteadOfTheMoveAndTheNextStepTakesIt
     for (const TuilePosee& tuile : autre->top) {
         attendues[static_cast<std::size_t>(tuile.x)][static_cast<std::size_t>(tuile.y)] = true;
         const auto image = std::find_if(ecran.images.begin() + 1, ecran.images.end(), [&](const ImageJeton& i) {
-            return i.visible && i.left == ecran.geometrie.gaucheCase(tuile.x) && i.top == ecran.geometrie.hautCase(tuile.y);
+            return i.visible && i.left == ecran.geometrie.gaucheCase(tuile.x) &&
+                   i.top == ecran.geometrie.hautCase(tuile.y);
         });
         ASSERT_NE(image, ecran.images.end()) << texteDuBilan(autre->top);
         const auto jeton = static_cast<std::size_t>(image - ecran.images.begin());
-        const char lettre = ecran.lettreMontree[jeton] != 0 ? ecran.lettreMontree[jeton] : montre.partie.plateau.LettreJeton()[jeton];
+        const char lettre =
+            ecran.lettreMontree[jeton] != 0 ? ecran.lettreMontree[jeton] : montre.partie.plateau.LettreJeton()[jeton];
         EXPECT_EQ(lettre, tuile.lettre);
     }
     for (const TuilePosee& tuile : autre->joue) {
@@ -344,7 +348,8 @@ TEST_F(BilanDeParties, TheTopIsLaidInReplayInsteadOfTheMoveAndTheNextStepTakesIt
         for (int t = 1; t <= nbJetons; ++t) {
             const ImageJeton& a = ecran.images[static_cast<std::size_t>(t)];
             const ImageJeton& b = temoin.partie.ecran.images[static_cast<std::size_t>(t)];
-            EXPECT_EQ(std::tie(a.left, a.top, a.visible, a.deplacable), std::tie(b.left, b.top, b.visible, b.deplacable))
+            EXPECT_EQ(std::tie(a.left, a.top, a.visible, a.deplacable),
+                      std::tie(b.left, b.top, b.visible, b.deplacable))
                 << "jeton " << t << ", position " << montre.partie.positionRevoir;
         }
     }

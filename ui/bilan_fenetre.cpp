@@ -24,9 +24,12 @@ std::string emplacement(const std::vector<TuilePosee>& tuiles, int sens) {
     return sens == sensVertical ? colonne + rangee : rangee + colonne;
 }
 
+// The box shows bytes as Latin-1.
+constexpr const char* joue = "Jou\xe9 : ";
+constexpr const char* echangeOuPasse = "\xe9" "change ou passe";
+
 std::string points(std::int32_t n) { return std::to_string(n) + (n > 1 ? " pts" : " pt"); }
 
-// The box shows bytes as Latin-1.
 std::string coup(const std::vector<TuilePosee>& tuiles, const std::string& mot, int sens, std::int32_t n,
                  const char* sansCoup) {
     if (tuiles.empty()) return std::string(sansCoup) + ", " + points(0);
@@ -111,12 +114,11 @@ void BilanFenetre::montrer() {
             if (tour == bilan->tours.end()) {
                 lignes.push_back(ligne("Chevalet illisible : pas de top"));
             } else {
-                lignes.push_back(ligne("Jou\xe9 : " + coup(tour->joue, tour->mot, tour->sens, tour->points,
-                                                             "\xe9" "change ou passe")));
+                lignes.push_back(ligne(joue + coup(tour->joue, tour->mot, tour->sens, tour->points, echangeOuPasse)));
                 ligneTop = static_cast<int>(lignes.size());
                 topMontre = tour->top;
-                lignes.push_back(ligne("Top : " + coup(tour->top, tour->motTop, tour->sensTop, tour->pointsTop,
-                                                      "aucun coup")));
+                lignes.push_back(
+                    ligne("Top : " + coup(tour->top, tour->motTop, tour->sensTop, tour->pointsTop, "aucun coup")));
                 const TotalDuSiege duTour{tour->points, tour->pointsTop};
                 lignes.push_back(ligne("Part du top : " + std::to_string(duTour.part()) + " %"));
             }
