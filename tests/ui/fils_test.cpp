@@ -193,7 +193,7 @@ private slots:
         const QStringList lignes = memo->toPlainText().split('\n');
         QCOMPARE(lignes[0], QStringLiteral("Tour %1 : Ordi %2").arg(dernier.tour).arg(dernier.siege));
         QVERIFY(lignes[2].startsWith("Top : " + QString::fromStdString(dernier.motTop)));
-        QVERIFY(lignes[2].endsWith(QStringLiteral(", %1 pts").arg(dernier.pointsTop)));
+        QVERIFY(lignes[2].contains(QStringLiteral(", %1 pt").arg(dernier.pointsTop)));
         for (int s = 1; s <= 2; ++s) {
             const TotalDuSiege& total = bilan.totaux[static_cast<std::size_t>(s)];
             QVERIFY(lignes.contains(
