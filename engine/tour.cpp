@@ -258,6 +258,10 @@ void TourSuivant(Jeu& jeu) {
     if (FinParPasses(jeu)) return;
     EffacerSuggestion(partie);
     AfficherChevalet(partie);
+    // Before the update starts and before the next seat may touch a tile: the
+    // model is this thread's alone, and on a computer's turn the window does not
+    // wait for the disk.
+    if (jeu.partieEnCours != nullptr) jeu.partieEnCours->tourTermine(partie);
     if (poses > 0 && jeu.ordinateur != nullptr) lancerMiseAJour(jeu, poses);
     montrerChronoDuTour(partie);
     donnerLaMain(jeu);
@@ -276,6 +280,7 @@ void FinDePartie(Jeu& jeu, int mode) {
         if (mode == finAucunMouvement) e.ejoueur.visible = false;
     });
     partie.deroulement.terminerPartie();
+    if (jeu.partieEnCours != nullptr) jeu.partieEnCours->partieFinie();
     partie.limiteRevoir = partie.deroulement.numeroTour();
     partie.positionRevoir = partie.deroulement.numeroTour();
     jeu.vue.Rafraichir();
