@@ -59,7 +59,11 @@ int commandePartie(const std::vector<std::string>& arguments, std::istream& entr
     JoueurOrdinateur ordinateur(jeu, [&journal](Jeu& jeuEnCours, ModeleOrdinateur& modele) { journal.jouerTour(jeuEnCours, modele); });
     ReinitialiserPartie(jeu, false);
     SessionPartie session(jeu, vue, sortie, ordinateur, journal);
-    for (std::string ligne; vue.lireLigne(ligne);) session.executer(ligne);
+    // The next command, or a kill, finds the file as the last turn left it.
+    for (std::string ligne; vue.lireLigne(ligne);) {
+        session.executer(ligne);
+        sauvegarde.attendre();
+    }
     return 0;
 }
 

@@ -1,15 +1,18 @@
 #include "persist/partie_en_cours.h"
 
 #include <cstdio>
+#include <exception>
 #include <system_error>
 #include <utility>
 #include <variant>
 
 #include "engine/messages.h"
+#include "engine/pannes.h"
 #include "lexicon/texte_windows.h"
 #include "persist/chargement.h"
+#include "persist/ecriture_sauvegarde.h"
 #include "persist/lecture_sauvegarde.h"
-#include "persist/sauvegarde.h"
+#include "persist/remplacement_fichier.h"
 
 namespace glyphane {
 
@@ -42,7 +45,86 @@ bool mettreDeCote(const fs::path& dossier) {
 }  // namespace
 
 SauvegardeAutomatique::SauvegardeAutomatique(const fs::path& dossierProgramme, Vue& vueDuJeu)
-    : dossier(dossierProgramme), vue(vueDuJeu) {}
+    : dossier(dossierProgramme), vue(vueDuJeu), fil([this] { boucle(); }) {}
+
+SauvegardeAutomatique::~SauvegardeAutomatique() {
+    {
+        std::lock_guard garde(verrou);
+        arret = true;
+    }
+    signal.notify_all();
+    fil.join();
+}
+
+void SauvegardeAutomatique::tourTermine(const Partie& partie) {
+    signalerEchec();
+    demander({false, ContenuSauvegarde(partie)});
+}
+
+// A file left behind would only offer a finished game: a failure is not told.
+void SauvegardeAutomatique::partieFinie() { demander({true, {}}); }
+
+void SauvegardeAutomatique::attendre() {
+    {
+        std::unique_lock verrouille(verrou);
+        signal.wait(verrouille, [this] { return !enAttente && !occupe; });
+    }
+    signalerEchec();
+}
+
+void SauvegardeAutomatique::demander(Demande demande) {
+    {
+        std::lock_guard garde(verrou);
+        enAttente = std::move(demande);
+    }
+    signal.notify_all();
+}
+
+void SauvegardeAutomatique::signalerEchec() {
+    {
+        std::lock_guard garde(verrou);
+        if (!echec || echecSignale) return;
+        echecSignale = true;
+    }
+    vue.AfficherMessage(std::string(messages::sauvegardeEchouee), std::string(messages::titreErreur));
+}
+
+void SauvegardeAutomatique::boucle() {
+    std::unique_lock verrouille(verrou);
+    while (true) {
+        signal.wait(verrouille, [this] { return enAttente || arret; });
+        if (!enAttente) return;
+        const Demande demande = std::move(*enAttente);
+        enAttente.reset();
+        occupe = true;
+        verrouille.unlock();
+        const bool reussi = executer(demande);
+        verrouille.lock();
+        occupe = false;
+        if (!demande.effacer) {
+            echec = !reussi;
+            if (reussi) echecSignale = false;
+        }
+        signal.notify_all();
+    }
+}
+
+// A failure that escapes counts as a failed write: the thread must go on for
+// the next turn.
+bool SauvegardeAutomatique::executer(const Demande& demande) {
+    try {
+        if (!fichierANous()) return false;
+        const fs::path fichier = partieEnCours(dossier);
+        if (demande.effacer) {
+            std::error_code erreur;
+            return fs::remove(fichier, erreur);
+        }
+        return RemplacerFichier(fichier, demande.contenu);
+    } catch (const std::exception& panne) {
+        signalerPanne(vue, "partie en cours", panne);
+    }
+    return false;
+}
 
 // Looked at once: from then on only this program writes the file. A damaged
 // file that cannot be set aside keeps the auto-save away.
@@ -52,24 +134,6 @@ bool SauvegardeAutomatique::fichierANous() {
         examine = !existe(fichier) || sauvegardeLisible(lire(fichier)) || mettreDeCote(dossier);
     }
     return examine;
-}
-
-void SauvegardeAutomatique::tourTermine(const Partie& partie) {
-    if (fichierANous() && EnregistrerPartie(partie, partieEnCours(dossier))) {
-        echecSignale = false;
-        return;
-    }
-    if (!echecSignale) {
-        vue.AfficherMessage(std::string(messages::sauvegardeEchouee), std::string(messages::titreErreur));
-    }
-    echecSignale = true;
-}
-
-// A file left behind would only offer a finished game: there is nothing to tell.
-void SauvegardeAutomatique::partieFinie() {
-    if (!fichierANous()) return;
-    std::error_code erreur;
-    fs::remove(partieEnCours(dossier), erreur);
 }
 
 PartieInterrompue ChercherPartieInterrompue(Jeu& jeu) {

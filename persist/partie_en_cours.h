@@ -1,7 +1,11 @@
 #pragma once
+#include <condition_variable>
 #include <filesystem>
+#include <mutex>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <thread>
 
 #include "engine/jeu.h"
 
@@ -15,25 +19,53 @@ inline constexpr std::string_view nomPartieEnCours = "partie en cours.Glb";
 // player may still want to look into it.
 inline constexpr std::string_view nomPartieEndommagee = "partie en cours.endommagee.Glb";
 
-// Writes the game after every turn as a save writes it, and removes it once the
-// game is over. A file that cannot be written is told once, as a failed save
-// is, until one is written again; the game goes on either way. What the file
-// held before this program first wrote it is set aside when it is no saved
-// game: an auto-save never overwrites a damaged one.
+// Keeps the game after every turn as a save writes it, and removes it once the
+// game is over. The disk's own time is not the turn's: the turn's thread only
+// makes the file's content, a thread of its own writes it, the latest content
+// first and the earlier ones it overtook never. A file that cannot be written is
+// told once, as a failed save is, until one is written again; the game goes on
+// either way. What the file held before this program first wrote it is set aside
+// when it is no saved game: an auto-save never overwrites a damaged one.
 class SauvegardeAutomatique final : public CrochetsPartieEnCours {
 public:
     SauvegardeAutomatique(const std::filesystem::path& dossier, Vue& vue);
+    // What was asked last is on the disk before the thread ends.
+    ~SauvegardeAutomatique() override;
+    SauvegardeAutomatique(const SauvegardeAutomatique&) = delete;
+    SauvegardeAutomatique& operator=(const SauvegardeAutomatique&) = delete;
 
+    // A failure of an earlier write is told from the calling thread.
     void tourTermine(const Partie& partie) override;
     void partieFinie() override;
 
+    // Returns once the file is as the last turn left it, telling a failure from
+    // the calling thread.
+    void attendre();
+
 private:
+    struct Demande {
+        bool effacer = false;
+        std::string contenu;
+    };
+
+    void demander(Demande demande);
+    void signalerEchec();
+    // On the writing thread.
+    void boucle();
+    bool executer(const Demande& demande);
     bool fichierANous();
 
-    std::filesystem::path dossier;
+    const std::filesystem::path dossier;
     Vue& vue;
-    bool examine = false;
-    bool echecSignale = false;
+    std::mutex verrou;
+    std::condition_variable signal;
+    std::optional<Demande> enAttente;  // under the lock, as the four below
+    bool occupe = false;
+    bool arret = false;
+    bool echec = false;         // the last request failed
+    bool echecSignale = false;  // and it was told
+    bool examine = false;       // the writing thread's own
+    std::thread fil;
 };
 
 enum class EtatReprise { aucune, endommagee, aReprendre };
