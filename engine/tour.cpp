@@ -259,8 +259,7 @@ void TourSuivant(Jeu& jeu) {
     EffacerSuggestion(partie);
     AfficherChevalet(partie);
     // Before the update starts and before the next seat may touch a tile: the
-    // model is this thread's alone, and on a computer's turn the window does not
-    // wait for the disk.
+    // model is this thread's alone while the file's content is made from it.
     if (jeu.partieEnCours != nullptr) jeu.partieEnCours->tourTermine(partie);
     if (poses > 0 && jeu.ordinateur != nullptr) lancerMiseAJour(jeu, poses);
     montrerChronoDuTour(partie);

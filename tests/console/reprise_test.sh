@@ -22,6 +22,7 @@ diff <(tail -n $lignesEtat "$dossier/avant") "$dossier/repris" || echec "recuper
 # Killed between two turns, with a move laid but not played. Each read waits
 # for the program's own output: it flushes before reading its next command.
 coproc CLI { partie; }
+pid=$CLI_PID  # the shell forgets CLI_PID once it has seen the end
 {
   printf 'recuperer\nvoir\njouer\netat\n'
   fini=0
@@ -33,8 +34,8 @@ coproc CLI { partie; }
   read -r ligne <&"${CLI[0]}"
   [ "${ligne%% *}" = voir ] || echec "voir printed: $ligne"
 } >&"${CLI[1]}"
-kill -9 "$CLI_PID"
-wait "$CLI_PID" 2>/dev/null || true
+kill -9 "$pid"
+wait "$pid" 2>/dev/null || true
 echo recuperer | partie > "$dossier/repris"
 diff <(tail -n $lignesEtat "$dossier/avant-kill") "$dossier/repris" || echec "recuperer after kill -9"
 
