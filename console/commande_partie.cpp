@@ -12,6 +12,7 @@
 #include "console/session_partie.h"
 #include "console/vue_console.h"
 #include "engine/nouvelle_partie.h"
+#include "persist/partie_en_cours.h"
 
 namespace glyphane::console {
 
@@ -51,12 +52,18 @@ int commandePartie(const std::vector<std::string>& arguments, std::istream& entr
     Hasard hasard(options->graine);
     CadenceNulle cadence;
     Jeu jeu(trie, vue, hasard, cadence, options->dossier);
+    SauvegardeAutomatique sauvegarde(options->dossier, vue);
+    jeu.partieEnCours = &sauvegarde;
     JournalDesTours journal;
     // Gone before the game and the journal: its threads use both.
     JoueurOrdinateur ordinateur(jeu, [&journal](Jeu& jeuEnCours, ModeleOrdinateur& modele) { journal.jouerTour(jeuEnCours, modele); });
     ReinitialiserPartie(jeu, false);
     SessionPartie session(jeu, vue, sortie, ordinateur, journal);
-    for (std::string ligne; vue.lireLigne(ligne);) session.executer(ligne);
+    // The next command, or a kill, finds the file as the last turn left it.
+    for (std::string ligne; vue.lireLigne(ligne);) {
+        session.executer(ligne);
+        sauvegarde.attendre();
+    }
     return 0;
 }
 

@@ -18,6 +18,7 @@
 #include "engine/regles.h"
 #include "engine/tirage.h"
 #include "persist/chargement.h"
+#include "persist/partie_en_cours.h"
 #include "persist/revoir.h"
 #include "persist/sauvegarde.h"
 
@@ -107,7 +108,7 @@ SessionPartie::SessionPartie(Jeu& jeuConsole, VueConsole& vueConsole, std::ostre
 
 void SessionPartie::executer(const std::string& ligne) {
     using Commande = void (SessionPartie::*)(const Arguments&);
-    static constexpr std::array<std::pair<std::string_view, Commande>, 20> commandes{{
+    static constexpr std::array<std::pair<std::string_view, Commande>, 21> commandes{{
         {"nouvelle", &SessionPartie::nouvelle},
         {"chevalet", &SessionPartie::chevalet},
         {"etat", &SessionPartie::etat},
@@ -124,6 +125,7 @@ void SessionPartie::executer(const std::string& ligne) {
         {"choisir", &SessionPartie::choisir},
         {"sauver", &SessionPartie::sauver},
         {"charger", &SessionPartie::charger},
+        {"recuperer", &SessionPartie::recuperer},
         {"debut", &SessionPartie::debut},
         {"precedent", &SessionPartie::precedent},
         {"suivant", &SessionPartie::suivant},
@@ -377,14 +379,30 @@ void SessionPartie::sauver(const Arguments& arguments) {
     sauvegarderPartie(jeu);
 }
 
-// A game that goes on may hand the turn to a computer seat at once: the board is
-// shown once it has played.
 void SessionPartie::charger(const Arguments& arguments) {
     exigerArguments(arguments, 1, "charger FICHIER");
     exigerDisponible(jeu.partie.fenetre.copie().partieSauvegarder, "Partie Sauvegardée");
     journal.prendreTours();
     vue.preparerFichier(arguments[0]);
     ouvrirPartieSauvegardee(jeu);
+    afficherPartieChargee();
+}
+
+// The game kept after the last turn, taken up as "charger" takes up a file.
+void SessionPartie::recuperer(const Arguments& arguments) {
+    exigerArguments(arguments, 0, "recuperer");
+    exigerDisponible(jeu.partie.fenetre.copie().partieSauvegarder, "Partie Sauvegardée");
+    journal.prendreTours();
+    const PartieInterrompue interrompue = ChercherPartieInterrompue(jeu);
+    if (interrompue.etat == EtatReprise::aucune) throw ErreurCommande("aucune partie interrompue à reprendre");
+    if (interrompue.etat == EtatReprise::endommagee) return;
+    ouvrirContenuSauvegarde(jeu, interrompue.contenu);
+    afficherPartieChargee();
+}
+
+// A game that goes on may hand the turn to a computer seat at once: the board is
+// shown once it has played.
+void SessionPartie::afficherPartieChargee() {
     ordinateur.attendreInactivite();
     if (partieCommencee(jeu.partie)) etat({});
 }

@@ -42,6 +42,7 @@ private:
     void choisir(const Arguments& arguments);
     void sauver(const Arguments& arguments);
     void charger(const Arguments& arguments);
+    void recuperer(const Arguments& arguments);
     void debut(const Arguments& arguments);
     void precedent(const Arguments& arguments);
     void suivant(const Arguments& arguments);
@@ -53,6 +54,7 @@ private:
     void exigerBouton(const Controle& bouton, const char* nom) const;
     void afficherPoints();
     void afficherListe();
+    void afficherPartieChargee();
     // A step of the replay, then the board it shows.
     void revoir(const Arguments& arguments, const char* commande, void (*pas)(Jeu&));
 

@@ -39,6 +39,19 @@ public:
     virtual void arreter() = 0;
 };
 
+// Where the turn controller hands the game over to whoever keeps it on disk
+// between turns, so that a crash loses at most the turn being played. The
+// persistence library implements it; without one nothing is kept.
+class CrochetsPartieEnCours {
+public:
+    virtual ~CrochetsPartieEnCours() = default;
+    // A turn is over and the game goes on. The calling thread owns the model
+    // until it returns: the next seat has its rack but does not play yet.
+    virtual void tourTermine(const Partie& partie) = 0;
+    // The game is over: nothing is left to take up.
+    virtual void partieFinie() = 0;
+};
+
 // One game and everything it works with. Two games in one process do not share
 // anything but the dictionary.
 struct Jeu {
@@ -56,6 +69,7 @@ struct Jeu {
     // The computer player's word files, this game's own.
     FichiersTemporaires temporaires;
     CrochetsOrdinateur* ordinateur = nullptr;
+    CrochetsPartieEnCours* partieEnCours = nullptr;
 };
 
 }  // namespace glyphane

@@ -258,6 +258,9 @@ void TourSuivant(Jeu& jeu) {
     if (FinParPasses(jeu)) return;
     EffacerSuggestion(partie);
     AfficherChevalet(partie);
+    // Before the update starts and before the next seat may touch a tile: the
+    // model is this thread's alone while the file's content is made from it.
+    if (jeu.partieEnCours != nullptr) jeu.partieEnCours->tourTermine(partie);
     if (poses > 0 && jeu.ordinateur != nullptr) lancerMiseAJour(jeu, poses);
     montrerChronoDuTour(partie);
     donnerLaMain(jeu);
@@ -276,6 +279,7 @@ void FinDePartie(Jeu& jeu, int mode) {
         if (mode == finAucunMouvement) e.ejoueur.visible = false;
     });
     partie.deroulement.terminerPartie();
+    if (jeu.partieEnCours != nullptr) jeu.partieEnCours->partieFinie();
     partie.limiteRevoir = partie.deroulement.numeroTour();
     partie.positionRevoir = partie.deroulement.numeroTour();
     jeu.vue.Rafraichir();

@@ -152,6 +152,14 @@ void reprendrePartie(Jeu& jeu) {
     jeu.vue.Rafraichir();
 }
 
+void preparerChargement(Jeu& jeu) {
+    Partie& partie = jeu.partie;
+    ReinitialiserPartie(jeu, false);
+    EntrerDansPhase(partie, Phase::preparation);
+    partie.fenetre.modifier([](EtatControles& e) { e.fenetreActive = false; });
+    jeu.vue.Rafraichir();
+}
+
 }  // namespace
 
 void ChargerPartie(Jeu& jeu, std::string_view contenu) {
@@ -170,10 +178,7 @@ void ChargerPartie(Jeu& jeu, std::string_view contenu) {
 
 void ouvrirPartieSauvegardee(Jeu& jeu) {
     Partie& partie = jeu.partie;
-    ReinitialiserPartie(jeu, false);
-    EntrerDansPhase(partie, Phase::preparation);
-    partie.fenetre.modifier([](EtatControles& e) { e.fenetreActive = false; });
-    jeu.vue.Rafraichir();
+    preparerChargement(jeu);
     const std::optional<std::string> nom = jeu.vue.DemanderFichierACharger();
     if (!nom || nom->empty()) {
         AfficherSansPartie(partie);
@@ -182,6 +187,11 @@ void ouvrirPartieSauvegardee(Jeu& jeu) {
     }
     // A file that cannot be read, or is larger than any saved game, holds none.
     ChargerPartie(jeu, texte::lireOctets(*nom, tailleMaxSauvegarde).value_or(std::string()));
+}
+
+void ouvrirContenuSauvegarde(Jeu& jeu, std::string_view contenu) {
+    preparerChargement(jeu);
+    ChargerPartie(jeu, contenu);
 }
 
 }  // namespace glyphane

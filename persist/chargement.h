@@ -10,6 +10,10 @@ namespace glyphane {
 // loaded.
 void ouvrirPartieSauvegardee(Jeu& jeu);
 
+// The same once the file is chosen and read: the game is reset and the content
+// loaded.
+void ouvrirContenuSauvegarde(Jeu& jeu, std::string_view contenu);
+
 // A file's content, already read, into a game just reset. A finished game opens
 // for replay; a game in progress resumes at the seat whose turn it was, once the
 // computer player (when linked in) has rebuilt what it knows of the board. A file

@@ -53,5 +53,6 @@ int main(int argc, char** argv) {
     programme.montrer();
     programme.fenetre().repaint();
     demarrage.close();
+    programme.proposerReprise();
     return QApplication::exec();
 }

@@ -6,6 +6,7 @@
 #include "engine/nouvelle_partie.h"
 #include "lexicon/demarrage_dico.h"
 #include "lexicon/flux_integre.h"
+#include "persist/chargement.h"
 #include "ui/arret_programme.h"
 #include "ui/cadence_fenetre.h"
 #include "ui/capture_impression.h"
@@ -25,11 +26,13 @@ Programme::Programme(const OptionsProgramme& options, std::unique_ptr<Cadence> c
       hasard(options.graine),
       cadence(cadenceDuJeu ? std::move(cadenceDuJeu) : std::make_unique<CadenceFenetre>()),
       jeuEnCours(trie, vueQt, hasard, *cadence, options.dossier),
+      sauvegardeAutomatique(options.dossier, vueQt),
       joueur(jeuEnCours),
       sonsDuJeu(std::make_unique<Sons>()),
       fenetrePrincipale(std::make_unique<FenetrePrincipale>(options.mode)),
       arretProgramme(std::make_unique<ArretProgramme>(jeuEnCours, vueQt, *fenetrePrincipale, joueur)) {
     jeuEnCours.partie.ecran.geometrie.mode = static_cast<int>(options.mode);
+    jeuEnCours.partieEnCours = &sauvegardeAutomatique;
     fenetrePrincipale->changerCouleurFond(couleurParDefaut());
 }
 
@@ -92,6 +95,13 @@ void Programme::montrer() {
             f.resize(selonMode(reglages.mode, QSize(800, 600), QSize(640, 480)));
             f.show();
             break;
+    }
+}
+
+void Programme::proposerReprise() {
+    const PartieInterrompue interrompue = ChercherPartieInterrompue(jeuEnCours);
+    if (interrompue.etat == EtatReprise::aReprendre && ConfirmerReprise(vueQt.contexte())) {
+        ouvrirContenuSauvegarde(jeuEnCours, interrompue.contenu);
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include "ai/joueur_ordinateur.h"
 #include "engine/jeu.h"
+#include "persist/partie_en_cours.h"
 #include "ui/faces_jetons.h"
 #include "ui/options_programme.h"
 #include "ui/sons.h"
@@ -38,6 +39,11 @@ public:
     // Shows the main window as the screen calls for.
     void montrer();
 
+    // Once the window shows: a game left without its end is offered, and taken
+    // up on "&oui" as "Partie Sauvegardée" takes up a file; "&non" keeps it for
+    // later. A damaged one is told and set aside.
+    void proposerReprise();
+
     Jeu& jeu() { return jeuEnCours; }
     JoueurOrdinateur& ordinateur() { return joueur; }
     VueQt& vue() { return vueQt; }
@@ -56,6 +62,7 @@ private:
     std::unique_ptr<Cadence> cadence;
     VueQt vueQt;
     Jeu jeuEnCours;
+    SauvegardeAutomatique sauvegardeAutomatique;
     JoueurOrdinateur joueur;
     std::unique_ptr<Sons> sonsDuJeu;
     FacesJetons faces;

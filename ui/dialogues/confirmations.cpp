@@ -1,5 +1,6 @@
-// The quit dialog (TFiche_quitter), the restart dialog (TFiche_urecommencer)
-// and the about box (TFiche_a_propos_de).
+// The quit dialog (TFiche_quitter), the restart dialog (TFiche_urecommencer),
+// the question that takes up an interrupted game, and the about box
+// (TFiche_a_propos_de).
 #include <QLabel>
 #include <QPushButton>
 
@@ -39,6 +40,13 @@ const Question recommencer{
     {QRect(62, 84, 75, 25), QRect(38, 60, 63, 21)},
     {QRect(167, 84, 75, 25), QRect(144, 60, 61, 21)},
 };
+
+// Asked as the quit question is, in a box of the same size.
+const Question reprendre = [] {
+    Question question = quitter;
+    question.texte = QStringLiteral("Reprendre la partie interrompue ?");
+    return question;
+}();
 
 class FicheConfirmation : public Fiche {
 public:
@@ -105,6 +113,11 @@ bool ConfirmerQuitter(const ContexteDialogue& contexte) {
 
 bool ConfirmerRecommencer(const ContexteDialogue& contexte) {
     return confirmer(contexte, recommencer, false);
+}
+
+// A start cut short leaves the file for the next one.
+bool ConfirmerReprise(const ContexteDialogue& contexte) {
+    return confirmer(contexte, reprendre, false);
 }
 
 void AProposDe(const ContexteDialogue& contexte) {

@@ -71,6 +71,8 @@ CasesCochees RapportMotsRefusesDialogue(const ContexteDialogue& contexte, const 
 // "Êtes-vous sûr de vouloir quitter ?" / "... recommencer ?": true on "&oui".
 bool ConfirmerQuitter(const ContexteDialogue& contexte);
 bool ConfirmerRecommencer(const ContexteDialogue& contexte);
+// "Reprendre la partie interrompue ?": true on "&oui".
+bool ConfirmerReprise(const ContexteDialogue& contexte);
 
 // The about box.
 void AProposDe(const ContexteDialogue& contexte);
