@@ -4,7 +4,6 @@
 // milliseconds, and the median number of turns a game has. bench/bilan.sh runs it.
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <vector>
@@ -48,12 +47,9 @@ void BilanPartieEntiere(benchmark::State& etat) {
             }
         }
     }
-    std::sort(durees.begin(), durees.end());
-    std::sort(tours.begin(), tours.end());
     etat.counters["parties"] = static_cast<double>(aRevoir.size());
-    etat.counters["bilan_ms_med"] = glyphane::bench::centile(durees, 0.5);
-    etat.counters["bilan_ms_max"] = durees.empty() ? 0 : durees.back();
-    etat.counters["tours_med"] = glyphane::bench::centile(tours, 0.5);
+    glyphane::bench::compter(etat, "bilan_ms", durees, false);
+    glyphane::bench::compterMediane(etat, "tours", tours);
     fs::remove_all(dossier);
 }
 

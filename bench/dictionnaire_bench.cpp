@@ -4,13 +4,13 @@
 // every case in fresh processes and prints the medians.
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 
 #include "lexicon/demarrage_dico.h"
+#include "bench/mesures.h"
 #include "lexicon/flux_integre.h"
 
 namespace {
@@ -18,12 +18,7 @@ namespace {
 namespace fs = std::filesystem;
 using glyphane::DemarrageDictionnaire;
 using glyphane::LexiconTrie;
-
-fs::path dossierNeuf() {
-    std::string modele = (fs::temp_directory_path() / "glyphane-bench-XXXXXX").string();
-    if (mkdtemp(modele.data()) == nullptr) std::abort();
-    return modele;
-}
+using glyphane::bench::dossierNeuf;
 
 void compterMemoire(benchmark::State& etat, const LexiconTrie& trie) {
     rusage usage{};

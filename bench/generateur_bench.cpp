@@ -4,11 +4,9 @@
 // median, 95th percentile and largest time of one generation in milliseconds,
 // and the median number of moves found. bench/generateur.sh runs it.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
-#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -17,12 +15,14 @@
 
 #include "ai/generateur_coups.h"
 #include "ai/partie_automatique.h"
+#include "bench/mesures.h"
 #include "lexicon/demarrage_dico.h"
 #include "lexicon/flux_integre.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using glyphane::bench::dossierNeuf;
 using glyphane::PlateauFixe;
 
 constexpr std::uint64_t parties = 6;
@@ -33,12 +33,6 @@ struct Position {
     PlateauFixe plateau{};
     std::string chevalet;
 };
-
-fs::path dossierNeuf() {
-    std::string modele = (fs::temp_directory_path() / "glyphane-bench-XXXXXX").string();
-    if (mkdtemp(modele.data()) == nullptr) std::abort();
-    return modele;
-}
 
 // A move line's text: its letters (a blank's in capitals), ";", column and row.
 int poser(PlateauFixe& plateau, const std::string& texte) {
@@ -70,13 +64,6 @@ std::vector<Position> positionsDeMilieuDePartie(glyphane::LexiconTrie& trie, con
     return positions;
 }
 
-// Nearest rank on sorted values; 0 for none.
-double centile(const std::vector<double>& tries, double part) {
-    if (tries.empty()) return 0;
-    const auto rang = static_cast<std::size_t>(std::ceil(part * static_cast<double>(tries.size())));
-    return tries[std::clamp<std::size_t>(rang, 1, tries.size()) - 1];
-}
-
 void GenererCoupsMilieuDePartie(benchmark::State& etat) {
     const fs::path dossier = dossierNeuf();
     glyphane::LexiconTrie trie;
@@ -98,13 +85,9 @@ void GenererCoupsMilieuDePartie(benchmark::State& etat) {
             }
         }
     }
-    std::sort(durees.begin(), durees.end());
-    std::sort(nombres.begin(), nombres.end());
     etat.counters["positions"] = static_cast<double>(positions.size());
-    etat.counters["gen_ms_med"] = centile(durees, 0.5);
-    etat.counters["gen_ms_p95"] = centile(durees, 0.95);
-    etat.counters["gen_ms_max"] = durees.empty() ? 0 : durees.back();
-    etat.counters["coups_med"] = centile(nombres, 0.5);
+    glyphane::bench::compter(etat, "gen_ms", durees, true);
+    glyphane::bench::compterMediane(etat, "coups", nombres);
     fs::remove_all(dossier);
 }
 

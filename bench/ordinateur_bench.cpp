@@ -4,11 +4,8 @@
 // starts the dictionary in a fresh folder first, outside the timing.
 // bench/ordinateur.sh runs it and prints the figures.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
-#include <algorithm>
 #include <chrono>
-#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -16,40 +13,23 @@
 #include <vector>
 
 #include "ai/partie_automatique.h"
+#include "bench/mesures.h"
 #include "lexicon/demarrage_dico.h"
 #include "lexicon/flux_integre.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using glyphane::bench::compter;
+using glyphane::bench::dossierNeuf;
 using glyphane::PartieAutomatique;
 
 constexpr int partiesParCas = 5;
 
-fs::path dossierNeuf() {
-    std::string modele = (fs::temp_directory_path() / "glyphane-bench-XXXXXX").string();
-    if (mkdtemp(modele.data()) == nullptr) std::abort();
-    return modele;
-}
-
 std::vector<double> enMillisecondes(const std::vector<PartieAutomatique::Duree>& durees) {
     std::vector<double> valeurs;
     for (const auto duree : durees) valeurs.push_back(std::chrono::duration<double, std::milli>(duree).count());
-    std::sort(valeurs.begin(), valeurs.end());
     return valeurs;
-}
-
-// Nearest rank on sorted values; 0 for none.
-double centile(const std::vector<double>& tries, double part) {
-    if (tries.empty()) return 0;
-    const auto rang = static_cast<std::size_t>(std::ceil(part * static_cast<double>(tries.size())));
-    return tries[std::clamp<std::size_t>(rang, 1, tries.size()) - 1];
-}
-
-void compter(benchmark::State& etat, const std::string& nom, const std::vector<double>& tries, bool avecP95) {
-    etat.counters[nom + "_med"] = centile(tries, 0.5);
-    if (avecP95) etat.counters[nom + "_p95"] = centile(tries, 0.95);
-    etat.counters[nom + "_max"] = tries.empty() ? 0 : tries.back();
 }
 
 // Seeds 1..partiesParCas, one game each.
@@ -78,12 +58,10 @@ void Parties(benchmark::State& etat, int sieges) {
             recherches.insert(recherches.end(), r.begin(), r.end());
         }
     }
-    std::sort(parties.begin(), parties.end());
-    std::sort(fichiers.begin(), fichiers.end());
     compter(etat, "maj_ms", enMillisecondes(misesAJour), true);
     compter(etat, "recherche_ms", enMillisecondes(recherches), false);
     compter(etat, "partie_ms", parties, false);
-    etat.counters["fichiers_med"] = centile(fichiers, 0.5);
+    glyphane::bench::compterMediane(etat, "fichiers", fichiers);
     etat.counters["majs"] = static_cast<double>(misesAJour.size());
     fs::remove_all(dossier);
 }

@@ -9,11 +9,8 @@
 // The folder is made under $TMPDIR, so that the disk measured can be chosen.
 // bench/partie_en_cours.sh runs it.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
-#include <algorithm>
 #include <chrono>
-#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -21,6 +18,7 @@
 #include <vector>
 
 #include "ai/partie_automatique.h"
+#include "bench/mesures.h"
 #include "engine/vue_silencieuse.h"
 #include "lexicon/demarrage_dico.h"
 #include "lexicon/flux_integre.h"
@@ -29,22 +27,10 @@
 namespace {
 
 namespace fs = std::filesystem;
+using glyphane::bench::dossierNeuf;
 
 constexpr std::uint64_t parties = 4;
 constexpr int ecrituresParPartie = 50;
-
-fs::path dossierNeuf() {
-    std::string modele = (fs::temp_directory_path() / "glyphane-bench-XXXXXX").string();
-    if (mkdtemp(modele.data()) == nullptr) std::abort();
-    return modele;
-}
-
-// Nearest rank on sorted values; 0 for none.
-double centile(const std::vector<double>& tries, double part) {
-    if (tries.empty()) return 0;
-    const auto rang = static_cast<std::size_t>(std::ceil(part * static_cast<double>(tries.size())));
-    return tries[std::clamp<std::size_t>(rang, 1, tries.size()) - 1];
-}
 
 void EcrirePartieEnCours(benchmark::State& etat) {
     const fs::path dossier = dossierNeuf();
@@ -74,17 +60,10 @@ void EcrirePartieEnCours(benchmark::State& etat) {
             tailles.push_back(static_cast<double>(fs::file_size(dossier / glyphane::nomPartieEnCours)));
         }
     }
-    std::sort(tours.begin(), tours.end());
-    std::sort(durees.begin(), durees.end());
-    std::sort(tailles.begin(), tailles.end());
     etat.counters["ecritures"] = static_cast<double>(durees.size());
-    etat.counters["tour_ms_med"] = centile(tours, 0.5);
-    etat.counters["tour_ms_p95"] = centile(tours, 0.95);
-    etat.counters["tour_ms_max"] = tours.empty() ? 0 : tours.back();
-    etat.counters["ecr_ms_med"] = centile(durees, 0.5);
-    etat.counters["ecr_ms_p95"] = centile(durees, 0.95);
-    etat.counters["ecr_ms_max"] = durees.empty() ? 0 : durees.back();
-    etat.counters["octets_med"] = centile(tailles, 0.5);
+    glyphane::bench::compter(etat, "tour_ms", tours, true);
+    glyphane::bench::compter(etat, "ecr_ms", durees, true);
+    glyphane::bench::compterMediane(etat, "octets", tailles);
     fs::remove_all(dossier);
 }
 
