@@ -160,6 +160,32 @@ private slots:
         QCOMPARE(grand.presentation, Presentation::fenetre820);
     }
 
+    void agrandissementSelonLEcran() {
+        const OptionsProgramme grand = disposerPourLargeur(1920);
+        // The window takes at least three quarters of a full-HD screen's height, with
+        // room left for its frame, and its shape stays the layout's.
+        for (const QSize ecran : {QSize(1920, 1080), QSize(1920, 1040), QSize(3840, 2160)}) {
+            const double facteur = agrandissementPour(grand, ecran, 1).fenetre;
+            QVERIFY(tailleFenetre820.height() * facteur >= 0.75 * ecran.height());
+            QVERIFY(tailleFenetre820.height() * facteur + 40 <= ecran.height());
+            QVERIFY(tailleFenetre820.width() * facteur <= ecran.width());
+        }
+        QVERIFY(agrandissementPour(grand, QSize(3840, 2160), 1).fenetre > 2.5);
+        // Twice the device pixels for the same logical screen: the same window on the
+        // desk, its pictures drawn with twice the pixels.
+        const Agrandissement hd = agrandissementPour(grand, QSize(1920, 1080), 1);
+        const Agrandissement double_ = agrandissementPour(grand, QSize(1920, 1080), 2);
+        QCOMPARE(double_.fenetre, hd.fenetre);
+        QCOMPARE(double_.pixels, 2 * hd.pixels);
+        // Never a shrink, and only the window of a large screen grows.
+        QCOMPARE(agrandissementPour(grand, QSize(900, 700), 1).fenetre, 1.0);
+        QCOMPARE(agrandissementPour(disposerPourLargeur(800), QSize(800, 600), 1).fenetre, 1.0);
+        OptionsProgramme sans = grand;
+        sans.agrandir = false;
+        QCOMPARE(agrandissementPour(sans, QSize(3840, 2160), 2).fenetre, 1.0);
+        QCOMPARE(agrandissementPour(sans, QSize(3840, 2160), 2).pixels, 2.0);
+    }
+
     void optionsDeLancement() {
         QTemporaryDir dossier;
         std::string erreur;
@@ -171,9 +197,19 @@ private slots:
         QCOMPARE(options->mode, ModeEcran::m640);
         QCOMPARE(options->presentation, Presentation::tailleFixe);
         QCOMPARE(options->dossier, std::filesystem::path("/tmp/ailleurs"));
+        // An imposed layout keeps today's pixels, the large window included.
+        QVERIFY(!options->agrandir);
+        qputenv("GLYPHANE_MODE", "grand");
+        QVERIFY(!lireOptions({"glyphane"}, 1920, dossier.path().toStdString(), erreur)->agrandir);
         qunsetenv("GLYPHANE_MODE");
         options = lireOptions({"glyphane"}, 1280, dossier.path().toStdString(), erreur);
         QCOMPARE(options->dossier, std::filesystem::path(dossier.path().toStdString()));
+        QVERIFY(options->agrandir);
+        QVERIFY(!lireOptions({"glyphane", "--sans-agrandissement"}, 1920, dossier.path().toStdString(), erreur)
+                     ->agrandir);
+        qputenv("GLYPHANE_AGRANDIR", "0");
+        QVERIFY(!lireOptions({"glyphane"}, 1920, dossier.path().toStdString(), erreur)->agrandir);
+        qunsetenv("GLYPHANE_AGRANDIR");
         QVERIFY(!lireOptions({"glyphane", "--inconnue"}, 1280, dossier.path().toStdString(), erreur));
         QVERIFY(!erreur.empty());
         // An empty name never stands for the current folder.
