@@ -7,6 +7,7 @@
 #include "lexicon/demarrage_dico.h"
 #include "lexicon/flux_integre.h"
 #include "ui/arret_programme.h"
+#include "ui/cadre_agrandi.h"
 #include "ui/cadence_fenetre.h"
 #include "ui/capture_impression.h"
 #include "ui/clavier.h"
@@ -74,6 +75,12 @@ bool Programme::demarrer(EcranDemarrage* ecran) {
     return true;
 }
 
+Agrandissement Programme::agrandissementDe(const QWidget& fenetre) const {
+    const QScreen* ecran = fenetre.screen();
+    if (ecran == nullptr) return {};
+    return agrandissementPour(reglages, ecran->availableGeometry().size(), ecran->devicePixelRatio());
+}
+
 void Programme::montrer() {
     FenetrePrincipale& f = *fenetrePrincipale;
     switch (reglages.presentation) {
@@ -84,8 +91,14 @@ void Programme::montrer() {
             f.showMaximized();
             break;
         case Presentation::fenetre820:
-            f.resize(820, 630);
-            f.show();
+            f.resize(tailleFenetre820);
+            if (const Agrandissement agrandissement = agrandissementDe(f); agrandissement.fenetre > 1) {
+                cadre = std::make_unique<CadreAgrandi>(f);
+                cadre->resize((QSizeF(tailleFenetre820) * agrandissement.fenetre).toSize());
+                cadre->show();
+            } else {
+                f.show();
+            }
             break;
         case Presentation::tailleFixe:
             f.setWindowFlag(Qt::FramelessWindowHint);

@@ -1,5 +1,7 @@
 #pragma once
 #include <memory>
+
+class QWidget;
 #include <string>
 
 #include "ai/joueur_ordinateur.h"
@@ -14,6 +16,7 @@
 namespace glyphane::ui {
 
 class ArretProgramme;
+class CadreAgrandi;
 class CaptureImpression;
 class ClavierJeu;
 class CommandesFenetre;
@@ -50,6 +53,8 @@ public:
     const OptionsProgramme& options() const { return reglages; }
 
 private:
+    Agrandissement agrandissementDe(const QWidget& fenetre) const;
+
     OptionsProgramme reglages;
     LexiconTrie trie;
     Hasard hasard;
@@ -61,6 +66,8 @@ private:
     FacesJetons faces;
     std::unique_ptr<FenetrePrincipale> fenetrePrincipale;
     std::unique_ptr<ArretProgramme> arretProgramme;
+    // On a large screen, the window shown enlarged; it gives the window back first.
+    std::unique_ptr<CadreAgrandi> cadre;
     // Children of the window, which takes them down with it.
     ClavierJeu* clavierJeu = nullptr;
     HorlogeAlarme* horlogeAlarme = nullptr;

@@ -1,0 +1,41 @@
+#include "ui/cadre_agrandi.h"
+
+#include <QCloseEvent>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
+#include <algorithm>
+
+namespace glyphane::ui {
+
+CadreAgrandi::CadreAgrandi(QWidget& fenetre) : contenu(fenetre) {
+    auto* scene = new QGraphicsScene(this);
+    mandataire = scene->addWidget(&contenu);
+    contenu.show();
+    setScene(scene);
+    setSceneRect(mandataire->boundingRect());
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+    setWindowTitle(contenu.windowTitle());
+    setFocusProxy(&contenu);
+    scene->setFocusItem(mandataire);
+}
+
+CadreAgrandi::~CadreAgrandi() { mandataire->setWidget(nullptr); }
+
+void CadreAgrandi::resizeEvent(QResizeEvent* evenement) {
+    QGraphicsView::resizeEvent(evenement);
+    const QSizeF naturelle = mandataire->size();
+    const double facteur = std::min(width() / naturelle.width(), height() / naturelle.height());
+    setTransform(QTransform::fromScale(facteur, facteur));
+    // Where the frame's shape differs from the window's, the margins take its colour.
+    setBackgroundBrush(contenu.palette().window());
+    centerOn(mandataire);
+}
+
+void CadreAgrandi::closeEvent(QCloseEvent* evenement) {
+    if (!contenu.close()) evenement->ignore();
+}
+
+}  // namespace glyphane::ui

@@ -1,0 +1,30 @@
+#pragma once
+#include <QGraphicsView>
+
+class QGraphicsProxyWidget;
+
+// The window of a large screen, enlarged: the main window keeps its layout's
+// pixels and is shown through a view that scales it to the frame's size, its
+// shape kept. Text and drawings are painted at the enlarged size; the mouse and
+// the screen's coordinates are translated by the toolkit.
+namespace glyphane::ui {
+
+class CadreAgrandi final : public QGraphicsView {
+public:
+    // `fenetre` stays its owner's: the frame gives it back when it goes.
+    explicit CadreAgrandi(QWidget& fenetre);
+    ~CadreAgrandi() override;
+    CadreAgrandi(const CadreAgrandi&) = delete;
+    CadreAgrandi& operator=(const CadreAgrandi&) = delete;
+
+protected:
+    void resizeEvent(QResizeEvent* evenement) override;
+    // Closing the frame is closing the window inside, which may refuse.
+    void closeEvent(QCloseEvent* evenement) override;
+
+private:
+    QWidget& contenu;
+    QGraphicsProxyWidget* mandataire;
+};
+
+}  // namespace glyphane::ui
