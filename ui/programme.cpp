@@ -18,6 +18,7 @@
 #include "ui/fond_plateau.h"
 #include "ui/glisser_jetons.h"
 #include "ui/horloge_alarme.h"
+#include "ui/taille_fenetre.h"
 
 namespace glyphane::ui {
 
@@ -39,6 +40,8 @@ Programme::~Programme() {
     vueQt.repondreSansAttendre(true);
     joueur.arreter();
     vueQt.detacher();
+    // Nowhere left to say it when the size cannot be kept: the next start opens at the computed one.
+    if (cadre) ecrireTailleFenetre(reglages.dossier, cadre->size());
 }
 
 bool Programme::demarrer(EcranDemarrage* ecran) {
@@ -75,10 +78,20 @@ bool Programme::demarrer(EcranDemarrage* ecran) {
     return true;
 }
 
-Agrandissement Programme::agrandissementDe(const QWidget& fenetre) const {
-    const QScreen* ecran = fenetre.screen();
-    if (ecran == nullptr) return {};
-    return agrandissementPour(reglages, ecran->availableGeometry().size(), ecran->devicePixelRatio());
+void Programme::montrerFenetre820(FenetrePrincipale& f) {
+    f.resize(tailleFenetre820);
+    const QScreen* ecran = f.screen();
+    const QSize disponible = ecran != nullptr ? ecran->availableGeometry().size() : tailleFenetre820;
+    const Agrandissement agrandissement =
+        agrandissementPour(reglages, disponible, ecran != nullptr ? ecran->devicePixelRatio() : 1);
+    if (agrandissement.fenetre <= 1) {
+        f.show();
+        return;
+    }
+    cadre = std::make_unique<CadreAgrandi>(f);
+    cadre->resize(
+        tailleAOuvrir(lireTailleFenetre(reglages.dossier), tailleFenetre820, agrandissement.fenetre, disponible));
+    cadre->show();
 }
 
 void Programme::montrer() {
@@ -91,14 +104,7 @@ void Programme::montrer() {
             f.showMaximized();
             break;
         case Presentation::fenetre820:
-            f.resize(tailleFenetre820);
-            if (const Agrandissement agrandissement = agrandissementDe(f); agrandissement.fenetre > 1) {
-                cadre = std::make_unique<CadreAgrandi>(f);
-                cadre->resize((QSizeF(tailleFenetre820) * agrandissement.fenetre).toSize());
-                cadre->show();
-            } else {
-                f.show();
-            }
+            montrerFenetre820(f);
             break;
         case Presentation::tailleFixe:
             f.setWindowFlag(Qt::FramelessWindowHint);

@@ -1,7 +1,5 @@
 #pragma once
 #include <memory>
-
-class QWidget;
 #include <string>
 
 #include "ai/joueur_ordinateur.h"
@@ -53,7 +51,8 @@ public:
     const OptionsProgramme& options() const { return reglages; }
 
 private:
-    Agrandissement agrandissementDe(const QWidget& fenetre) const;
+    // Enlarged on a large screen, at the size it had last time when that still fits.
+    void montrerFenetre820(FenetrePrincipale& f);
 
     OptionsProgramme reglages;
     LexiconTrie trie;

@@ -24,6 +24,7 @@
 #include "ui/instance_unique.h"
 #include "ui/memo_mots.h"
 #include "ui/options_programme.h"
+#include "ui/taille_fenetre.h"
 #include "ui/pas_curseur.h"
 #include "ui/plateau_dessine.h"
 
@@ -184,6 +185,25 @@ private slots:
         sans.agrandir = false;
         QCOMPARE(agrandissementPour(sans, QSize(3840, 2160), 2).fenetre, 1.0);
         QCOMPARE(agrandissementPour(sans, QSize(3840, 2160), 2).pixels, 2.0);
+    }
+
+    void tailleRetenue() {
+        QTemporaryDir dossier;
+        const std::filesystem::path d = dossier.path().toStdString();
+        QVERIFY(!lireTailleFenetre(d));
+        QVERIFY(ecrireTailleFenetre(d, QSize(1300, 1000)));
+        QCOMPARE(lireTailleFenetre(d), std::optional<QSize>(QSize(1300, 1000)));
+        for (const char* abime : {"1300", "1300 mille", "1300 1000 5", "-1 1000", ""}) {
+            std::ofstream(d / std::string(nomFichierTailleFenetre)) << abime << "\r\n";
+            QVERIFY2(!lireTailleFenetre(d), abime);
+        }
+        const QSize ecran(1920, 1040);
+        const QSize calculee = tailleAOuvrir(std::nullopt, tailleFenetre820, 1.5, ecran);
+        QCOMPARE(calculee, QSize(1230, 945));
+        QCOMPARE(tailleAOuvrir(QSize(1000, 700), tailleFenetre820, 1.5, ecran), QSize(1000, 700));
+        // Smaller than the window's natural size, or larger than a screen since changed.
+        QCOMPARE(tailleAOuvrir(QSize(800, 700), tailleFenetre820, 1.5, ecran), calculee);
+        QCOMPARE(tailleAOuvrir(QSize(2400, 1800), tailleFenetre820, 1.5, ecran), calculee);
     }
 
     void optionsDeLancement() {
