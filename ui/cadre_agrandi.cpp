@@ -34,6 +34,15 @@ void CadreAgrandi::resizeEvent(QResizeEvent* evenement) {
     centerOn(mandataire);
 }
 
+QWidget& fenetreAffichee(QWidget& widget) {
+    QWidget* fenetre = widget.window();
+    if (const QGraphicsProxyWidget* mandataire = fenetre->graphicsProxyWidget();
+        mandataire != nullptr && mandataire->scene() != nullptr && !mandataire->scene()->views().isEmpty()) {
+        return *mandataire->scene()->views().front()->window();
+    }
+    return *fenetre;
+}
+
 void CadreAgrandi::closeEvent(QCloseEvent* evenement) {
     if (!contenu.close()) evenement->ignore();
 }

@@ -27,4 +27,8 @@ private:
     QGraphicsProxyWidget* mandataire;
 };
 
+// The top-level window that shows `widget` on the screen: the frame when the
+// window holding it is shown enlarged, else that window itself.
+QWidget& fenetreAffichee(QWidget& widget);
+
 }  // namespace glyphane::ui

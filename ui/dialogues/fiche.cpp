@@ -11,6 +11,7 @@
 #include <QWindow>
 #include <algorithm>
 
+#include "ui/cadre_agrandi.h"
 #include "ui/sons.h"
 
 namespace glyphane::ui {
@@ -210,7 +211,7 @@ void Fiche::annuler() {
 
 void Fiche::rattacherALaPrincipale() {
     if (!principale) return;
-    QWindow* fenetrePrincipale = principale->window()->windowHandle();
+    QWindow* fenetrePrincipale = fenetreAffichee(*principale).windowHandle();
     if (!fenetrePrincipale) return;
     winId();
     windowHandle()->setTransientParent(fenetrePrincipale);
@@ -219,7 +220,7 @@ void Fiche::rattacherALaPrincipale() {
 void Fiche::centrer() {
     QRect zone;
     if (principale) {
-        zone = principale->window()->geometry();
+        zone = fenetreAffichee(*principale).geometry();
     } else if (const QScreen* ecran = QGuiApplication::primaryScreen()) {
         zone = ecran->availableGeometry();
     }
