@@ -20,8 +20,11 @@ fi
 
 dossier=$(mktemp -d)
 trap 'kill "$pid" 2> /dev/null || true; rm -rf "$dossier"' EXIT
+# The program runs once per user: a copy started elsewhere must not hold this one back.
+mkdir -m 700 "$dossier/execution"
+export XDG_RUNTIME_DIR=$dossier/execution
 if command -v openbox > /dev/null; then openbox 2> /dev/null & sleep 1; fi
-"$programme" --dossier "$dossier" 2> /dev/null & pid=$!
+"$programme" --dossier "$dossier/jeu" 2> /dev/null & pid=$!
 fenetre=$(timeout 60 xdotool search --sync --onlyvisible --name Glyphane | head -1)
 sleep 2
 
