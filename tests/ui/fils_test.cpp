@@ -3,7 +3,6 @@
 // waiting on a worker; a worker's dialog or repaint is carried to the window.
 #include <QLabel>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QTest>
 #include <QThread>
 #include <QTimer>
@@ -81,6 +80,23 @@ private:
     ui::VueQt& vue;
 };
 
+// A program whose pauses are held; the computer is let go when the test ends,
+// whatever happened, before the program goes.
+class ProgrammeTenu {
+public:
+    ProgrammeTenu() : ProgrammeTenu(std::make_unique<CadenceTenue>()) {}
+    ~ProgrammeTenu() { cadence.lacher(); }
+    ProgrammeTenu(const ProgrammeTenu&) = delete;
+    ProgrammeTenu& operator=(const ProgrammeTenu&) = delete;
+
+    CadenceTenue& cadence;
+    ProgrammeDeTest p;
+
+private:
+    explicit ProgrammeTenu(std::unique_ptr<CadenceTenue> tenue)
+        : cadence(*tenue), p(ui::ModeEcran::m800, {}, std::move(tenue)) {}
+};
+
 // A game of two computer seats, the first one held in its first pause.
 void commencerEtRetenir(ProgrammeDeTest& p, Repondeur& repondeur, CadenceTenue& cadence) {
     commencer(p, repondeur, {true, true});
@@ -112,10 +128,9 @@ private slots:
     // A game between two computer seats runs to its end while the window stays
     // live: with the computer held in its first pause, the window still answers.
     void partieEntreDeuxOrdinateurs() {
-        auto tenue = std::make_unique<CadenceTenue>();
-        CadenceTenue& cadence = *tenue;
-        ProgrammeDeTest p(ui::ModeEcran::m800, {}, std::move(tenue));
-        const auto lacher = qScopeGuard([&cadence] { cadence.lacher(); });
+        ProgrammeTenu tenu;
+        ProgrammeDeTest& p = tenu.p;
+        CadenceTenue& cadence = tenu.cadence;
         Repondeur repondeur;
         commencerEtRetenir(p, repondeur, cadence);
         bool repondu = false;
@@ -157,10 +172,9 @@ private slots:
     // press, the names up, while the tiles are dealt and while the computer,
     // first to play, makes its move.
     void laPartieSeMontreDesLaDonne() {
-        auto tenue = std::make_unique<CadenceTenue>();
-        CadenceTenue& cadence = *tenue;
-        ProgrammeDeTest p(ui::ModeEcran::m800, {}, std::move(tenue));
-        const auto lacher = qScopeGuard([&cadence] { cadence.lacher(); });
+        ProgrammeTenu tenu;
+        ProgrammeDeTest& p = tenu.p;
+        CadenceTenue& cadence = tenu.cadence;
         const auto partieMontree = [&p] {
             const QLabel* nom = p.programme.fenetre().findChild<QLabel*>("LabelNomJoueur1");
             return !bouton(p, "Commencer")->isVisible() && !bouton(p, "PartieSauvegarder")->isVisible() &&
@@ -185,10 +199,9 @@ private slots:
     // Quitting while the computer plays ends its threads without waiting on the
     // window, whatever they were asking it for.
     void quitterPendantQueLOrdinateurJoue() {
-        auto tenue = std::make_unique<CadenceTenue>();
-        CadenceTenue& cadence = *tenue;
-        ProgrammeDeTest p(ui::ModeEcran::m800, {}, std::move(tenue));
-        const auto lacher = qScopeGuard([&cadence] { cadence.lacher(); });
+        ProgrammeTenu tenu;
+        ProgrammeDeTest& p = tenu.p;
+        CadenceTenue& cadence = tenu.cadence;
         Repondeur repondeur;
         commencerEtRetenir(p, repondeur, cadence);
         repondeur.puis([] { return cliquer("Non", "Oui"); });
@@ -202,10 +215,9 @@ private slots:
     // A restart confirmed while the computer plays waits for its threads, then
     // leaves a game that has not started.
     void recommencerPendantQueLOrdinateurJoue() {
-        auto tenue = std::make_unique<CadenceTenue>();
-        CadenceTenue& cadence = *tenue;
-        ProgrammeDeTest p(ui::ModeEcran::m800, {}, std::move(tenue));
-        const auto lacher = qScopeGuard([&cadence] { cadence.lacher(); });
+        ProgrammeTenu tenu;
+        ProgrammeDeTest& p = tenu.p;
+        CadenceTenue& cadence = tenu.cadence;
         Repondeur repondeur;
         commencerEtRetenir(p, repondeur, cadence);
         repondeur.puis([] { return cliquer("Non", "Oui"); });
