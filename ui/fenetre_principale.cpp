@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include "ui/disposition.h"
+#include "ui/led_alarme.h"
 #include "ui/memo_mots.h"
 #include "ui/plateau_dessine.h"
 #include "ui/vignette_jeton.h"
@@ -107,8 +108,7 @@ void FenetrePrincipale::creerPanneaux() {
     progression->setRange(0, 100);
     progression->setValue(0);
     progression->setTextVisible(false);
-    led = new QLabel(this);
-    led->setObjectName(QStringLiteral("led"));
+    led = new LedAlarme(this);
     montrerLed(false);
     tj = new QTimer(this);
     tj->setObjectName(QStringLiteral("TJ"));
@@ -262,9 +262,7 @@ void FenetrePrincipale::poserFaces(const FacesJetons& facesChargees) { faces = &
 
 void FenetrePrincipale::ouvrirMenu(const QPoint& global) { menuContextuel.popup(global); }
 
-void FenetrePrincipale::montrerLed(bool allumee) {
-    led->setPixmap(QPixmap(allumee ? QStringLiteral(":/LedOn") : QStringLiteral(":/LedOff")));
-}
+void FenetrePrincipale::montrerLed(bool allumee) { led->allumer(allumee); }
 
 void FenetrePrincipale::closeEvent(QCloseEvent* evenement) {
     if (fermetureAutorisee) {

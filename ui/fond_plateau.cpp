@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QPainter>
+#include <cmath>
 #include <system_error>
 
 #include "engine/jetons.h"
@@ -98,6 +99,8 @@ void dessinerCentre(QPainter& p, const QRect& c) {
                             QPoint(o.x() - r, o.y())});
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::black);
+    // Enlarged, its slanted edges are smoothed; at the layout's pixels they stay plain.
+    p.setRenderHint(QPainter::Antialiasing, p.transform().isScaling());
     p.drawPolygon(losange);
 }
 
@@ -122,11 +125,13 @@ void dessinerPrimes(QPainter& p, const Mesures& m) {
 
 }  // namespace
 
-QImage dessinerFondPlateau(ModeEcran mode) {
+QImage dessinerFondPlateau(ModeEcran mode, double echelle) {
     const Mesures m = mesures(mode);
-    QImage image(m.taille, m.taille, QImage::Format_RGB32);
+    const int cote = static_cast<int>(std::lround(m.taille * echelle));
+    QImage image(cote, cote, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);
+    if (echelle != 1) p.scale(echelle, echelle);
     dessinerCadre(p, mode, m);
     dessinerGrille(p, m);
     dessinerPrimes(p, m);

@@ -3,7 +3,9 @@
 // board picture and its outlines, the tile faces, the word list and the
 // keyboard's cursor steps.
 #include <QElapsedTimer>
+#include <QFile>
 #include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QSignalSpy>
 #include <QTest>
@@ -19,6 +21,8 @@
 #include "ui/cadence_fenetre.h"
 #include "ui/couleur_fond.h"
 #include "ui/depot_jeton.h"
+#include "ui/dessin_faces.h"
+#include "ui/dessin_led.h"
 #include "ui/faces_jetons.h"
 #include "ui/fond_plateau.h"
 #include "ui/instance_unique.h"
@@ -27,6 +31,7 @@
 #include "ui/taille_fenetre.h"
 #include "ui/pas_curseur.h"
 #include "ui/plateau_dessine.h"
+#include "ui/vignette_jeton.h"
 
 using namespace glyphane;
 using namespace glyphane::ui;
@@ -333,6 +338,45 @@ private slots:
         QCOMPARE(mkfifo((chemin / "640k.bmp").c_str(), 0600), 0);
         faces.charger(chemin, ModeEcran::m640);
         QCOMPARE(faces.lettre('k').size(), QSize(24, 24));
+    }
+
+    // The program's pictures are its drawing at the layout's pixels, bit for bit;
+    // where the window is enlarged, faces, board and lamp are drawn again for
+    // the pixels they cover instead of being blown up.
+    void dessinsALEchelle() {
+        QFile police(QStringLiteral(":/LETTRES"));
+        QVERIFY(police.open(QIODevice::ReadOnly));
+        const DessinFaces dessin(police.readAll());
+        auto pareilles = [](const QImage& a, const QImage& b) {
+            return a.convertToFormat(QImage::Format_RGB32) == b.convertToFormat(QImage::Format_RGB32);
+        };
+        for (const ModeEcran mode : {ModeEcran::m800, ModeEcran::m640}) {
+            for (char l = 'a'; l <= 'z'; ++l) {
+                QVERIFY(pareilles(dessin.lettre(mode, l, 1), QImage(":/" + ressourceDeFace(mode, l, false))));
+                QVERIFY(pareilles(dessin.reference(mode, l, 1), QImage(":/" + ressourceDeFace(mode, l, true))));
+            }
+            QVERIFY(pareilles(dessin.vide(mode, 1), QImage(":/" + ressourceFaceVide(mode))));
+        }
+        QCOMPARE(dessinerLed(true, 1), QImage(":/LedOn").convertToFormat(QImage::Format_ARGB32));
+
+        QTemporaryDir dossier;
+        FacesJetons faces;
+        faces.charger(dossier.path().toStdString(), ModeEcran::m800);
+        auto rendu = [](QWidget& w, double echelle) {
+            QImage image((QSizeF(w.size()) * echelle).toSize(), QImage::Format_RGB32);
+            QPainter p(&image);
+            p.scale(echelle, echelle);
+            w.render(&p);
+            return image;
+        };
+        VignetteJeton vignette(5, nullptr);
+        vignette.resize(29, 29);
+        vignette.montrerFace(faces, 'e');
+        QCOMPARE(rendu(vignette, 2), dessin.lettre(ModeEcran::m800, 'e', 2).convertToFormat(QImage::Format_RGB32));
+        QVERIFY(pareilles(rendu(vignette, 1), faces.lettre('e').toImage()));
+        PlateauDessine plateau(ModeEcran::m800, nullptr);
+        plateau.poserFond(dessinerFondPlateau(ModeEcran::m800));
+        QCOMPARE(rendu(plateau, 2), dessinerFondPlateau(ModeEcran::m800, 2));
     }
 
     // With both outline kinds on, only the suggestion's are drawn.
