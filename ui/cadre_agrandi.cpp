@@ -18,8 +18,11 @@ CadreAgrandi::CadreAgrandi(QWidget& fenetre) : contenu(fenetre) {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
     setWindowTitle(contenu.windowTitle());
-    setFocusProxy(&contenu);
+    // The keyboard goes to the window inside, whatever focus it takes itself,
+    // from the moment the frame is activated.
+    mandataire->setFocusPolicy(Qt::StrongFocus);
     scene->setFocusItem(mandataire);
+    setFocus();
 }
 
 CadreAgrandi::~CadreAgrandi() { mandataire->setWidget(nullptr); }
@@ -34,13 +37,26 @@ void CadreAgrandi::resizeEvent(QResizeEvent* evenement) {
     centerOn(mandataire);
 }
 
-QWidget& fenetreAffichee(QWidget& widget) {
-    QWidget* fenetre = widget.window();
-    if (const QGraphicsProxyWidget* mandataire = fenetre->graphicsProxyWidget();
+namespace {
+
+QGraphicsView* vueDe(QWidget& widget) {
+    if (const QGraphicsProxyWidget* mandataire = widget.window()->graphicsProxyWidget();
         mandataire != nullptr && mandataire->scene() != nullptr && !mandataire->scene()->views().isEmpty()) {
-        return *mandataire->scene()->views().front()->window();
+        return mandataire->scene()->views().front();
     }
-    return *fenetre;
+    return nullptr;
+}
+
+}  // namespace
+
+double echelleAffichee(QWidget& widget) {
+    const QGraphicsView* vue = vueDe(widget);
+    return vue != nullptr ? vue->transform().m11() : 1;
+}
+
+QWidget& fenetreAffichee(QWidget& widget) {
+    QGraphicsView* vue = vueDe(widget);
+    return vue != nullptr ? *vue->window() : *widget.window();
 }
 
 void CadreAgrandi::closeEvent(QCloseEvent* evenement) {

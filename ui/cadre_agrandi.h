@@ -27,6 +27,10 @@ private:
     QGraphicsProxyWidget* mandataire;
 };
 
+// How much the window holding `widget` is enlarged on the screen; 1 when it is
+// shown as it is.
+double echelleAffichee(QWidget& widget);
+
 // The top-level window that shows `widget` on the screen: the frame when the
 // window holding it is shown enlarged, else that window itself.
 QWidget& fenetreAffichee(QWidget& widget);

@@ -1,5 +1,6 @@
 #include "ui/fenetre_principale.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QFrame>
@@ -10,6 +11,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "ui/cadre_agrandi.h"
 #include "ui/disposition.h"
 #include "ui/led_alarme.h"
 #include "ui/memo_mots.h"
@@ -206,7 +208,8 @@ void FenetrePrincipale::creerMenu() {
     auto* f1 = new QAction(this);
     f1->setObjectName(QStringLiteral("OuvrirMenu"));
     f1->setShortcut(QKeySequence(Qt::Key_F1));
-    connect(f1, &QAction::triggered, this, [this] { ouvrirMenu(QPoint(200, 200)); });
+    // At that point of the window, which is the screen's own when the window covers it.
+    connect(f1, &QAction::triggered, this, [this] { ouvrirMenu(mapToGlobal(QPoint(200, 200))); });
     addAction(f1);
 }
 
@@ -260,7 +263,13 @@ void FenetrePrincipale::poserFondPlateau(const QImage& image) { dessinPlateau->p
 
 void FenetrePrincipale::poserFaces(const FacesJetons& facesChargees) { faces = &facesChargees; }
 
-void FenetrePrincipale::ouvrirMenu(const QPoint& global) { menuContextuel.popup(global); }
+void FenetrePrincipale::ouvrirMenu(const QPoint& global) {
+    // A window of its own on the screen: its lettering grows as much as the window.
+    QFont lettres = QApplication::font(&menuContextuel);
+    if (lettres.pointSizeF() > 0) lettres.setPointSizeF(lettres.pointSizeF() * echelleAffichee(*this));
+    menuContextuel.setFont(lettres);
+    menuContextuel.popup(global);
+}
 
 void FenetrePrincipale::montrerLed(bool allumee) { led->allumer(allumee); }
 

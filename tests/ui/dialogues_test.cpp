@@ -179,7 +179,8 @@ private slots:
     }
 
     // The window shown enlarged is no window of its own on the screen: a box
-    // stands over the frame that shows it, and stays in front of it.
+    // stands over the frame that shows it, stays in front of it, and is
+    // enlarged as much.
     void boxesStandOverTheEnlargedWindow() {
         QWidget agrandie;
         agrandie.resize(820, 630);
@@ -188,8 +189,10 @@ private slots:
         cadre.show();
         QVERIFY(QTest::qWaitForWindowExposed(&cadre));
         pendantDialogue([&](QWidget* fiche) {
-            QVERIFY((fiche->geometry().center() - cadre.geometry().center()).manhattanLength() <= 2);
-            QCOMPARE(fiche->windowHandle()->transientParent(), cadre.windowHandle());
+            const QWidget& affichee = ui::fenetreAffichee(*fiche);
+            QVERIFY((affichee.geometry().center() - cadre.geometry().center()).manhattanLength() <= 2);
+            QCOMPARE(affichee.size(), (QSizeF(fiche->size()) * 1.5).toSize());
+            QCOMPARE(affichee.windowHandle()->transientParent(), cadre.windowHandle());
             cliquer(fiche, "Ok");
         });
         ui::AfficherMessageBoite(ContexteDialogue{&agrandie, ModeEcran::m800, QColor(236, 233, 216), &sons}, "a;", "t");
