@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The program on a real 1920 x 1080 X server: its window opens enlarged, and a
-# tile dragged from the rack to the centre square lands there. The screens seen
-# are kept in DOSSIER_SORTIE to be looked at.
+# The program on a real 1920 x 1080 X server: its window opens enlarged, a tile
+# dragged from the rack to the centre square lands there, and a box opened from
+# the keyboard answers the keyboard. The screens seen are kept in DOSSIER_SORTIE
+# to be looked at.
 #
 #   fenetre_agrandie.sh PROGRAMME DOSSIER_SORTIE
 #
@@ -25,7 +26,14 @@ mkdir -m 700 "$dossier/execution"
 export XDG_RUNTIME_DIR=$dossier/execution
 if command -v openbox > /dev/null; then openbox 2> /dev/null & sleep 1; fi
 "$programme" --dossier "$dossier/jeu" 2> /dev/null & pid=$!
-fenetre=$(timeout 60 xdotool search --sync --onlyvisible --name Glyphane | head -1)
+# The splash screen, named after the program too, carries no version; the
+# search may trip over it as it goes away, and is then made again.
+fenetre=
+for _ in $(seq 60); do
+  fenetre=$(xdotool search --onlyvisible --name "Glyphane [0-9]" 2> /dev/null | head -1) && [[ -n $fenetre ]] && break
+  sleep 1
+done
+[[ -n $fenetre ]] || { echo "pas de fenêtre"; exit 1; }
 sleep 2
 
 valeur() { xwininfo -id "$fenetre" | awk -v c="$1" '$0 ~ c {print $NF}'; }
@@ -34,18 +42,24 @@ largeur=$(valeur "Width"); hauteur=$(valeur "Height")
 echo "fenêtre : ${largeur} x ${hauteur} en ${x0},${y0}"
 if (( hauteur < 1080 * 3 / 4 )); then echo "fenêtre trop petite"; exit 1; fi
 
-# A point of the 820 x 630 window, on the screen.
-ecranX() { awk -v x="$1" -v o="$x0" -v l="$largeur" 'BEGIN {printf "%d", o + x * l / 820}'; }
-ecranY() { awk -v y="$1" -v o="$y0" -v h="$hauteur" 'BEGIN {printf "%d", o + y * h / 630}'; }
+# A point of the 820 x 630 window, on the screen (or from another origin).
+ecranX() { awk -v x="$1" -v o="${2:-$x0}" -v l="$largeur" 'BEGIN {printf "%d", o + x * l / 820}'; }
+ecranY() { awk -v y="$1" -v o="${2:-$y0}" -v h="$hauteur" 'BEGIN {printf "%d", o + y * h / 630}'; }
 cliquer() { xdotool mousemove "$(ecranX "$1")" "$(ecranY "$2")" click 1; sleep 1; }
 pixel() { convert "$1" -format "%[pixel:p{$(ecranX "$2"),$(ecranY "$3")}]" info:; }
 
-# A click in the program's dialog now open, at a point of its own.
+# A click in the program's dialog now open, at a point of its own: the dialog
+# is enlarged as much as the window, and is the active window once shown.
 dialogue() {
-  local id
-  id=$(xdotool search --onlyvisible --pid "$pid" | grep -vx "$fenetre" | tail -1)
+  local id=
+  for _ in $(seq 20); do
+    id=$(xdotool getactivewindow 2> /dev/null) && [[ $id != "$fenetre" ]] && break
+    id=
+    sleep 0.5
+  done
   [[ -n $id ]] || { echo "pas de dialogue"; exit 1; }
-  xdotool mousemove --window "$id" "$1" "$2" click 1
+  sleep 1
+  xdotool mousemove --window "$id" "$(ecranX "$1" 0)" "$(ecranY "$2" 0)" click 1
   sleep 2
 }
 
@@ -68,8 +82,19 @@ xdotool mouseup 1
 sleep 1
 import -window root "$sortie/apres.png"
 
-tuile=$(pixel "$sortie/avant.png" 60 530)
-avant=$(pixel "$sortie/avant.png" 253 253)
-apres=$(pixel "$sortie/apres.png" 253 253)
+# The keyboard reaches a box shown enlarged too: F7 opens one, Enter closes it.
+xdotool key F7
+for _ in $(seq 20); do [[ $(xdotool getactivewindow) != "$fenetre" ]] && break; sleep 0.5; done
+sleep 1
+import -window root "$sortie/boite.png"
+xdotool key Return
+sleep 1
+if xdotool search --onlyvisible --pid "$pid" | grep -qvx "$fenetre"; then echo "boîte restée ouverte"; exit 1; fi
+
+# Where the tiles are compared, the face's plain grey between its edge and its
+# letter, whatever the letter: the third column, halfway down.
+tuile=$(pixel "$sortie/avant.png" 56.5 538.5)
+avant=$(pixel "$sortie/avant.png" 249.5 261.5)
+apres=$(pixel "$sortie/apres.png" 249.5 261.5)
 echo "tuile $tuile, case centrale $avant puis $apres"
 [[ $apres == "$tuile" && $apres != "$avant" ]]
