@@ -15,7 +15,9 @@
 
 #include <chrono>
 #include <fstream>
+#include <set>
 #include <thread>
+#include <utility>
 
 #include "engine/partie.h"
 #include "ui/cadence_fenetre.h"
@@ -377,6 +379,19 @@ private slots:
         PlateauDessine plateau(ModeEcran::m800, nullptr);
         plateau.poserFond(dessinerFondPlateau(ModeEcran::m800));
         QCOMPARE(rendu(plateau, 2), dessinerFondPlateau(ModeEcran::m800, 2));
+        // Enlarged by a fraction, the strokes of the premium marks are all alike:
+        // across row A, through the triple-word squares' upright strokes.
+        const QImage fin = dessinerFondPlateau(ModeEcran::m800, 1.5);
+        std::set<int> epaisseurs;
+        int suite = 0;
+        for (int x = 9; x < 700; ++x) {
+            if (QColor(fin.pixel(x, 29)) == QColor(Qt::black)) {
+                ++suite;
+            } else if (suite > 0) {
+                epaisseurs.insert(std::exchange(suite, 0));
+            }
+        }
+        QCOMPARE(epaisseurs.size(), std::size_t{1});
     }
 
     // With both outline kinds on, only the suggestion's are drawn.
