@@ -23,6 +23,10 @@ CadreAgrandi::CadreAgrandi(QWidget& fenetre) : contenu(fenetre) {
     mandataire->setFocusPolicy(Qt::StrongFocus);
     scene->setFocusItem(mandataire);
     setFocus();
+    // Where the frame's shape differs from the window's, the margins take its
+    // colour, and follow it when the player changes it.
+    setBackgroundBrush(contenu.palette().window());
+    contenu.installEventFilter(this);
 }
 
 CadreAgrandi::~CadreAgrandi() { mandataire->setWidget(nullptr); }
@@ -32,8 +36,6 @@ void CadreAgrandi::resizeEvent(QResizeEvent* evenement) {
     const QSizeF naturelle = mandataire->size();
     const double facteur = std::min(width() / naturelle.width(), height() / naturelle.height());
     setTransform(QTransform::fromScale(facteur, facteur));
-    // Where the frame's shape differs from the window's, the margins take its colour.
-    setBackgroundBrush(contenu.palette().window());
     centerOn(mandataire);
 }
 
@@ -57,6 +59,13 @@ double echelleAffichee(QWidget& widget) {
 QWidget& fenetreAffichee(QWidget& widget) {
     QGraphicsView* vue = vueDe(widget);
     return vue != nullptr ? *vue->window() : *widget.window();
+}
+
+bool CadreAgrandi::eventFilter(QObject* objet, QEvent* evenement) {
+    if (objet == &contenu && evenement->type() == QEvent::PaletteChange) {
+        setBackgroundBrush(contenu.palette().window());
+    }
+    return QGraphicsView::eventFilter(objet, evenement);
 }
 
 void CadreAgrandi::closeEvent(QCloseEvent* evenement) {

@@ -19,6 +19,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* evenement) override;
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
     // Closing the frame is closing the window inside, which may refuse.
     void closeEvent(QCloseEvent* evenement) override;
 

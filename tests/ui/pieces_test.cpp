@@ -21,6 +21,7 @@
 
 #include "engine/partie.h"
 #include "ui/cadence_fenetre.h"
+#include "ui/cadre_agrandi.h"
 #include "ui/couleur_fond.h"
 #include "ui/depot_jeton.h"
 #include "ui/dessin_faces.h"
@@ -192,6 +193,17 @@ private slots:
         sans.agrandir = false;
         QCOMPARE(agrandissementPour(sans, QSize(3840, 2160), 2).fenetre, 1.0);
         QCOMPARE(agrandissementPour(sans, QSize(3840, 2160), 2).pixels, 2.0);
+    }
+
+    // The margins of an enlarged window whose shape the player changed keep its
+    // colour, the one chosen since included.
+    void margesALaCouleurDeLaFenetre() {
+        QWidget fenetre;
+        CadreAgrandi cadre(fenetre);
+        QPalette palette = fenetre.palette();
+        palette.setColor(QPalette::Window, QColor(10, 120, 30));
+        fenetre.setPalette(palette);
+        QCOMPARE(cadre.backgroundBrush().color(), QColor(10, 120, 30));
     }
 
     void tailleRetenue() {
