@@ -57,6 +57,11 @@ std::string fichierDeFace(ModeEcran mode, char lettre, bool reference) {
 
 std::string fichierFaceVide(ModeEcran mode) { return selonMode<std::string>(mode, "", "640") + "vide.bmp"; }
 
+QByteArray policeDesFaces() {
+    QFile police(QStringLiteral(":/LETTRES"));
+    return police.open(QIODevice::ReadOnly) ? police.readAll() : QByteArray();
+}
+
 void FacesJetons::charger(const std::filesystem::path& dossierProgramme, ModeEcran mode) {
     for (char l = 'a'; l <= 'z'; ++l) {
         exactes.lettres[indice(l)] =
@@ -67,8 +72,7 @@ void FacesJetons::charger(const std::filesystem::path& dossierProgramme, ModeEcr
     exactes.vide = chargerFace(dossierProgramme, fichierFaceVide(mode), ressourceFaceVide(mode));
     modeCharge = mode;
     echelleDessinee = 0;
-    QFile police(QStringLiteral(":/LETTRES"));
-    dessin.emplace(police.open(QIODevice::ReadOnly) ? police.readAll() : QByteArray());
+    dessin.emplace(policeDesFaces());
 }
 
 const QPixmap& FacesJetons::face(int jeton, char lettre) const { return exactes.face(jeton, lettre); }

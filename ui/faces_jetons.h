@@ -23,6 +23,9 @@ QString ressourceFaceVide(ModeEcran mode);
 std::string fichierDeFace(ModeEcran mode, char lettre, bool reference);
 std::string fichierFaceVide(ModeEcran mode);
 
+// The bytes of the letters' font the program carries, to draw the faces again.
+QByteArray policeDesFaces();
+
 class FacesJetons {
 public:
     void charger(const std::filesystem::path& dossierProgramme, ModeEcran mode);

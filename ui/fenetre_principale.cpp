@@ -12,8 +12,9 @@
 #include <QTimer>
 
 #include "ui/cadre_agrandi.h"
+#include "ui/dessin_led.h"
 #include "ui/disposition.h"
-#include "ui/led_alarme.h"
+#include "ui/image_agrandie.h"
 #include "ui/memo_mots.h"
 #include "ui/plateau_dessine.h"
 #include "ui/vignette_jeton.h"
@@ -110,7 +111,8 @@ void FenetrePrincipale::creerPanneaux() {
     progression->setRange(0, 100);
     progression->setValue(0);
     progression->setTextVisible(false);
-    led = new LedAlarme(this);
+    led = new ImageAgrandie(this);
+    led->setObjectName(QStringLiteral("led"));
     montrerLed(false);
     tj = new QTimer(this);
     tj->setObjectName(QStringLiteral("TJ"));
@@ -271,7 +273,10 @@ void FenetrePrincipale::ouvrirMenu(const QPoint& global) {
     menuContextuel.popup(global);
 }
 
-void FenetrePrincipale::montrerLed(bool allumee) { led->allumer(allumee); }
+void FenetrePrincipale::montrerLed(bool allumee) {
+    led->montrer(QPixmap(allumee ? QStringLiteral(":/LedOn") : QStringLiteral(":/LedOff")),
+                 [allumee](double echelle) { return dessinerLed(allumee, echelle); });
+}
 
 void FenetrePrincipale::closeEvent(QCloseEvent* evenement) {
     if (fermetureAutorisee) {

@@ -28,6 +28,7 @@
 #include "ui/dessin_led.h"
 #include "ui/faces_jetons.h"
 #include "ui/fond_plateau.h"
+#include "ui/image_agrandie.h"
 #include "ui/instance_unique.h"
 #include "ui/memo_mots.h"
 #include "ui/options_programme.h"
@@ -391,6 +392,13 @@ private slots:
         PlateauDessine plateau(ModeEcran::m800, nullptr);
         plateau.poserFond(dessinerFondPlateau(ModeEcran::m800));
         QCOMPARE(rendu(plateau, 2), dessinerFondPlateau(ModeEcran::m800, 2));
+        ImageAgrandie lampe(nullptr);
+        lampe.resize(coteLed, coteLed);
+        lampe.montrer(QPixmap(":/LedOn"), [](double echelle) { return dessinerLed(true, echelle); });
+        QImage lampeAttendue(2 * coteLed, 2 * coteLed, QImage::Format_RGB32);
+        lampeAttendue.fill(lampe.palette().window().color());
+        QPainter(&lampeAttendue).drawImage(0, 0, dessinerLed(true, 2));
+        QCOMPARE(rendu(lampe, 2), lampeAttendue);
         // Enlarged by a fraction, the strokes of the premium marks are all alike:
         // across row A, through the triple-word squares' upright strokes.
         const QImage fin = dessinerFondPlateau(ModeEcran::m800, 1.5);
