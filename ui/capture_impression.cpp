@@ -12,6 +12,7 @@
 
 #include "engine/messages.h"
 #include "persist/nom_capture.h"
+#include "ui/cadre_agrandi.h"
 #include "ui/fenetre_principale.h"
 
 namespace glyphane::ui {
@@ -44,7 +45,8 @@ QPrinter& CaptureImpression::imprimante() {
 }
 
 std::optional<QString> CaptureImpression::demanderNom() {
-    QFileDialog dialogue(&fenetre, QStringLiteral("Enregistrer sous"), dossierDesCaptures(jeu.dossier),
+    // Over the window as the player sees it: shown enlarged, the window is no window of its own.
+    QFileDialog dialogue(&fenetreAffichee(fenetre), QStringLiteral("Enregistrer sous"), dossierDesCaptures(jeu.dossier),
                          QStringLiteral("*.bmp (*.bmp)"));
     dialogue.setObjectName(QStringLiteral("SaveDialog2"));
     dialogue.setAcceptMode(QFileDialog::AcceptSave);
@@ -55,13 +57,12 @@ std::optional<QString> CaptureImpression::demanderNom() {
     return dialogue.selectedFiles().front();
 }
 
-// At the window's own size, whatever the screen's pixel ratio.
+// At the layout's own pixels, whatever the window's enlargement or the screen's
+// pixel ratio: painted afresh at that size rather than shrunk from the screen's.
 QImage CaptureImpression::imageDeLaFenetre() const {
-    QImage image = fenetre.grab().toImage().convertToFormat(QImage::Format_RGB888);
-    if (image.size() != fenetre.size()) {
-        image = image.scaled(fenetre.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    }
-    return image;
+    QImage image(fenetre.size(), QImage::Format_RGB32);
+    fenetre.render(&image);
+    return image.convertToFormat(QImage::Format_RGB888);
 }
 
 void CaptureImpression::capturer() {
@@ -88,7 +89,7 @@ void CaptureImpression::capturer() {
 
 void CaptureImpression::imprimer() {
     QPrinter& cible = imprimante();
-    QPrintDialog dialogue(&cible, &fenetre);
+    QPrintDialog dialogue(&cible, &fenetreAffichee(fenetre));
     dialogue.setObjectName(QStringLiteral("PrinterSetupDialog1"));
     if (dialogue.exec() != QDialog::Accepted) return;
     const QImage image = imageDeLaFenetre();

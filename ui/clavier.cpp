@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <cstdlib>
 #include <utility>
 
 #include "engine/evaluation.h"
@@ -150,7 +151,8 @@ void ClavierJeu::pas(const QKeyEvent& evenement, bool avecPort) {
 
 void ClavierJeu::deplacerCurseur(QPoint vers) {
     position = vers;
-    QCursor::setPos(fenetre.mapToGlobal(vers));
+    saut = fenetre.mapToGlobal(vers);
+    QCursor::setPos(*saut);
 }
 
 void ClavierJeu::survoler(QWidget* survole) {
@@ -206,7 +208,13 @@ void ClavierJeu::suivreLaSouris(QObject* objet, const QMouseEvent& evenement) {
     // The platform reports the keyboard's own cursor moves as moves it made up:
     // they were handled as the step was taken, and may arrive late.
     if (evenement.source() == Qt::MouseEventSynthesizedByQt) return;
-    position = fenetre.mapFromGlobal(evenement.globalPosition().toPoint());
+    // Some report it as a real move, and where the window is shown enlarged on a
+    // screen of fractional logical pixels, a pixel or two off: taken back, it
+    // would push the cursor off its step a little more at every key.
+    const QPoint global = evenement.globalPosition().toPoint();
+    if (saut && std::abs(global.x() - saut->x()) <= 2 && std::abs(global.y() - saut->y()) <= 2) return;
+    saut.reset();
+    position = fenetre.mapFromGlobal(global);
     survoler(survole);
 }
 

@@ -73,6 +73,8 @@ private:
     bool port = false;
     int porte = 0;
     std::optional<QPoint> position;
+    // Where the last step sent the cursor on the screen, until the mouse moves on.
+    std::optional<QPoint> saut;
     QPointer<QWidget> dernierFocus;
 };
 

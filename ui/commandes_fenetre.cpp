@@ -16,6 +16,7 @@
 #include "persist/sauvegarde.h"
 #include "ui/arret_programme.h"
 #include "ui/bilan_fenetre.h"
+#include "ui/cadre_agrandi.h"
 #include "ui/capture_impression.h"
 #include "ui/chrono_fenetre.h"
 #include "ui/couleur_fond.h"
@@ -222,7 +223,7 @@ void CommandesFenetre::cliquerLigne(int ligne) {
 }
 
 void CommandesFenetre::choisirCouleur() {
-    QColorDialog dialogue(couleurInitiale, &fenetre);
+    QColorDialog dialogue(couleurInitiale, &fenetreAffichee(fenetre));
     dialogue.setObjectName(QStringLiteral("ColorDialog1"));
     for (int i = 0; i < static_cast<int>(couleursPersonnelles.size()); ++i) {
         QColorDialog::setCustomColor(i, couleurDepuisBbggrr(couleursPersonnelles[static_cast<std::size_t>(i)]));

@@ -1,9 +1,11 @@
 #include "ui/faces_jetons.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 
 #include "engine/jetons.h"
+#include "ui/echelle_peinture.h"
 
 namespace glyphane::ui {
 
@@ -55,18 +57,50 @@ std::string fichierDeFace(ModeEcran mode, char lettre, bool reference) {
 
 std::string fichierFaceVide(ModeEcran mode) { return selonMode<std::string>(mode, "", "640") + "vide.bmp"; }
 
-void FacesJetons::charger(const std::filesystem::path& dossierProgramme, ModeEcran mode) {
-    for (char l = 'a'; l <= 'z'; ++l) {
-        lettres[indice(l)] = chargerFace(dossierProgramme, fichierDeFace(mode, l, false), ressourceDeFace(mode, l, false));
-        references[indice(l)] =
-            chargerFace(dossierProgramme, fichierDeFace(mode, l, true), ressourceDeFace(mode, l, true));
-    }
-    faceVide = chargerFace(dossierProgramme, fichierFaceVide(mode), ressourceFaceVide(mode));
+QByteArray policeDesFaces() {
+    QFile police(QStringLiteral(":/LETTRES"));
+    return police.open(QIODevice::ReadOnly) ? police.readAll() : QByteArray();
 }
 
-const QPixmap& FacesJetons::face(int jeton, char lettre) const {
-    if (lettre < 'a' || lettre > 'z') return faceVide;
-    return estJoker(jeton) ? reference(lettre) : this->lettre(lettre);
+void FacesJetons::charger(const std::filesystem::path& dossierProgramme, ModeEcran mode) {
+    for (char l = 'a'; l <= 'z'; ++l) {
+        exactes.lettres[indice(l)] =
+            chargerFace(dossierProgramme, fichierDeFace(mode, l, false), ressourceDeFace(mode, l, false));
+        exactes.references[indice(l)] =
+            chargerFace(dossierProgramme, fichierDeFace(mode, l, true), ressourceDeFace(mode, l, true));
+    }
+    exactes.vide = chargerFace(dossierProgramme, fichierFaceVide(mode), ressourceFaceVide(mode));
+    modeCharge = mode;
+    echelleDessinee = 0;
+    dessin.emplace(policeDesFaces());
+}
+
+const QPixmap& FacesJetons::face(int jeton, char lettre) const { return exactes.face(jeton, lettre); }
+
+const QPixmap& FacesJetons::face(int jeton, char lettre, double echelle) const {
+    // Without its font the program still shows the pictures it has, enlarged.
+    if (memeEchelle(echelle, 1) || !dessin || !dessin->valide()) return face(jeton, lettre);
+    if (!memeEchelle(echelle, echelleDessinee)) redessiner(echelle);
+    return dessinees.face(jeton, lettre);
+}
+
+const QPixmap& FacesJetons::Jeu::face(int jeton, char lettre) const {
+    if (lettre < 'a' || lettre > 'z') return vide;
+    return estJoker(jeton) ? references[indice(lettre)] : lettres[indice(lettre)];
+}
+
+void FacesJetons::redessiner(double echelle) const {
+    auto pixmap = [echelle](const QImage& image) {
+        QPixmap p = QPixmap::fromImage(image);
+        p.setDevicePixelRatio(echelle);
+        return p;
+    };
+    for (char l = 'a'; l <= 'z'; ++l) {
+        dessinees.lettres[indice(l)] = pixmap(dessin->lettre(modeCharge, l, echelle));
+        dessinees.references[indice(l)] = pixmap(dessin->reference(modeCharge, l, echelle));
+    }
+    dessinees.vide = pixmap(dessin->vide(modeCharge, echelle));
+    echelleDessinee = echelle;
 }
 
 std::size_t FacesJetons::indice(char l) {

@@ -131,7 +131,7 @@ void FenetrePrincipale::appliquerInstantane(const Instantane& instantane) {
     for (int t = 1; t <= nbJetons; ++t) {
         const ImageJeton& image = instantane.images[static_cast<std::size_t>(t)];
         VignetteJeton* v = vignette(t);
-        if (faces != nullptr) v->montrerFace(faces->face(t, instantane.lettres[static_cast<std::size_t>(t)]));
+        if (faces != nullptr) v->montrerFace(*faces, instantane.lettres[static_cast<std::size_t>(t)]);
         v->move(image.left, image.top);
         v->setEnabled(image.deplacable);
         v->setVisible(image.visible);

@@ -1,5 +1,6 @@
 #include "ui/fenetre_principale.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QFrame>
@@ -10,7 +11,10 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "ui/cadre_agrandi.h"
+#include "ui/dessin_led.h"
 #include "ui/disposition.h"
+#include "ui/image_agrandie.h"
 #include "ui/memo_mots.h"
 #include "ui/plateau_dessine.h"
 #include "ui/vignette_jeton.h"
@@ -107,7 +111,7 @@ void FenetrePrincipale::creerPanneaux() {
     progression->setRange(0, 100);
     progression->setValue(0);
     progression->setTextVisible(false);
-    led = new QLabel(this);
+    led = new ImageAgrandie(this);
     led->setObjectName(QStringLiteral("led"));
     montrerLed(false);
     tj = new QTimer(this);
@@ -206,7 +210,8 @@ void FenetrePrincipale::creerMenu() {
     auto* f1 = new QAction(this);
     f1->setObjectName(QStringLiteral("OuvrirMenu"));
     f1->setShortcut(QKeySequence(Qt::Key_F1));
-    connect(f1, &QAction::triggered, this, [this] { ouvrirMenu(QPoint(200, 200)); });
+    // At that point of the window, which is the screen's own when the window covers it.
+    connect(f1, &QAction::triggered, this, [this] { ouvrirMenu(mapToGlobal(QPoint(200, 200))); });
     addAction(f1);
 }
 
@@ -260,10 +265,17 @@ void FenetrePrincipale::poserFondPlateau(const QImage& image) { dessinPlateau->p
 
 void FenetrePrincipale::poserFaces(const FacesJetons& facesChargees) { faces = &facesChargees; }
 
-void FenetrePrincipale::ouvrirMenu(const QPoint& global) { menuContextuel.popup(global); }
+void FenetrePrincipale::ouvrirMenu(const QPoint& global) {
+    // A window of its own on the screen: its lettering grows as much as the window.
+    QFont lettres = QApplication::font(&menuContextuel);
+    if (lettres.pointSizeF() > 0) lettres.setPointSizeF(lettres.pointSizeF() * echelleAffichee(*this));
+    menuContextuel.setFont(lettres);
+    menuContextuel.popup(global);
+}
 
 void FenetrePrincipale::montrerLed(bool allumee) {
-    led->setPixmap(QPixmap(allumee ? QStringLiteral(":/LedOn") : QStringLiteral(":/LedOff")));
+    led->montrer(QPixmap(allumee ? QStringLiteral(":/LedOn") : QStringLiteral(":/LedOff")),
+                 [allumee](double echelle) { return dessinerLed(allumee, echelle); });
 }
 
 void FenetrePrincipale::closeEvent(QCloseEvent* evenement) {

@@ -21,6 +21,7 @@ class QTimer;
 // buttons do is wired elsewhere.
 namespace glyphane::ui {
 
+class ImageAgrandie;
 class MemoMots;
 class PlateauDessine;
 class VignetteJeton;
@@ -96,7 +97,7 @@ private:
     MemoMots* cache = nullptr;
     QLabel* couvercle = nullptr;
     QProgressBar* progression = nullptr;
-    QLabel* led = nullptr;
+    ImageAgrandie* led = nullptr;
     QTimer* tj = nullptr;
     QMenu menuContextuel;
     bool fermetureAutorisee = false;

@@ -2,6 +2,8 @@
 
 #include <QFileInfo>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 #include <system_error>
 
 #include "engine/jetons.h"
@@ -74,6 +76,27 @@ QRect interieurCase(const Mesures& m, int colonne, int ligne) {
 
 // Word premiums carry upright strokes, letter premiums lying ones: two for a
 // double, three for a triple.
+// An upright or lying stroke from `a` to `b`, both ends drawn. Enlarged, every
+// stroke is as thick as the others, a whole number of the screen's pixels,
+// rather than one or two of them by where it falls.
+void tracerTrait(QPainter& p, QPoint a, QPoint b) {
+    const double echelle = p.transform().m11();
+    if (echelle == 1) {
+        p.drawLine(a, b);
+        return;
+    }
+    const int epaisseur = std::max(1, static_cast<int>(std::lround(echelle)));
+    auto ecran = [echelle](double v) { return static_cast<int>(std::lround(v * echelle)); };
+    auto travers = [&](int v) { return static_cast<int>(std::lround((v + 0.5) * echelle - epaisseur / 2.0)); };
+    const QRect trait = a.x() == b.x()
+                            ? QRect(travers(a.x()), ecran(a.y()), epaisseur, ecran(b.y() + 1) - ecran(a.y()))
+                            : QRect(ecran(a.x()), travers(a.y()), ecran(b.x() + 1) - ecran(a.x()), epaisseur);
+    p.save();
+    p.resetTransform();
+    p.fillRect(trait, Qt::black);
+    p.restore();
+}
+
 void dessinerTraits(QPainter& p, const QRect& c, int nombre, bool debout) {
     p.setPen(QPen(Qt::black, 1));
     const int longueur = c.width() / 3;
@@ -82,11 +105,11 @@ void dessinerTraits(QPainter& p, const QRect& c, int nombre, bool debout) {
     for (int i = 0; i < nombre; ++i) {
         const int decalage = (2 * i - (nombre - 1)) * ecart / 2;
         if (debout) {
-            p.drawLine(centre.x() + decalage, centre.y() - longueur / 2, centre.x() + decalage,
-                       centre.y() + longueur / 2);
+            tracerTrait(p, QPoint(centre.x() + decalage, centre.y() - longueur / 2),
+                        QPoint(centre.x() + decalage, centre.y() + longueur / 2));
         } else {
-            p.drawLine(centre.x() - longueur / 2, centre.y() + decalage, centre.x() + longueur / 2,
-                       centre.y() + decalage);
+            tracerTrait(p, QPoint(centre.x() - longueur / 2, centre.y() + decalage),
+                        QPoint(centre.x() + longueur / 2, centre.y() + decalage));
         }
     }
 }
@@ -98,6 +121,8 @@ void dessinerCentre(QPainter& p, const QRect& c) {
                             QPoint(o.x() - r, o.y())});
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::black);
+    // Enlarged, its slanted edges are smoothed; at the layout's pixels they stay plain.
+    p.setRenderHint(QPainter::Antialiasing, p.transform().isScaling());
     p.drawPolygon(losange);
 }
 
@@ -122,11 +147,13 @@ void dessinerPrimes(QPainter& p, const Mesures& m) {
 
 }  // namespace
 
-QImage dessinerFondPlateau(ModeEcran mode) {
+QImage dessinerFondPlateau(ModeEcran mode, double echelle) {
     const Mesures m = mesures(mode);
-    QImage image(m.taille, m.taille, QImage::Format_RGB32);
+    const int cote = static_cast<int>(std::lround(m.taille * echelle));
+    QImage image(cote, cote, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);
+    if (echelle != 1) p.scale(echelle, echelle);
     dessinerCadre(p, mode, m);
     dessinerGrille(p, m);
     dessinerPrimes(p, m);

@@ -8,8 +8,9 @@
 // beside itself, so that it is drawn once, not at every start.
 namespace glyphane::ui {
 
-// 475 x 475 in the 800 layout, 386 x 386 in the 640 one.
-QImage dessinerFondPlateau(ModeEcran mode);
+// 475 x 475 in the 800 layout, 386 x 386 in the 640 one, times `echelle` on
+// each side: an enlarged window draws it again for the pixels it covers.
+QImage dessinerFondPlateau(ModeEcran mode, double echelle = 1);
 
 // "ImageDeFond.bmp" or "ImageDeFond640.bmp" in the program folder.
 std::filesystem::path fichierFond(const std::filesystem::path& dossierProgramme, ModeEcran mode);

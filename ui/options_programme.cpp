@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <algorithm>
 
 namespace glyphane::ui {
 
@@ -9,6 +10,8 @@ namespace {
 
 constexpr int largeurMax640 = 780;
 constexpr int largeurMax800 = 880;
+// The share of the screen's free area the enlarged window may take.
+constexpr double partEcran = 0.85;
 
 std::filesystem::path dossierUtilisateurGlyphane() {
     const QString donnees = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
@@ -18,6 +21,7 @@ std::filesystem::path dossierUtilisateurGlyphane() {
 std::optional<OptionsProgramme> modeImpose(const QString& valeur) {
     OptionsProgramme options;
     options.presentation = Presentation::tailleFixe;
+    options.agrandir = false;
     if (valeur == QStringLiteral("640")) {
         options.mode = ModeEcran::m640;
     } else if (valeur == QStringLiteral("800")) {
@@ -40,6 +44,17 @@ OptionsProgramme disposerPourLargeur(int largeurEcran) {
         options.presentation = Presentation::fenetre820;
     }
     return options;
+}
+
+Agrandissement agrandissementPour(const OptionsProgramme& options, QSize ecranDisponible, double ratioPixels) {
+    Agrandissement agrandissement;
+    if (options.agrandir && options.presentation == Presentation::fenetre820) {
+        const double selonLargeur = partEcran * ecranDisponible.width() / tailleFenetre820.width();
+        const double selonHauteur = partEcran * ecranDisponible.height() / tailleFenetre820.height();
+        agrandissement.fenetre = std::max(1.0, std::min(selonLargeur, selonHauteur));
+    }
+    agrandissement.pixels = agrandissement.fenetre * ratioPixels;
+    return agrandissement;
 }
 
 bool programmeInstalle(const std::filesystem::path& dossierExecutable) {
@@ -66,6 +81,7 @@ std::optional<OptionsProgramme> lireOptions(const QStringList& arguments, int la
         }
         options = *impose;
     }
+    if (qEnvironmentVariable("GLYPHANE_AGRANDIR") == QStringLiteral("0")) options.agrandir = false;
     options.dossier = dossierParDefaut(dossierExecutable);
     if (const QString dossier = qEnvironmentVariable("GLYPHANE_DOSSIER"); !dossier.isEmpty()) {
         options.dossier = dossier.toStdString();
@@ -74,8 +90,10 @@ std::optional<OptionsProgramme> lireOptions(const QStringList& arguments, int la
         // An empty name would mean the current folder, wherever the program was started.
         if (arguments[i] == QStringLiteral("--dossier") && i + 1 < arguments.size() && !arguments[i + 1].isEmpty()) {
             options.dossier = arguments[++i].toStdString();
+        } else if (arguments[i] == QStringLiteral("--sans-agrandissement")) {
+            options.agrandir = false;
         } else {
-            erreur = "usage : glyphane [--dossier DOSSIER]";
+            erreur = "usage : glyphane [--dossier DOSSIER] [--sans-agrandissement]";
             return std::nullopt;
         }
     }

@@ -2,6 +2,9 @@
 
 #include <QPainter>
 
+#include "ui/echelle_peinture.h"
+#include "ui/fond_plateau.h"
+
 namespace glyphane::ui {
 
 namespace {
@@ -24,6 +27,8 @@ QPoint PlateauDessine::origine(ModeEcran mode) { return selonMode(mode, QPoint(2
 
 void PlateauDessine::poserFond(const QImage& image) {
     fond = image;
+    fondDuProgramme = image.convertToFormat(QImage::Format_RGB32) == dessinerFondPlateau(mode);
+    fondAgrandi = QImage();
     update();
 }
 
@@ -46,7 +51,16 @@ QRect PlateauDessine::contourDeCase(int colonne, int ligne) const {
 
 void PlateauDessine::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.drawImage(0, 0, fond);
+    const double echelle = echelleDuPeintre(p);
+    if (fondDuProgramme && !memeEchelle(echelle, 1)) {
+        if (!memeEchelle(echelle, fondAgrandi.devicePixelRatio())) {
+            fondAgrandi = dessinerFondPlateau(mode, echelle);
+            fondAgrandi.setDevicePixelRatio(echelle);
+        }
+        p.drawImage(rect(), fondAgrandi);
+    } else {
+        p.drawImage(0, 0, fond);
+    }
     if (!avecContours) return;
     p.setPen(QPen(couleurContours, 1));
     p.setBrush(Qt::NoBrush);

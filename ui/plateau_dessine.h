@@ -29,6 +29,10 @@ private:
 
     ModeEcran mode;
     QImage fond;
+    // The program's own picture is drawn again for the pixels the board covers
+    // when enlarged; any other one is shown as it is.
+    bool fondDuProgramme = false;
+    QImage fondAgrandi;
     GrilleMarques contours{};
     QColor couleurContours;
     bool avecContours = false;

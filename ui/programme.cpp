@@ -8,6 +8,7 @@
 #include "lexicon/flux_integre.h"
 #include "persist/chargement.h"
 #include "ui/arret_programme.h"
+#include "ui/cadre_agrandi.h"
 #include "ui/cadence_fenetre.h"
 #include "ui/capture_impression.h"
 #include "ui/clavier.h"
@@ -18,6 +19,7 @@
 #include "ui/fond_plateau.h"
 #include "ui/glisser_jetons.h"
 #include "ui/horloge_alarme.h"
+#include "ui/taille_fenetre.h"
 
 namespace glyphane::ui {
 
@@ -41,6 +43,8 @@ Programme::~Programme() {
     vueQt.repondreSansAttendre(true);
     joueur.arreter();
     vueQt.detacher();
+    // Nowhere left to say it when the size cannot be kept: the next start opens at the computed one.
+    if (cadre) ecrireTailleFenetre(reglages.dossier, cadre->size());
 }
 
 bool Programme::demarrer(EcranDemarrage* ecran) {
@@ -77,6 +81,22 @@ bool Programme::demarrer(EcranDemarrage* ecran) {
     return true;
 }
 
+void Programme::montrerFenetre820(FenetrePrincipale& f) {
+    f.resize(tailleFenetre820);
+    const QScreen* ecran = f.screen();
+    const QSize disponible = ecran != nullptr ? ecran->availableGeometry().size() : tailleFenetre820;
+    const Agrandissement agrandissement =
+        agrandissementPour(reglages, disponible, ecran != nullptr ? ecran->devicePixelRatio() : 1);
+    if (agrandissement.fenetre <= 1) {
+        f.show();
+        return;
+    }
+    cadre = std::make_unique<CadreAgrandi>(f);
+    cadre->resize(
+        tailleAOuvrir(lireTailleFenetre(reglages.dossier), tailleFenetre820, agrandissement.fenetre, disponible));
+    cadre->show();
+}
+
 void Programme::montrer() {
     FenetrePrincipale& f = *fenetrePrincipale;
     switch (reglages.presentation) {
@@ -87,8 +107,7 @@ void Programme::montrer() {
             f.showMaximized();
             break;
         case Presentation::fenetre820:
-            f.resize(820, 630);
-            f.show();
+            montrerFenetre820(f);
             break;
         case Presentation::tailleFixe:
             f.setWindowFlag(Qt::FramelessWindowHint);

@@ -15,6 +15,7 @@
 namespace glyphane::ui {
 
 class ArretProgramme;
+class CadreAgrandi;
 class CaptureImpression;
 class ClavierJeu;
 class CommandesFenetre;
@@ -56,6 +57,9 @@ public:
     const OptionsProgramme& options() const { return reglages; }
 
 private:
+    // Enlarged on a large screen, at the size it had last time when that still fits.
+    void montrerFenetre820(FenetrePrincipale& f);
+
     OptionsProgramme reglages;
     LexiconTrie trie;
     Hasard hasard;
@@ -68,6 +72,8 @@ private:
     FacesJetons faces;
     std::unique_ptr<FenetrePrincipale> fenetrePrincipale;
     std::unique_ptr<ArretProgramme> arretProgramme;
+    // On a large screen, the window shown enlarged; it gives the window back first.
+    std::unique_ptr<CadreAgrandi> cadre;
     // Children of the window, which takes them down with it.
     ClavierJeu* clavierJeu = nullptr;
     HorlogeAlarme* horlogeAlarme = nullptr;

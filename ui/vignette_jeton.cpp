@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "engine/jetons.h"
+#include "ui/echelle_peinture.h"
 
 namespace glyphane::ui {
 
@@ -12,15 +13,22 @@ VignetteJeton::VignetteJeton(int jeton, QWidget* parent) : QWidget(parent), nume
     if (estJoker(jeton)) setToolTip(QStringLiteral("Double-cliquer sur la pièce pour modifier sa valeur"));
 }
 
-void VignetteJeton::montrerFace(const QPixmap& face) {
-    if (face.cacheKey() == faceMontree.cacheKey()) return;
-    faceMontree = face;
+void VignetteJeton::montrerFace(const FacesJetons& facesDuJeu, char lettreMontree) {
+    if (faces == &facesDuJeu && lettre == lettreMontree) return;
+    faces = &facesDuJeu;
+    lettre = lettreMontree;
     update();
 }
 
+const QPixmap& VignetteJeton::face() const {
+    static const QPixmap aucune;
+    return faces != nullptr ? faces->face(numero, lettre) : aucune;
+}
+
 void VignetteJeton::paintEvent(QPaintEvent*) {
+    if (faces == nullptr) return;
     QPainter p(this);
-    p.drawPixmap(rect(), faceMontree);
+    p.drawPixmap(rect(), faces->face(numero, lettre, echelleDuPeintre(p)));
 }
 
 }  // namespace glyphane::ui

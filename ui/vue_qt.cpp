@@ -5,6 +5,7 @@
 #include <QThread>
 
 #include "lexicon/demarrage_dico.h"
+#include "ui/cadre_agrandi.h"
 #include "ui/fenetre_principale.h"
 
 namespace glyphane::ui {
@@ -141,9 +142,11 @@ std::optional<std::string> VueQt::DemanderFichierACharger() { return demanderFic
 std::optional<std::string> VueQt::demanderFichier(bool pourEcrire) {
     return surLaFenetre(std::optional<std::string>{}, [&]() -> std::optional<std::string> {
         const QString dossier = QString::fromStdString(jeu->dossier.string());
+        // Over the window as the player sees it, which may be the frame that shows it enlarged.
+        QWidget* dessus = fenetre != nullptr ? &fenetreAffichee(*fenetre) : nullptr;
         const QString nom = pourEcrire
-                                ? QFileDialog::getSaveFileName(fenetre, titreSauvegarde, dossier, filtreSauvegardes)
-                                : QFileDialog::getOpenFileName(fenetre, titreSauvegarde, dossier, filtreSauvegardes);
+                                ? QFileDialog::getSaveFileName(dessus, titreSauvegarde, dossier, filtreSauvegardes)
+                                : QFileDialog::getOpenFileName(dessus, titreSauvegarde, dossier, filtreSauvegardes);
         if (nom.isEmpty()) return std::nullopt;
         return nom.toStdString();
     });

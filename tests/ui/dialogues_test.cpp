@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "engine/messages.h"
+#include "ui/cadre_agrandi.h"
 #include "ui/dialogues/dialogues.h"
 #include "ui/dialogues/fiche.h"
 #include "ui/sons.h"
@@ -175,6 +176,26 @@ private slots:
             cliquer(fiche, "Ok");
         });
         ui::RapportMotsRefusesDialogue(contexte(ModeEcran::m640), MotsRefuses{}, QStringLiteral("/jeu/dico retrait.txt"));
+    }
+
+    // The window shown enlarged is no window of its own on the screen: a box
+    // stands over the frame that shows it, stays in front of it, and is
+    // enlarged as much.
+    void boxesStandOverTheEnlargedWindow() {
+        QWidget agrandie;
+        agrandie.resize(820, 630);
+        ui::CadreAgrandi cadre(agrandie);
+        cadre.setGeometry(300, 100, 1230, 945);
+        cadre.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&cadre));
+        pendantDialogue([&](QWidget* fiche) {
+            const QWidget& affichee = ui::fenetreAffichee(*fiche);
+            QVERIFY((affichee.geometry().center() - cadre.geometry().center()).manhattanLength() <= 2);
+            QCOMPARE(affichee.size(), (QSizeF(fiche->size()) * 1.5).toSize());
+            QCOMPARE(affichee.windowHandle()->transientParent(), cadre.windowHandle());
+            cliquer(fiche, "Ok");
+        });
+        ui::AfficherMessageBoite(ContexteDialogue{&agrandie, ModeEcran::m800, QColor(236, 233, 216), &sons}, "a;", "t");
     }
 
     void questionAnswersOuiAndTakesEveryOtherWayOutAsNon() {

@@ -130,10 +130,13 @@ private slots:
     void f1OuvreLeMenu() {
         ProgrammeDeTest p;
         ui::FenetrePrincipale& f = p.programme.fenetre();
+        // At its point of the window, wherever the window stands on the screen.
+        f.move(100, 50);
         f.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&f));
         QTest::keyClick(&f, Qt::Key_F1);
         QTRY_VERIFY_WITH_TIMEOUT(f.menu().isVisible(), test::attenteMax);
+        QCOMPARE(f.menu().pos(), f.mapToGlobal(QPoint(200, 200)));
         f.menu().hide();
     }
 

@@ -17,6 +17,8 @@
 #include "tests/lire_brut.h"
 #include "tests/ui/programme_de_test.h"
 #include "ui/capture_impression.h"
+#include "ui/plateau_dessine.h"
+#include "ui/fond_plateau.h"
 #include "ui/disposition.h"
 #include "ui/horloge_alarme.h"
 
@@ -332,7 +334,12 @@ private slots:
         QVERIFY(repondeur.fini());
         QImageReader lecteur(nom);
         QCOMPARE(lecteur.format(), QByteArray("bmp"));
-        QCOMPARE(lecteur.read().size(), f.size());
+        const QImage capture = lecteur.read();
+        QCOMPARE(capture.size(), f.size());
+        // The board as the program draws it, pixel for pixel, on any screen.
+        QCOMPARE(capture.copy(QRect(ui::PlateauDessine::origine(ui::ModeEcran::m800), QSize(475, 475)))
+                     .convertToFormat(QImage::Format_RGB32),
+                 ui::dessinerFondPlateau(ui::ModeEcran::m800));
 
         std::ofstream(nom.toStdString()) << "marque";
         QStringList lignes;

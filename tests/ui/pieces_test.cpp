@@ -3,7 +3,9 @@
 // board picture and its outlines, the tile faces, the word list and the
 // keyboard's cursor steps.
 #include <QElapsedTimer>
+#include <QFile>
 #include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QSignalSpy>
 #include <QTest>
@@ -13,19 +15,27 @@
 
 #include <chrono>
 #include <fstream>
+#include <set>
 #include <thread>
+#include <utility>
 
 #include "engine/partie.h"
 #include "ui/cadence_fenetre.h"
+#include "ui/cadre_agrandi.h"
 #include "ui/couleur_fond.h"
 #include "ui/depot_jeton.h"
+#include "ui/dessin_faces.h"
+#include "ui/dessin_led.h"
 #include "ui/faces_jetons.h"
 #include "ui/fond_plateau.h"
+#include "ui/image_agrandie.h"
 #include "ui/instance_unique.h"
 #include "ui/memo_mots.h"
 #include "ui/options_programme.h"
+#include "ui/taille_fenetre.h"
 #include "ui/pas_curseur.h"
 #include "ui/plateau_dessine.h"
+#include "ui/vignette_jeton.h"
 
 using namespace glyphane;
 using namespace glyphane::ui;
@@ -160,6 +170,62 @@ private slots:
         QCOMPARE(grand.presentation, Presentation::fenetre820);
     }
 
+    void agrandissementSelonLEcran() {
+        const OptionsProgramme grand = disposerPourLargeur(1920);
+        // The window takes at least three quarters of a full-HD screen's height, with
+        // room left for its frame, and its shape stays the layout's.
+        for (const QSize ecran : {QSize(1920, 1080), QSize(1920, 1040), QSize(3840, 2160)}) {
+            const double facteur = agrandissementPour(grand, ecran, 1).fenetre;
+            QVERIFY(tailleFenetre820.height() * facteur >= 0.75 * ecran.height());
+            QVERIFY(tailleFenetre820.height() * facteur + 40 <= ecran.height());
+            QVERIFY(tailleFenetre820.width() * facteur <= ecran.width());
+        }
+        QVERIFY(agrandissementPour(grand, QSize(3840, 2160), 1).fenetre > 2.5);
+        // Twice the device pixels for the same logical screen: the same window on the
+        // desk, its pictures drawn with twice the pixels.
+        const Agrandissement hd = agrandissementPour(grand, QSize(1920, 1080), 1);
+        const Agrandissement double_ = agrandissementPour(grand, QSize(1920, 1080), 2);
+        QCOMPARE(double_.fenetre, hd.fenetre);
+        QCOMPARE(double_.pixels, 2 * hd.pixels);
+        // Never a shrink, and only the window of a large screen grows.
+        QCOMPARE(agrandissementPour(grand, QSize(900, 700), 1).fenetre, 1.0);
+        QCOMPARE(agrandissementPour(disposerPourLargeur(800), QSize(800, 600), 1).fenetre, 1.0);
+        OptionsProgramme sans = grand;
+        sans.agrandir = false;
+        QCOMPARE(agrandissementPour(sans, QSize(3840, 2160), 2).fenetre, 1.0);
+        QCOMPARE(agrandissementPour(sans, QSize(3840, 2160), 2).pixels, 2.0);
+    }
+
+    // The margins of an enlarged window whose shape the player changed keep its
+    // colour, the one chosen since included.
+    void margesALaCouleurDeLaFenetre() {
+        QWidget fenetre;
+        CadreAgrandi cadre(fenetre);
+        QPalette palette = fenetre.palette();
+        palette.setColor(QPalette::Window, QColor(10, 120, 30));
+        fenetre.setPalette(palette);
+        QCOMPARE(cadre.backgroundBrush().color(), QColor(10, 120, 30));
+    }
+
+    void tailleRetenue() {
+        QTemporaryDir dossier;
+        const std::filesystem::path d = dossier.path().toStdString();
+        QVERIFY(!lireTailleFenetre(d));
+        QVERIFY(ecrireTailleFenetre(d, QSize(1300, 1000)));
+        QCOMPARE(lireTailleFenetre(d), std::optional<QSize>(QSize(1300, 1000)));
+        for (const char* abime : {"1300", "1300 mille", "1300 1000 5", "-1 1000", ""}) {
+            std::ofstream(d / std::string(nomFichierTailleFenetre)) << abime << "\r\n";
+            QVERIFY2(!lireTailleFenetre(d), abime);
+        }
+        const QSize ecran(1920, 1040);
+        const QSize calculee = tailleAOuvrir(std::nullopt, tailleFenetre820, 1.5, ecran);
+        QCOMPARE(calculee, QSize(1230, 945));
+        QCOMPARE(tailleAOuvrir(QSize(1000, 700), tailleFenetre820, 1.5, ecran), QSize(1000, 700));
+        // Smaller than the window's natural size, or larger than a screen since changed.
+        QCOMPARE(tailleAOuvrir(QSize(800, 700), tailleFenetre820, 1.5, ecran), calculee);
+        QCOMPARE(tailleAOuvrir(QSize(2400, 1800), tailleFenetre820, 1.5, ecran), calculee);
+    }
+
     void optionsDeLancement() {
         QTemporaryDir dossier;
         std::string erreur;
@@ -171,9 +237,19 @@ private slots:
         QCOMPARE(options->mode, ModeEcran::m640);
         QCOMPARE(options->presentation, Presentation::tailleFixe);
         QCOMPARE(options->dossier, std::filesystem::path("/tmp/ailleurs"));
+        // An imposed layout keeps today's pixels, the large window included.
+        QVERIFY(!options->agrandir);
+        qputenv("GLYPHANE_MODE", "grand");
+        QVERIFY(!lireOptions({"glyphane"}, 1920, dossier.path().toStdString(), erreur)->agrandir);
         qunsetenv("GLYPHANE_MODE");
         options = lireOptions({"glyphane"}, 1280, dossier.path().toStdString(), erreur);
         QCOMPARE(options->dossier, std::filesystem::path(dossier.path().toStdString()));
+        QVERIFY(options->agrandir);
+        QVERIFY(!lireOptions({"glyphane", "--sans-agrandissement"}, 1920, dossier.path().toStdString(), erreur)
+                     ->agrandir);
+        qputenv("GLYPHANE_AGRANDIR", "0");
+        QVERIFY(!lireOptions({"glyphane"}, 1920, dossier.path().toStdString(), erreur)->agrandir);
+        qunsetenv("GLYPHANE_AGRANDIR");
         QVERIFY(!lireOptions({"glyphane", "--inconnue"}, 1280, dossier.path().toStdString(), erreur));
         QVERIFY(!erreur.empty());
         // An empty name never stands for the current folder.
@@ -277,6 +353,65 @@ private slots:
         QCOMPARE(mkfifo((chemin / "640k.bmp").c_str(), 0600), 0);
         faces.charger(chemin, ModeEcran::m640);
         QCOMPARE(faces.lettre('k').size(), QSize(24, 24));
+    }
+
+    // The program's pictures are its drawing at the layout's pixels, bit for bit;
+    // where the window is enlarged, faces, board and lamp are drawn again for
+    // the pixels they cover instead of being blown up.
+    void dessinsALEchelle() {
+        QFile police(QStringLiteral(":/LETTRES"));
+        QVERIFY(police.open(QIODevice::ReadOnly));
+        const DessinFaces dessin(police.readAll());
+        auto pareilles = [](const QImage& a, const QImage& b) {
+            return a.convertToFormat(QImage::Format_RGB32) == b.convertToFormat(QImage::Format_RGB32);
+        };
+        for (const ModeEcran mode : {ModeEcran::m800, ModeEcran::m640}) {
+            for (char l = 'a'; l <= 'z'; ++l) {
+                QVERIFY(pareilles(dessin.lettre(mode, l, 1), QImage(":/" + ressourceDeFace(mode, l, false))));
+                QVERIFY(pareilles(dessin.reference(mode, l, 1), QImage(":/" + ressourceDeFace(mode, l, true))));
+            }
+            QVERIFY(pareilles(dessin.vide(mode, 1), QImage(":/" + ressourceFaceVide(mode))));
+        }
+        QCOMPARE(dessinerLed(true, 1), QImage(":/LedOn").convertToFormat(QImage::Format_ARGB32));
+
+        QTemporaryDir dossier;
+        FacesJetons faces;
+        faces.charger(dossier.path().toStdString(), ModeEcran::m800);
+        auto rendu = [](QWidget& w, double echelle) {
+            QImage image((QSizeF(w.size()) * echelle).toSize(), QImage::Format_RGB32);
+            QPainter p(&image);
+            p.scale(echelle, echelle);
+            w.render(&p);
+            return image;
+        };
+        VignetteJeton vignette(5, nullptr);
+        vignette.resize(29, 29);
+        vignette.montrerFace(faces, 'e');
+        QCOMPARE(rendu(vignette, 2), dessin.lettre(ModeEcran::m800, 'e', 2).convertToFormat(QImage::Format_RGB32));
+        QVERIFY(pareilles(rendu(vignette, 1), faces.lettre('e').toImage()));
+        PlateauDessine plateau(ModeEcran::m800, nullptr);
+        plateau.poserFond(dessinerFondPlateau(ModeEcran::m800));
+        QCOMPARE(rendu(plateau, 2), dessinerFondPlateau(ModeEcran::m800, 2));
+        ImageAgrandie lampe(nullptr);
+        lampe.resize(coteLed, coteLed);
+        lampe.montrer(QPixmap(":/LedOn"), [](double echelle) { return dessinerLed(true, echelle); });
+        QImage lampeAttendue(2 * coteLed, 2 * coteLed, QImage::Format_RGB32);
+        lampeAttendue.fill(lampe.palette().window().color());
+        QPainter(&lampeAttendue).drawImage(0, 0, dessinerLed(true, 2));
+        QCOMPARE(rendu(lampe, 2), lampeAttendue);
+        // Enlarged by a fraction, the strokes of the premium marks are all alike:
+        // across row A, through the triple-word squares' upright strokes.
+        const QImage fin = dessinerFondPlateau(ModeEcran::m800, 1.5);
+        std::set<int> epaisseurs;
+        int suite = 0;
+        for (int x = 9; x < 700; ++x) {
+            if (QColor(fin.pixel(x, 29)) == QColor(Qt::black)) {
+                ++suite;
+            } else if (suite > 0) {
+                epaisseurs.insert(std::exchange(suite, 0));
+            }
+        }
+        QCOMPARE(epaisseurs.size(), std::size_t{1});
     }
 
     // With both outline kinds on, only the suggestion's are drawn.

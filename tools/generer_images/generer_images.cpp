@@ -7,26 +7,24 @@
 // DOSSIER receives the 108 pictures (53 faces per screen mode, two LEDs).
 // --planche also writes a 4x contact sheet of every picture, read back from
 // the files just written, to judge the artwork by eye.
-// --police replaces the letter font (default: DejaVu Sans Bold from the
-// fonts-dejavu-core package, read by path so every machine draws the same
-// pixels whatever fontconfig would have picked).
+// --police replaces the letter font (default: DejaVu Sans Bold, the copy in
+// resources/polices that the program also carries, read by path so every
+// machine draws the same pixels whatever fontconfig would have picked).
 //
-// Faces are not drawn with QPainter straight into a 16-colour image: the
-// letters are rendered as anti-aliased coverage, and the coverage is then
-// mapped onto a short ramp of blues between the face grey and the letter
-// blue.  That keeps the edges smooth while staying within 16 colours, and
-// every other element (bevel, frame, value digits) is placed pixel by pixel
-// so that nothing is blurred at 24 x 24.
+// The faces' and the LEDs' drawings are the program's own (ui/dessin_faces.h,
+// ui/dessin_led.h), which an enlarged window also draws at its own scale: this
+// tool writes them at the layouts' pixels.
 
 #include "bmp4.h"
 #include "leds.h"
+#include "ui/dessin_faces.h"
+#include "ui/dessin_led.h"
 
 #include <QColor>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-#include <QPainterPath>
-#include <QRawFont>
 #include <QString>
 #include <QStringList>
 
@@ -41,252 +39,14 @@
 
 namespace {
 
-// ---------------------------------------------------------------------------
-// Tile faces
-
-// One palette for every face of both modes.
-enum TileColour : std::uint8_t {
-    kEdgeDark = 0,    // outermost bottom/right line
-    kEdgeShade = 1,   // second bottom/right line
-    kFace = 2,        // tile surface
-    kEdgeLight = 3,   // second top/left line
-    kEdgeWhite = 4,   // outermost top/left line
-    kInk = 5,         // letter and value blue; kInk + 1 .. kInk + 4 fade to kFace
-    kInk80 = 6,
-    kInk60 = 7,
-    kInk40 = 8,
-    kInk20 = 9,
-    kFrame = 10,      // red frame of the blank tile
-    kFrameDark = 11,
-};
-
-constexpr QRgb kFaceRgb = qRgb(222, 220, 214);
-constexpr QRgb kInkRgb = qRgb(16, 28, 120);
-
-QRgb mix(QRgb a, QRgb b, double t) {  // t = weight of b
-    auto ch = [t](int x, int y) { return static_cast<int>(std::lround(x + (y - x) * t)); };
-    return qRgb(ch(qRed(a), qRed(b)), ch(qGreen(a), qGreen(b)), ch(qBlue(a), qBlue(b)));
-}
-
-Palette tilePalette() {
-    Palette p{};
-    p.fill(qRgb(0, 0, 0));
-    p[kEdgeDark] = qRgb(78, 76, 72);
-    p[kEdgeShade] = qRgb(150, 148, 142);
-    p[kFace] = kFaceRgb;
-    p[kEdgeLight] = qRgb(240, 239, 235);
-    p[kEdgeWhite] = qRgb(255, 255, 255);
-    p[kInk] = kInkRgb;
-    p[kInk80] = mix(kFaceRgb, kInkRgb, 0.8);
-    p[kInk60] = mix(kFaceRgb, kInkRgb, 0.6);
-    p[kInk40] = mix(kFaceRgb, kInkRgb, 0.4);
-    p[kInk20] = mix(kFaceRgb, kInkRgb, 0.2);
-    p[kFrame] = qRgb(204, 24, 24);
-    p[kFrameDark] = qRgb(128, 8, 8);
-    return p;
-}
-
-// Layout of one screen mode.  All numbers are pixels of the final picture.
-struct ModeLayout {
-    int size;            // face width and height
-    int letterCap;       // cap height of a letter face's letter
-    int letterTop;       // top row of that cap height
-    double letterCentre; // horizontal centre (pixel coordinate) of that letter
-    int letterMaxWidth;  // wider letters (M, W) are narrowed to this
-    int refCap;          // cap height of a reference face's letter
-    int refMaxWidth;
-    int frameWidth;      // red frame width of the blank faces
-    int valueRight;      // rightmost column of the value digits
-    int valueBottom;     // bottom row of the value digits
-    bool largeDigits;
-};
-
-constexpr ModeLayout kMode800{29, 16, 3, 13.5, 21, 15, 18, 2, 25, 25, true};
-constexpr ModeLayout kMode640{24, 12, 3, 11.0, 17, 11, 14, 2, 20, 20, false};
-
-// Hand-drawn digits: a vector font turns to mush at 5 or 6 pixels high.
-struct DigitGlyph {
-    char digit;
-    std::vector<const char*> rows;
-};
-
-const std::vector<DigitGlyph>& smallDigits() {  // 5 rows, for 24 x 24
-    static const std::vector<DigitGlyph> glyphs{
-        {'0', {"###", "#.#", "#.#", "#.#", "###"}},
-        {'1', {".#", "##", ".#", ".#", ".#"}},
-        {'2', {"##.", "..#", ".#.", "#..", "###"}},
-        {'3', {"###", "..#", ".##", "..#", "###"}},
-        {'4', {"#.#", "#.#", "###", "..#", "..#"}},
-        {'8', {"###", "#.#", "###", "#.#", "###"}},
-    };
-    return glyphs;
-}
-
-const std::vector<DigitGlyph>& largeDigits() {  // 6 rows, for 29 x 29
-    static const std::vector<DigitGlyph> glyphs{
-        {'0', {".##.", "#..#", "#..#", "#..#", "#..#", ".##."}},
-        {'1', {".#", "##", ".#", ".#", ".#", ".#"}},
-        {'2', {".##.", "#..#", "...#", "..#.", ".#..", "####"}},
-        {'3', {"###.", "...#", ".##.", "...#", "...#", "###."}},
-        {'4', {"..#.", ".##.", "#.#.", "####", "..#.", "..#."}},
-        {'8', {".##.", "#..#", ".##.", "#..#", "#..#", ".##."}},
-    };
-    return glyphs;
-}
-
-const DigitGlyph& findDigit(const std::vector<DigitGlyph>& font, char d) {
-    for (const auto& g : font)
-        if (g.digit == d) return g;
-    std::fprintf(stderr, "no pixel glyph for digit %c\n", d);
-    std::exit(1);
-}
-
-int glyphWidth(const DigitGlyph& g) { return static_cast<int>(std::string(g.rows.front()).size()); }
-
-// Draws the value right-aligned on (right, bottom), one blank column between digits.
-void drawValue(Picture& pic, const ModeLayout& mode, int value) {
-    const auto& font = mode.largeDigits ? largeDigits() : smallDigits();
-    const std::string text = std::to_string(value);
-    int total = -1;
-    for (char c : text) total += glyphWidth(findDigit(font, c)) + 1;
-    int x = mode.valueRight - total + 1;
-    for (char c : text) {
-        const DigitGlyph& g = findDigit(font, c);
-        const int h = static_cast<int>(g.rows.size());
-        for (int r = 0; r < h; ++r)
-            for (int col = 0; col < glyphWidth(g); ++col)
-                if (g.rows[static_cast<std::size_t>(r)][col] == '#')
-                    pic.at(x + col, mode.valueBottom - h + 1 + r) = kInk;
-        x += glyphWidth(g) + 1;
-    }
-}
-
-// The raised tile: two light lines on the top and left edges, two dark ones on
-// the bottom and right edges, the face colour inside.
-Picture bevelledTile(int size) {
-    Picture pic(size, size, tilePalette(), kFace);
-    const int last = size - 1;
-    for (int i = 0; i < last; ++i) {
-        pic.at(i, 0) = kEdgeWhite;
-        pic.at(0, i) = kEdgeWhite;
-    }
-    for (int i = 1; i < last - 1; ++i) {
-        pic.at(i, 1) = kEdgeLight;
-        pic.at(1, i) = kEdgeLight;
-    }
-    for (int i = 1; i < last; ++i) {
-        pic.at(i, last - 1) = kEdgeShade;
-        pic.at(last - 1, i) = kEdgeShade;
-    }
-    for (int i = 0; i <= last; ++i) {
-        pic.at(i, last) = kEdgeDark;
-        pic.at(last, i) = kEdgeDark;
-    }
-    return pic;
-}
-
-// The red frame of a blank tile, laid just inside the bevel so that the blank
-// still reads as a raised tile among the others on the board.
-void drawFrame(Picture& pic, int width) {
-    const int lo = 2;
-    const int hi = pic.width - 3;
-    for (int k = 0; k < width; ++k) {
-        for (int i = lo + k; i <= hi - k; ++i) {
-            pic.at(i, lo + k) = kFrame;
-            pic.at(i, hi - k) = kFrame;
-            pic.at(lo + k, i) = kFrame;
-            pic.at(hi - k, i) = kFrame;
-        }
-    }
-    // A darker inner edge lets the frame sit on the tile instead of floating.
-    const int in = lo + width - 1;
-    const int out = hi - width + 1;
-    for (int i = in; i <= out; ++i) {
-        pic.at(i, out) = kFrameDark;
-        pic.at(out, i) = kFrameDark;
-    }
-}
-
-class LetterRenderer {
-public:
-    // QRawFont reads the outlines straight from the file: no font matching can
-    // swap in a lighter face of the same family.
-    explicit LetterRenderer(const QString& fontPath) : font_(fontPath, 1000.0) {
-        if (font_.isValid()) capHeight_ = outline(QChar('H')).boundingRect().height();
-    }
-
-    bool isValid() const { return font_.isValid() && capHeight_ > 0; }
-
-    // Paints the capital `letter` in blue with its cap height on rows
-    // top .. top + cap - 1, centred on the column coordinate `centre`, at most
-    // maxWidth pixels wide.  A letter reaching below row lowestRow (the hook
-    // of J, the tail of Q) is raised just enough to stay above it.
-    void draw(Picture& pic, QChar letter, int cap, int top, double centre, int maxWidth, int lowestRow) const {
-        const QPainterPath path = outline(letter);
-        const double scale = cap / capHeight_;
-        const QRectF box = path.boundingRect();
-        // The glyph box gets a whole number of pixels and its left edge a pixel
-        // boundary, so the outer stems of H, M, N... fall on whole columns
-        // instead of being split over two.  The stretch this costs is under
-        // half a pixel, except for the wide M and W, which are narrowed.
-        const int width = std::min(maxWidth, static_cast<int>(std::lround(box.width() * scale)));
-        const double xscale = width / box.width();
-        const double left = std::round(centre + 0.5 - width / 2.0);
-        const double dx = left - box.left() * xscale;
-        const double dy = top + cap - std::max(0.0, std::ceil(box.bottom() * scale - 0.25) - (lowestRow + 1 - top - cap));
-
-        QImage coverage(pic.width, pic.height, QImage::Format_ARGB32_Premultiplied);
-        coverage.fill(Qt::transparent);
-        {
-            QPainter p(&coverage);
-            p.setRenderHint(QPainter::Antialiasing, true);
-            p.translate(dx, dy);
-            p.scale(xscale, scale);
-            p.fillPath(path, Qt::white);
-        }
-        static constexpr std::array<std::uint8_t, 6> ramp{kFace, kInk20, kInk40, kInk60, kInk80, kInk};
-        for (int y = 0; y < pic.height; ++y) {
-            for (int x = 0; x < pic.width; ++x) {
-                const double a = qAlpha(coverage.pixel(x, y)) / 255.0;
-                const int level = static_cast<int>(std::lround(a * 5.0));
-                if (level > 0) pic.at(x, y) = ramp[static_cast<std::size_t>(level)];
-            }
-        }
-    }
-
-private:
-    QPainterPath outline(QChar letter) const {
-        const QList<quint32> glyphs = font_.glyphIndexesForString(QString(letter));
-        return glyphs.isEmpty() ? QPainterPath() : font_.pathForGlyph(glyphs.front());
-    }
-
-    QRawFont font_;
-    double capHeight_ = 0.0;
-};
-
-constexpr std::array<int, 26> kLetterValues{1, 3, 3, 2, 1, 4, 2, 4, 1, 8, 10, 1, 2,
-                                             1, 1, 3, 8, 1, 1, 1, 1, 4, 10, 10, 10, 10};
-
-Picture letterFace(const ModeLayout& mode, const LetterRenderer& r, int i) {
-    Picture pic = bevelledTile(mode.size);
-    r.draw(pic, QChar('A' + i), mode.letterCap, mode.letterTop, mode.letterCentre, mode.letterMaxWidth,
-           mode.valueBottom);
-    drawValue(pic, mode, kLetterValues[static_cast<std::size_t>(i)]);
-    return pic;
-}
-
-Picture referenceFace(const ModeLayout& mode, const LetterRenderer& r, int i) {
-    Picture pic = bevelledTile(mode.size);
-    drawFrame(pic, mode.frameWidth);
-    const int top = (mode.size - mode.refCap) / 2;
-    const int lowest = mode.size - 4 - mode.frameWidth;  // one clear row above the frame
-    r.draw(pic, QChar('A' + i), mode.refCap, top, (mode.size - 1) / 2.0, mode.refMaxWidth, lowest);
-    return pic;
-}
-
-Picture emptyFace(const ModeLayout& mode) {
-    Picture pic = bevelledTile(mode.size);
-    drawFrame(pic, mode.frameWidth);
+// The face drawn at the layout's pixels, as palette indices.
+Picture indexed(const QImage& image) {
+    Palette palette{};
+    const QList<QRgb> table = image.colorTable();
+    std::copy(table.begin(), table.end(), palette.begin());
+    Picture pic(image.width(), image.height(), palette, 0);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) pic.at(x, y) = static_cast<std::uint8_t>(image.pixelIndex(x, y));
     return pic;
 }
 
@@ -399,7 +159,7 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     const QStringList args = QGuiApplication::arguments();
     QString outDir, sheetPath;
-    QString fontPath = QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf");
+    QString fontPath = QStringLiteral(POLICE_LETTRES);
     for (int i = 1; i < args.size(); ++i) {
         if (args[i] == QStringLiteral("--planche") && i + 1 < args.size()) {
             sheetPath = args[++i];
@@ -416,21 +176,28 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: generer_images DOSSIER [--planche FICHIER.png] [--police FICHIER.ttf]\n");
         return 2;
     }
-    const LetterRenderer letters(fontPath);
-    if (!letters.isValid()) {
-        std::fprintf(stderr, "cannot load the letter font %s (Debian package fonts-dejavu-core)\n",
+    QFile fontFile(fontPath);
+    const glyphane::ui::DessinFaces faces(fontFile.open(QIODevice::ReadOnly) ? fontFile.readAll() : QByteArray());
+    if (!faces.valide()) {
+        std::fprintf(stderr, "cannot load the letter font %s\n",
                      qPrintable(fontPath));
         return 1;
     }
 
     std::vector<Output> outputs;
-    for (int i = 0; i < 26; ++i) outputs.push_back({letterName800(i), letterFace(kMode800, letters, i)});
-    for (int i = 0; i < 26; ++i) outputs.push_back({referenceName800(i), referenceFace(kMode800, letters, i)});
-    outputs.push_back({QStringLiteral("VIDE"), emptyFace(kMode800)});
-    for (int i = 0; i < 26; ++i) outputs.push_back({letterName640(i), letterFace(kMode640, letters, i)});
-    for (int i = 0; i < 26; ++i) outputs.push_back({referenceName640(i), referenceFace(kMode640, letters, i)});
-    outputs.push_back({QStringLiteral("XVIDE"), emptyFace(kMode640)});
-    const std::vector<LedOutput> leds{{QStringLiteral("LedOn"), led(true)}, {QStringLiteral("LedOff"), led(false)}};
+    using glyphane::ui::ModeEcran;
+    auto letter = [&](ModeEcran mode, int i) { return indexed(faces.lettre(mode, static_cast<char>('a' + i), 1)); };
+    auto reference = [&](ModeEcran mode, int i) {
+        return indexed(faces.reference(mode, static_cast<char>('a' + i), 1));
+    };
+    for (int i = 0; i < 26; ++i) outputs.push_back({letterName800(i), letter(ModeEcran::m800, i)});
+    for (int i = 0; i < 26; ++i) outputs.push_back({referenceName800(i), reference(ModeEcran::m800, i)});
+    outputs.push_back({QStringLiteral("VIDE"), indexed(faces.vide(ModeEcran::m800, 1))});
+    for (int i = 0; i < 26; ++i) outputs.push_back({letterName640(i), letter(ModeEcran::m640, i)});
+    for (int i = 0; i < 26; ++i) outputs.push_back({referenceName640(i), reference(ModeEcran::m640, i)});
+    outputs.push_back({QStringLiteral("XVIDE"), indexed(faces.vide(ModeEcran::m640, 1))});
+    const std::vector<LedOutput> leds{{QStringLiteral("LedOn"), glyphane::ui::dessinerLed(true, 1)},
+                                      {QStringLiteral("LedOff"), glyphane::ui::dessinerLed(false, 1)}};
 
     std::set<QString> names;
     for (const auto& o : outputs) {

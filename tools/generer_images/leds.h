@@ -13,9 +13,6 @@ struct LedOutput {
     QImage image;
 };
 
-// The lamp at its final 12 x 12 pixels.
-QImage led(bool lit);
-
 QString ledPath(const QString& dir, const QString& name);
 
 // The LEDs read back at their size, their corners see-through; says on

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <optional>
 
+#include "ui/cadre_agrandi.h"
 #include "ui/dialogues/dialogues.h"
 #include "ui/dialogues/fiche.h"
 
@@ -124,12 +125,16 @@ CasesCochees FicheErreurMot::cochees() const {
 }
 
 void FicheErreurMot::mousePressEvent(QMouseEvent* evenement) {
-    if (evenement->button() == Qt::LeftButton) prise = evenement->globalPosition().toPoint() - pos();
+    if (evenement->button() == Qt::LeftButton) {
+        prise = evenement->globalPosition().toPoint() - fenetreAffichee(*this).pos();
+    }
     Fiche::mousePressEvent(evenement);
 }
 
 void FicheErreurMot::mouseMoveEvent(QMouseEvent* evenement) {
-    if (prise && (evenement->buttons() & Qt::LeftButton)) move(evenement->globalPosition().toPoint() - *prise);
+    if (prise && (evenement->buttons() & Qt::LeftButton)) {
+        fenetreAffichee(*this).move(evenement->globalPosition().toPoint() - *prise);
+    }
     Fiche::mouseMoveEvent(evenement);
 }
 

@@ -11,6 +11,7 @@
 #include <QWindow>
 #include <algorithm>
 
+#include "ui/cadre_agrandi.h"
 #include "ui/sons.h"
 
 namespace glyphane::ui {
@@ -78,10 +79,12 @@ void Fiche::ouvrir() {
     if (ouverte) return;
     ouverte = true;
     if (principale) desactiver(principale);
+    agrandirCommeLaPrincipale();
     rattacherALaPrincipale();
     centrer();
     show();
-    activateWindow();
+    fenetreAffichee(*this).show();
+    fenetreAffichee(*this).activateWindow();
 }
 
 void Fiche::attendre() {
@@ -97,6 +100,11 @@ void Fiche::fermer() {
     if (!ouverte) return;
     ouverte = false;
     hide();
+    if (cadre) {
+        cadre->hide();
+        cadre.reset();
+        hide();
+    }
     if (principale) {
         // Where the dialog was must not stay blank while the caller goes on.
         principale->repaint();
@@ -208,25 +216,37 @@ void Fiche::annuler() {
     if (boutonAnnuler && boutonAnnuler->isVisible() && boutonAnnuler->isEnabled()) boutonAnnuler->click();
 }
 
+// Its lettering and drawings are painted at the enlarged size, like the main
+// window's, rather than blown up.
+void Fiche::agrandirCommeLaPrincipale() {
+    const double echelle = principale ? echelleAffichee(*principale) : 1;
+    if (echelle <= 1) return;
+    cadre = std::make_unique<CadreAgrandi>(*this);
+    cadre->setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    cadre->resize((QSizeF(size()) * echelle).toSize());
+}
+
 void Fiche::rattacherALaPrincipale() {
     if (!principale) return;
-    QWindow* fenetrePrincipale = principale->window()->windowHandle();
+    QWindow* fenetrePrincipale = fenetreAffichee(*principale).windowHandle();
     if (!fenetrePrincipale) return;
-    winId();
-    windowHandle()->setTransientParent(fenetrePrincipale);
+    QWidget& affichee = fenetreAffichee(*this);
+    affichee.winId();
+    affichee.windowHandle()->setTransientParent(fenetrePrincipale);
 }
 
 void Fiche::centrer() {
     QRect zone;
     if (principale) {
-        zone = principale->window()->geometry();
+        zone = fenetreAffichee(*principale).geometry();
     } else if (const QScreen* ecran = QGuiApplication::primaryScreen()) {
         zone = ecran->availableGeometry();
     }
+    QWidget& affichee = fenetreAffichee(*this);
     if (mode() == ModeEcran::m640 && position640) {
-        move(zone.topLeft() + *position640);
+        affichee.move(zone.topLeft() + *position640);
     } else {
-        move(zone.center() - rect().center());
+        affichee.move(zone.center() - affichee.rect().center());
     }
 }
 

@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "ui/dialogues/dialogues.h"
@@ -18,6 +19,8 @@ class QPushButton;
 // click before they act, and the wait that keeps the window's events flowing
 // while the main window is disabled.
 namespace glyphane::ui {
+
+class CadreAgrandi;
 
 // The dialogs' lettering: one family for every text, given by its pixel height.
 // Narrowed so that the texts keep the width they were laid out for.
@@ -39,7 +42,8 @@ public:
     Fiche(const Fiche&) = delete;
     Fiche& operator=(const Fiche&) = delete;
 
-    // Disables the main window and shows the dialog over it.
+    // Disables the main window and shows the dialog over it, enlarged as much
+    // as the main window is.
     void ouvrir();
     // Keeps the window's events flowing until a button answers, or until the
     // application shuts down: every dialog starts with the answer it gives then.
@@ -92,11 +96,14 @@ protected:
 
 private:
     void annuler();
+    void agrandirCommeLaPrincipale();
     void centrer();
     void rattacherALaPrincipale();
 
     ContexteDialogue environnement;
     QPointer<QWidget> principale;
+    // Over an enlarged main window, the frame that shows the dialog enlarged alike.
+    std::unique_ptr<CadreAgrandi> cadre;
     QFrame* fond = nullptr;
     QPushButton* boutonAnnuler = nullptr;
     QHash<QObject*, std::function<void()>> actionsEntree;

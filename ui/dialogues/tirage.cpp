@@ -4,9 +4,11 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "ui/dessin_faces.h"
 #include "ui/dialogues/dialogues.h"
 #include "ui/dialogues/fiche.h"
 #include "ui/faces_jetons.h"
+#include "ui/image_agrandie.h"
 
 namespace glyphane::ui {
 
@@ -29,7 +31,7 @@ QString legendeDuSiege(const QString& nom) {
 
 struct RangeeTirage {
     QLabel* nom = nullptr;
-    QLabel* lettre = nullptr;
+    ImageAgrandie* lettre = nullptr;
     QLabel* rang = nullptr;
     QPushButton* bouton = nullptr;
 };
@@ -48,14 +50,14 @@ private:
     void ajouterTirage();
     void ajouterRangee(int siege);
     void passerAuTirage();
-    void poserLettre(QLabel* image, int lettre) const;
+    void poserLettre(ImageAgrandie* image, int lettre) const;
 
     std::array<QLabel*, 3> question{};
     QPushButton* oui = nullptr;
     QPushButton* non = nullptr;
     QLabel* appuyerSur = nullptr;
     QLabel* lorsquePrets = nullptr;
-    QLabel* zoneTirage = nullptr;
+    ImageAgrandie* zoneTirage = nullptr;
     std::array<RangeeTirage, nbSiegesMax + 1> rangees{};
     ParSiege derniereLettre{};
     bool tirer = false;
@@ -95,7 +97,7 @@ void FicheTirage::ajouterTirage() {
                            {QRect(200, 20, 170, 18), QRect(160, 16, 150, 16)}, Qt::AlignCenter);
     lorsquePrets = etiquette(QStringLiteral("Label5"), QStringLiteral("Lorsque vous serez prêts ..."), font(),
                              {QRect(200, 74, 170, 18), QRect(160, 60, 150, 16)}, Qt::AlignCenter);
-    zoneTirage = new QLabel(panneau());
+    zoneTirage = new ImageAgrandie(panneau());
     zoneTirage->setObjectName(QStringLiteral("Tirage"));
     zoneTirage->setGeometry(selon({QRect(256, 108, 58, 58), QRect(211, 88, 48, 48)}));
     zoneTirage->setScaledContents(true);
@@ -113,7 +115,7 @@ void FicheTirage::ajouterRangee(int siege) {
     const QFont gras = police(selon(13, 11), true);
     rangee.nom = etiquette(QStringLiteral("Nom%1").arg(siege), QString(), gras,
                            {QRect(16, y800, 110, 20), QRect(12, y640, 90, 16)});
-    rangee.lettre = new QLabel(panneau());
+    rangee.lettre = new ImageAgrandie(panneau());
     rangee.lettre->setObjectName(QStringLiteral("Lettre%1").arg(siege));
     rangee.lettre->setGeometry(selon({QRect(132, y800 - 4, 29, 29), QRect(106, y640 - 4, 24, 24)}));
     rangee.rang = etiquette(QStringLiteral("Rang%1").arg(siege), QString(), police(selon(16, 13), true),
@@ -131,8 +133,13 @@ void FicheTirage::ajouterRangee(int siege) {
     }
 }
 
-void FicheTirage::poserLettre(QLabel* image, int lettre) const {
-    image->setPixmap(QPixmap(QStringLiteral(":/") + nomFace(mode(), lettre)));
+void FicheTirage::poserLettre(ImageAgrandie* image, int lettre) const {
+    const ModeEcran m = mode();
+    image->montrer(QPixmap(QStringLiteral(":/") + nomFace(m, lettre)), [m, lettre](double echelle) {
+        const DessinFaces dessin(policeDesFaces());
+        if (lettre < 1 || lettre > nbLettres) return dessin.vide(m, echelle);
+        return dessin.lettre(m, static_cast<char>('a' + lettre - 1), echelle);
+    });
 }
 
 bool FicheTirage::demander() {
