@@ -6,11 +6,13 @@
 #include <QTranslator>
 #include <iostream>
 
+#include "ui/cadre_agrandi.h"
 #include "ui/ecran_demarrage.h"
 #include "ui/fenetre_principale.h"
 #include "ui/instance_unique.h"
 #include "ui/options_programme.h"
 #include "ui/programme.h"
+#include "ui/quand_placee.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -53,6 +55,8 @@ int main(int argc, char** argv) {
     programme.montrer();
     programme.fenetre().repaint();
     demarrage.close();
-    programme.proposerReprise();
+    // The question stands over the window: asked once the window is where it stays.
+    glyphane::ui::quandPlacee(glyphane::ui::fenetreAffichee(programme.fenetre()),
+                              [&programme] { programme.proposerReprise(); });
     return QApplication::exec();
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The program on a real 1920 x 1080 X server: its window opens enlarged, a tile
-# dragged from the rack to the centre square lands there, and a box opened from
-# the keyboard answers the keyboard. The screens seen are kept in DOSSIER_SORTIE
+# dragged from the rack to the centre square lands there, a box opened from
+# the keyboard answers the keyboard, and the game is offered again, centred,
+# once the program was killed. The screens seen are kept in DOSSIER_SORTIE
 # to be looked at.
 #
 #   fenetre_agrandie.sh PROGRAMME DOSSIER_SORTIE
@@ -90,6 +91,34 @@ import -window root "$sortie/boite.png"
 xdotool key Return
 sleep 1
 if xdotool search --onlyvisible --pid "$pid" | grep -qvx "$fenetre"; then echo "boîte restée ouverte"; exit 1; fi
+
+# A game left without its end is offered at the next start, in a question
+# centred on the window once the window manager has placed it (asked earlier,
+# it stood around the screen's corner).
+kill -9 "$pid"; wait "$pid" 2> /dev/null || true
+"$programme" --dossier "$dossier/jeu" 2> /dev/null & pid=$!
+fenetre=
+for _ in $(seq 60); do
+  fenetre=$(xdotool search --onlyvisible --name "Glyphane [0-9]" 2> /dev/null | head -1) && [[ -n $fenetre ]] && break
+  sleep 1
+done
+question=
+for _ in $(seq 20); do
+  question=$(xdotool getactivewindow 2> /dev/null) && [[ -n $fenetre && $question != "$fenetre" ]] && break
+  question=
+  sleep 0.5
+done
+[[ -n $question ]] || { echo "pas de question à la reprise"; exit 1; }
+sleep 1
+import -window root "$sortie/reprise.png"
+centre() {
+  xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF}
+    /Width/ {l = $NF} /Height/ {h = $NF} END {printf "%d %d", x + l / 2, y + h / 2}'
+}
+read -r fx fy <<< "$(centre "$fenetre")"
+read -r qx qy <<< "$(centre "$question")"
+echo "centre de la fenêtre $fx,$fy ; de la question $qx,$qy"
+if (( (fx - qx) ** 2 + (fy - qy) ** 2 > 20 ** 2 )); then echo "question hors du centre"; exit 1; fi
 
 # Where the tiles are compared, the face's plain grey between its edge and its
 # letter, whatever the letter: the third column, halfway down.
