@@ -1,6 +1,9 @@
 #include "ui/cadre_agrandi.h"
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
 #include <algorithm>
@@ -54,6 +57,22 @@ QGraphicsView* vueDe(QWidget& widget) {
 double echelleAffichee(QWidget& widget) {
     const QGraphicsView* vue = vueDe(widget);
     return vue != nullptr ? vue->transform().m11() : 1;
+}
+
+void agrandirCommeLaFenetre(QDialog& dialogue, QWidget& widget) {
+    const double echelle = echelleAffichee(widget);
+    if (echelle <= 1) return;
+    QFont police = dialogue.font();
+    if (police.pointSizeF() > 0) {
+        police.setPointSizeF(police.pointSizeF() * echelle);
+    } else {
+        police.setPixelSize(qRound(police.pixelSize() * echelle));
+    }
+    dialogue.setFont(police);
+    // Icons are asked of the theme at the enlarged size, not blown up.
+    for (auto* vue : dialogue.findChildren<QAbstractItemView*>()) vue->setIconSize(vue->iconSize() * echelle);
+    for (auto* bouton : dialogue.findChildren<QAbstractButton*>()) bouton->setIconSize(bouton->iconSize() * echelle);
+    dialogue.resize(dialogue.sizeHint().expandedTo(dialogue.size() * echelle));
 }
 
 QWidget& fenetreAffichee(QWidget& widget) {

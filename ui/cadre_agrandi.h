@@ -1,6 +1,7 @@
 #pragma once
 #include <QGraphicsView>
 
+class QDialog;
 class QGraphicsProxyWidget;
 
 // The window of a large screen, enlarged: the main window keeps its layout's
@@ -31,6 +32,12 @@ private:
 // How much the window holding `widget` is enlarged on the screen; 1 when it is
 // shown as it is.
 double echelleAffichee(QWidget& widget);
+
+// The toolkit's own dialogs (files, colours, printer) opened over the window
+// holding `widget`: their lettering and icons enlarged as much as the window, so
+// that they read alike beside it. A dialog the desktop draws itself keeps the
+// desktop's size.
+void agrandirCommeLaFenetre(QDialog& dialogue, QWidget& widget);
 
 // The top-level window that shows `widget` on the screen: the frame when the
 // window holding it is shown enlarged, else that window itself.

@@ -53,6 +53,7 @@ std::optional<QString> CaptureImpression::demanderNom() {
     // The game asks its own question before replacing a file.
     dialogue.setOption(QFileDialog::DontConfirmOverwrite);
     dialogue.selectFile(QStringLiteral("test.bmp"));
+    agrandirCommeLaFenetre(dialogue, fenetre);
     if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty()) return std::nullopt;
     return dialogue.selectedFiles().front();
 }
@@ -91,6 +92,7 @@ void CaptureImpression::imprimer() {
     QPrinter& cible = imprimante();
     QPrintDialog dialogue(&cible, &fenetreAffichee(fenetre));
     dialogue.setObjectName(QStringLiteral("PrinterSetupDialog1"));
+    agrandirCommeLaFenetre(dialogue, fenetre);
     if (dialogue.exec() != QDialog::Accepted) return;
     const QImage image = imageDeLaFenetre();
     QPainter peintre;

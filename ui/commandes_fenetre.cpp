@@ -225,6 +225,7 @@ void CommandesFenetre::cliquerLigne(int ligne) {
 void CommandesFenetre::choisirCouleur() {
     QColorDialog dialogue(couleurInitiale, &fenetreAffichee(fenetre));
     dialogue.setObjectName(QStringLiteral("ColorDialog1"));
+    agrandirCommeLaFenetre(dialogue, fenetre);
     for (int i = 0; i < static_cast<int>(couleursPersonnelles.size()); ++i) {
         QColorDialog::setCustomColor(i, couleurDepuisBbggrr(couleursPersonnelles[static_cast<std::size_t>(i)]));
     }

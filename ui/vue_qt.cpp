@@ -144,11 +144,12 @@ std::optional<std::string> VueQt::demanderFichier(bool pourEcrire) {
         const QString dossier = QString::fromStdString(jeu->dossier.string());
         // Over the window as the player sees it, which may be the frame that shows it enlarged.
         QWidget* dessus = fenetre != nullptr ? &fenetreAffichee(*fenetre) : nullptr;
-        const QString nom = pourEcrire
-                                ? QFileDialog::getSaveFileName(dessus, titreSauvegarde, dossier, filtreSauvegardes)
-                                : QFileDialog::getOpenFileName(dessus, titreSauvegarde, dossier, filtreSauvegardes);
-        if (nom.isEmpty()) return std::nullopt;
-        return nom.toStdString();
+        QFileDialog dialogue(dessus, titreSauvegarde, dossier, filtreSauvegardes);
+        dialogue.setAcceptMode(pourEcrire ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        dialogue.setFileMode(pourEcrire ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+        if (fenetre != nullptr) agrandirCommeLaFenetre(dialogue, *fenetre);
+        if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty()) return std::nullopt;
+        return dialogue.selectedFiles().front().toStdString();
     });
 }
 

@@ -1,5 +1,7 @@
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -196,6 +198,27 @@ private slots:
             cliquer(fiche, "Ok");
         });
         ui::AfficherMessageBoite(ContexteDialogue{&agrandie, ModeEcran::m800, QColor(236, 233, 216), &sons}, "a;", "t");
+    }
+
+    void toolkitDialogsReadAsLargeAsTheEnlargedWindow() {
+        QWidget agrandie;
+        agrandie.resize(820, 630);
+        ui::CadreAgrandi cadre(agrandie);
+        cadre.resize(1230, 945);
+        cadre.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&cadre));
+        QWidget ordinaire;
+        for (const auto& [dessus, echelle] : {std::pair<QWidget*, double>{&agrandie, 1.5}, {&ordinaire, 1.0}}) {
+            QFileDialog dialogue(dessus);
+            dialogue.setOption(QFileDialog::DontUseNativeDialog);
+            const qreal police = dialogue.font().pointSizeF();
+            auto* liste = dialogue.findChild<QAbstractItemView*>();
+            QVERIFY(liste != nullptr);
+            const QSize icones = liste->iconSize();
+            ui::agrandirCommeLaFenetre(dialogue, *dessus);
+            QCOMPARE(dialogue.font().pointSizeF(), police * echelle);
+            QCOMPARE(liste->iconSize(), icones * echelle);
+        }
     }
 
     void questionAnswersOuiAndTakesEveryOtherWayOutAsNon() {
