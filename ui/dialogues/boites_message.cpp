@@ -6,6 +6,7 @@
 #include "engine/messages.h"
 #include "ui/dialogues/dialogues.h"
 #include "ui/dialogues/fiche.h"
+#include "ui/image_agrandie.h"
 
 namespace glyphane::ui {
 
@@ -57,12 +58,12 @@ QRect BoiteMessage::placerImage() {
     const QPoint coin = genre == Genre::information ? selonMode(mode(), QPoint(16, 80), QPoint(10, 52))
                                                     : selonMode(mode(), QPoint(16, 80), QPoint(8, 54));
     const QRect place(coin, QSize(33, 33));
-    auto* image = new QLabel(panneau());
+    auto* image = new ImageAgrandie(panneau());
     image->setObjectName(QStringLiteral("Image1"));
     image->setGeometry(place);
-    const auto icone =
-        genre == Genre::information ? QStyle::SP_MessageBoxInformation : QStyle::SP_MessageBoxQuestion;
-    image->setPixmap(style()->standardIcon(icone).pixmap(32, 32));
+    const QIcon icone = style()->standardIcon(genre == Genre::information ? QStyle::SP_MessageBoxInformation
+                                                                          : QStyle::SP_MessageBoxQuestion);
+    image->montrer(icone.pixmap(32, 32), [icone](double echelle) { return icone.pixmap(QSize(32, 32), echelle).toImage(); });
     image->setAlignment(Qt::AlignCenter);
     return place;
 }

@@ -6,6 +6,7 @@
 
 #include "ui/dialogues/dialogues.h"
 #include "ui/dialogues/fiche.h"
+#include "ui/image_agrandie.h"
 
 namespace glyphane::ui {
 
@@ -77,20 +78,25 @@ bool confirmer(const ContexteDialogue& contexte, const Question& question, bool 
     return fiche.oui;
 }
 
-QPixmap iconeDuProgramme(const ContexteDialogue& contexte) {
+// The program's icon, drawn for the pixels it covers; the "G" tile's face
+// when the window has none.
+void montrerIconeDuProgramme(ImageAgrandie& image, const ContexteDialogue& contexte) {
     const QIcon icone = contexte.principale ? contexte.principale->windowIcon() : QIcon();
-    if (!icone.isNull()) return icone.pixmap(32, 32);
-    return QPixmap(QStringLiteral(":/GG"));
+    if (icone.isNull()) {
+        image.setPixmap(QPixmap(QStringLiteral(":/GG")));
+        return;
+    }
+    image.montrer(icone.pixmap(32, 32), [icone](double echelle) { return icone.pixmap(QSize(32, 32), echelle).toImage(); });
 }
 
 class FicheAPropos : public Fiche {
 public:
     explicit FicheAPropos(const ContexteDialogue& contexte) : Fiche(contexte, QSize(290, 170), QSize(240, 140)) {
-        auto* icone = new QLabel(panneau());
+        auto* icone = new ImageAgrandie(panneau());
         icone->setObjectName(QStringLiteral("Image1"));
         icone->setGeometry(selon({QRect(24, 24, 32, 32), QRect(16, 16, 32, 32)}));
         icone->setAlignment(Qt::AlignCenter);
-        icone->setPixmap(iconeDuProgramme(contexte));
+        montrerIconeDuProgramme(*icone, contexte);
         etiquette(QStringLiteral("Label1"), QStringLiteral("Glyphane"), police(selon(20, 16), true), QPoint(72, 20),
                   QPoint(60, 14));
         etiquette(QStringLiteral("Label2"), QStringLiteral("Version 7.5"), police(selon(13, 11)), QPoint(72, 52),
