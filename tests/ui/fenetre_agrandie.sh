@@ -26,15 +26,19 @@ trap 'kill "$pid" 2> /dev/null || true; rm -rf "$dossier"' EXIT
 mkdir -m 700 "$dossier/execution"
 export XDG_RUNTIME_DIR=$dossier/execution
 if command -v openbox > /dev/null; then openbox 2> /dev/null & sleep 1; fi
-"$programme" --dossier "$dossier/jeu" 2> /dev/null & pid=$!
-# The splash screen, named after the program too, carries no version; the
-# search may trip over it as it goes away, and is then made again.
-fenetre=
-for _ in $(seq 60); do
-  fenetre=$(xdotool search --onlyvisible --name "Glyphane [0-9]" 2> /dev/null | head -1) && [[ -n $fenetre ]] && break
-  sleep 1
-done
-[[ -n $fenetre ]] || { echo "pas de fenêtre"; exit 1; }
+# Starts the program and finds its window. The splash screen, named after the
+# program too, carries no version; the search may trip over it as it goes away,
+# and is then made again.
+demarrer() {
+  "$programme" --dossier "$dossier/jeu" 2> /dev/null & pid=$!
+  fenetre=
+  for _ in $(seq 60); do
+    fenetre=$(xdotool search --onlyvisible --name "Glyphane [0-9]" 2> /dev/null | head -1) && [[ -n $fenetre ]] && break
+    sleep 1
+  done
+  [[ -n $fenetre ]] || { echo "pas de fenêtre"; exit 1; }
+}
+demarrer
 sleep 2
 
 valeur() { xwininfo -id "$fenetre" | awk -v c="$1" '$0 ~ c {print $NF}'; }
@@ -96,15 +100,10 @@ if xdotool search --onlyvisible --pid "$pid" | grep -qvx "$fenetre"; then echo "
 # centred on the window once the window manager has placed it (asked earlier,
 # it stood around the screen's corner).
 kill -9 "$pid"; wait "$pid" 2> /dev/null || true
-"$programme" --dossier "$dossier/jeu" 2> /dev/null & pid=$!
-fenetre=
-for _ in $(seq 60); do
-  fenetre=$(xdotool search --onlyvisible --name "Glyphane [0-9]" 2> /dev/null | head -1) && [[ -n $fenetre ]] && break
-  sleep 1
-done
+demarrer
 question=
 for _ in $(seq 20); do
-  question=$(xdotool getactivewindow 2> /dev/null) && [[ -n $fenetre && $question != "$fenetre" ]] && break
+  question=$(xdotool getactivewindow 2> /dev/null) && [[ $question != "$fenetre" ]] && break
   question=
   sleep 0.5
 done
